@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "TaxEngine.h"
+
+namespace kelvara {
+
+// The one process-wide record of shared state, owned by the shell for the
+// whole run: the tax engine's last input and result, the calculators whose
+// inputs survive closing their window, the database paths and the print
+// destination.
+struct CalcState {
+    EngineState Engine;
+
+    std::string ReportDatabasePath;
+    std::string SettingsDatabasePath;
+    std::int16_t PrintDirect = 0;  // 0: report window, 1: straight to the printer
+};
+
+// Puts the calculators' shared fields back to their initial values, at
+// start-up and on "Initialise All". The paths and the print destination stay.
+void InitCalcState(CalcState& state);
+
+}  // namespace kelvara
