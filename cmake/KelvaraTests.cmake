@@ -7,7 +7,7 @@ function(kv_add_gtest name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} WORKING_DIRECTORY ${KV_RUNTIME_DIR}
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${KV_RUNTIME_DIR} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "KV_RUNTIME_DIR=${KV_RUNTIME_DIR}")
 endfunction()
 
@@ -23,5 +23,5 @@ function(kv_add_qttest name)
     "QT_QPA_PLATFORM=offscreen;KV_RUNTIME_DIR=${KV_RUNTIME_DIR};XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
 endfunction()
 
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
+file(MAKE_DIRECTORY ${KV_RUNTIME_DIR} ${CMAKE_BINARY_DIR}/xdg-runtime)
 file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
