@@ -1,0 +1,35 @@
+#pragma once
+#include <QLineEdit>
+
+namespace kelvara::ui {
+
+// What every entry field of the calculator windows shares: it announces when
+// it takes and loses the focus, selects its whole text when it takes the focus
+// (so typing replaces the entry), and takes its edited text as its value when
+// the user presses Enter or leaves it. Enter and Escape still reach the window,
+// which decides what they do there (calculate, restore an entry).
+class EntryField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit EntryField(QWidget* parent = nullptr);
+
+signals:
+    void gotFocus();
+    // Raised after the field has taken its edited text as its value.
+    void lostFocus();
+
+protected:
+    // Takes the edited text as the value; called on Enter and on leaving.
+    virtual void commit() {}
+
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool selectOnClick_ = false;
+};
+
+}  // namespace kelvara::ui

@@ -1,0 +1,38 @@
+#include "SpinButtons.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kelvara::ui {
+
+namespace {
+
+QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::ClickFocus);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    button->setFixedWidth(18);
+    return button;
+}
+
+}  // namespace
+
+SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
+    auto* upButton = ArrowButton(Qt::UpArrow, this);
+    auto* downButton = ArrowButton(Qt::DownArrow, this);
+    upButton->setObjectName(QStringLiteral("up"));
+    downButton->setObjectName(QStringLiteral("down"));
+    connect(upButton, &QToolButton::clicked, this, &SpinButtons::up);
+    connect(downButton, &QToolButton::clicked, this, &SpinButtons::down);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(upButton);
+    layout->addWidget(downButton);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
+
+}  // namespace kelvara::ui
