@@ -1,0 +1,30 @@
+#pragma once
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "Options.h"
+#include "Result.h"
+
+namespace kelvara::cli {
+
+// One command of the tool: its place on the command line, its numeric options
+// and what it computes once they are read. A result holding "error" is a
+// refusal that the window would show as a message box.
+struct Command {
+    CLI::App* App = nullptr;
+    std::unique_ptr<NumberOptions> Numbers;
+    std::function<Result()> Run;
+};
+
+using CommandList = std::vector<Command>;
+
+// Adds a subcommand with an empty set of numeric options.
+Command& NewCommand(CLI::App& parent, CommandList& commands, const std::string& name,
+                    const std::string& description);
+
+void AddTaxCommand(CLI::App& app, CommandList& commands);
+void AddQuickTaxCommand(CLI::App& app, CommandList& commands);
+
+}  // namespace kelvara::cli

@@ -1,0 +1,32 @@
+#include "Commands.h"
+#include "QuickTax.h"
+
+namespace kelvara::cli {
+
+void AddQuickTaxCommand(CLI::App& app, CommandList& commands) {
+    Command& command = NewCommand(app, commands, "quicktax", "QuickTax: tax, rebates and average rates");
+    double& income = command.Numbers->Amount("income", 0, 99999999, 0, "annual taxable income, rand");
+    long long& age = command.Numbers->Whole("age", 0, 99, 0, "age in whole years");
+    command.Run = [&income, &age] {
+        EngineState engine;
+        engine.TaxableIncome = income;
+        QuickTaxState qt;
+        qt.QtAge = static_cast<std::int16_t>(age);
+        QuickTaxCalculate(engine, qt);
+        Result result;
+        result["TaxableIncome"] = engine.TaxableIncome;
+        result["QtAge"] = static_cast<long long>(qt.QtAge);
+        result["BaseTax"] = engine.Last.BaseTax;
+        result["MarginalRate"] = engine.Last.MarginalRate;
+        result["Portion"] = engine.Last.Portion;
+        result["QtTotalTax"] = qt.QtTotalTax;
+        result["QtRebate"] = qt.QtRebate;
+        result["QtTaxCommitment"] = qt.QtTaxCommitment;
+        result["QtAverageRate"] = qt.QtAverageRate;
+        result["QtAverageRateAfter"] = qt.QtAverageRateAfter;
+        result["MonthlyTaxCommitment"] = MonthlyTaxCommitment(qt);
+        return result;
+    };
+}
+
+}  // namespace kelvara::cli

@@ -1,0 +1,109 @@
+#include "Result.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "NumberFormat.h"
+
+namespace kelvara::cli {
+
+namespace {
+
+// The shortest text that reads back to the same double. Where that text is in
+// exponent form (500000 is "5e+05"), the shortest plain decimal is printed
+// instead as long as it stays readable: it reads back just as exactly.
+std::string ShortestNumber(double value) {
+    if (!std::isfinite(value)) return "null";  // JSON has no infinity
+    char text[400];
+    auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    if (error != std::errc()) return "null";
+    if (std::string_view(text, end - text).find('e') != std::string_view::npos) {
+        char plain[400];
+        const auto fixed = std::to_chars(plain, plain + sizeof plain, value, std::chars_format::fixed);
+        if (fixed.ec == std::errc() && fixed.ptr - plain <= 24) return std::string(plain, fixed.ptr);
+    }
+    return std::string(text, end);
+}
+
+void WriteJson(const Result& value, std::string& out) {
+    if (value.is_object()) {
+        out += '{';
+        bool first = true;
+        for (const auto& [key, item] : value.items()) {
+            if (!first) out += ", ";
+            first = false;
+            out += Result(key).dump() + ": ";
+            WriteJson(item, out);
+        }
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (i) out += ", ";
+            WriteJson(value[i], out);
+        }
+        out += ']';
+    } else if (value.is_number_float()) {
+        out += ShortestNumber(value.get<double>());
+    } else {
+        out += value.dump();  // integers, flags, texts
+    }
+}
+
+std::string Shown(const Result& value) {
+    if (value.is_number_float()) return FormatNumber(value.get<double>(), 2);
+    if (value.is_boolean()) return value.get<bool>() ? "yes" : "no";
+    if (value.is_string()) return value.get<std::string>();
+    return value.dump();
+}
+
+void WriteText(const Result& result, const std::string& indent, std::string& out) {
+    std::size_t keyWidth = 0;
+    std::size_t valueWidth = 0;
+    for (const auto& [key, value] : result.items()) {
+        if (value.is_structured()) continue;
+        keyWidth = std::max(keyWidth, key.size());
+        valueWidth = std::max(valueWidth, Shown(value).size());
+    }
+    for (const auto& [key, value] : result.items()) {
+        if (value.is_array()) {
+            out += indent + key + "\n";
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                out += indent + "  " + std::to_string(i + 1) + "\n";
+                WriteText(value[i], indent + "    ", out);
+            }
+        } else if (value.is_object()) {
+            out += indent + key + "\n";
+            WriteText(value, indent + "  ", out);
+        } else {
+            const std::string shown = Shown(value);
+            out += indent + key + std::string(keyWidth - key.size() + 2, ' ') +
+                   std::string(valueWidth - shown.size(), ' ') + shown + "\n";
+        }
+    }
+}
+
+}  // namespace
+
+std::string ToJson(const Result& result) {
+    std::string out;
+    WriteJson(result, out);
+    return out + "\n";
+}
+
+std::string ToText(const Result& result) {
+    std::string out;
+    WriteText(result, "", out);
+    return out;
+}
+
+Result ErrorResult(const std::string& title, const std::string& message) {
+    Result error = Result::object();
+    error["error"]["title"] = title;
+    error["error"]["message"] = message;
+    return error;
+}
+
+}  // namespace kelvara::cli

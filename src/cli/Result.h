@@ -1,0 +1,23 @@
+#pragma once
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace kelvara::cli {
+
+// The named figures a command prints, in the order it prints them: amounts are
+// doubles, whole counts integers, flags booleans, dates texts; lists of rows
+// are arrays of objects.
+using Result = nlohmann::ordered_json;
+
+// One JSON object on one line: numbers as the shortest text that reads back to
+// the same double, counts as integers, flags as true/false.
+std::string ToJson(const Result& result);
+
+// An aligned two-column table; amounts with two decimals, "." as the decimal
+// sign and a space between thousands, as the windows show them.
+std::string ToText(const Result& result);
+
+// The answer to a refusal that a window would show as a message box.
+Result ErrorResult(const std::string& title, const std::string& message);
+
+}  // namespace kelvara::cli

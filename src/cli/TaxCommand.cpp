@@ -1,0 +1,27 @@
+#include <limits>
+
+#include "Commands.h"
+#include "TaxEngine.h"
+
+namespace kelvara::cli {
+
+void AddTaxCommand(CLI::App& app, CommandList& commands) {
+    Command& command = NewCommand(app, commands, "tax", "Normal tax on an annual taxable income, and the age rebate");
+    double& income = command.Numbers->Amount("income", std::nullopt, std::nullopt, 0, "annual taxable income, rand");
+    long long& age = command.Numbers->Whole("age", std::numeric_limits<std::int16_t>::min(),
+                                            std::numeric_limits<std::int16_t>::max(), 0, "age in whole years");
+    command.Run = [&income, &age] {
+        const TaxResult r = AnnualTaxOn(income);
+        Result result;
+        result["Tax"] = r.Tax;
+        result["BaseTax"] = r.BaseTax;
+        result["Portion"] = r.Portion;
+        result["MarginalRate"] = r.MarginalRate;
+        result["BracketLower"] = r.BracketLower;
+        result["BracketUpper"] = r.BracketUpper;
+        result["Rebate"] = RebateForAge(static_cast<std::int16_t>(age));
+        return result;
+    };
+}
+
+}  // namespace kelvara::cli

@@ -1,0 +1,40 @@
+#include "CliRunner.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kelvara::testing {
+
+namespace {
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+}  // namespace
+
+CliRun RunCli(const std::string& arguments) {
+    const char* dir = std::getenv("KV_RUNTIME_DIR");
+    const std::filesystem::path program = std::filesystem::path(dir ? dir : ".") / "kelvara-calc";
+    const auto errPath = std::filesystem::temp_directory_path() / ("kv-cli-err-" + std::to_string(::getpid()));
+    const std::string command = program.string() + " " + arguments + " 2>" + errPath.string();
+    CliRun run{-1, {}, {}};
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    run.Err = ReadAll(errPath);
+    std::filesystem::remove(errPath);
+    return run;
+}
+
+}  // namespace kelvara::testing

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "CliRunner.h"
+
+namespace kelvara::testing {
+namespace {
+
+using nlohmann::json;
+
+json JsonOf(const CliRun& run) {
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    return json::parse(run.Out);
+}
+
+TEST(CliTax, PrintsTheEngineResultAndTheRebate) {
+    const json r = JsonOf(RunCli("tax --income 500000 --age 40"));
+    EXPECT_EQ(r["Tax"], 116237);
+    EXPECT_EQ(r["Rebate"], 17820);
+    EXPECT_EQ(r["BaseTax"], 79998);
+    EXPECT_EQ(r["MarginalRate"], 31);
+    EXPECT_EQ(r["BracketLower"], 383100);
+    EXPECT_EQ(r["BracketUpper"], 530200);
+}
+
+TEST(CliTax, NumbersReadBackExactly) {
+    const CliRun run = RunCli("tax --income=245101 --age=-3");
+    EXPECT_NE(run.Out.find("\"Tax\": 44118.26,"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\"Portion\": 0.26,"), std::string::npos) << run.Out;
+    EXPECT_EQ(JsonOf(RunCli("tax --income -1000"))["Tax"], -180);
+    EXPECT_NE(RunCli("quicktax --income 500000").Out.find("\"TaxableIncome\": 500000,"), std::string::npos);
+}
+
+TEST(CliTax, TextFormatAlignsAmountsAsTheWindowsShowThem) {
+    const CliRun run = RunCli("tax --income 500000 --age 70 --format text");
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_NE(run.Out.find("Tax           116 237.00\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("Rebate         27 585.00\n"), std::string::npos) << run.Out;
+}
+
+TEST(CliUsage, MistakesExitWithStatus2AndOneLineOnStandardError) {
+    const char* cases[] = {
+        "tax --income abc",       "tax --income 1e999",      "tax --income",
+        "tax --age 40000",        "tax --age 4.5",           "tax --bogus 1",
+        "quicktax --income -1",   "quicktax --age 100",      "quicktax --income 100000000",
+        "",                       "nosuchcommand",           "tax --format xml",
+    };
+    for (const char* arguments : cases) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << arguments;
+        EXPECT_TRUE(run.Out.empty()) << arguments << ": " << run.Out;
+        ASSERT_FALSE(run.Err.empty()) << arguments;
+        EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << arguments << ": " << run.Err;
+    }
+    const CliRun run = RunCli("quicktax --age 100");
+    EXPECT_NE(run.Err.find("--age"), std::string::npos);
+    EXPECT_NE(run.Err.find("100"), std::string::npos);
+    EXPECT_NE(run.Err.find("0 to 99"), std::string::npos);
+}
+
+TEST(CliUsage, HelpAndVersionGoToStandardOutput) {
+    const CliRun help = RunCli("--help");
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_NE(help.Out.find("quicktax"), std::string::npos);
+    const CliRun commandHelp = RunCli("quicktax --help");
+    EXPECT_EQ(commandHelp.ExitCode, 0);
+    EXPECT_NE(commandHelp.Out.find("0 to 99999999"), std::string::npos) << commandHelp.Out;
+    const CliRun version = RunCli("--version");
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_NE(version.Out.find("1.1.0"), std::string::npos);
+}
+
+struct QuickTaxExample {
+    const char* Arguments;
+    double Commitment;
+    double AverageAfter;
+};
+
+TEST(CliQuickTax, GivesTheWindowsFigures) {
+    const QuickTaxExample cases[] = {
+        {"--income 0 --age 0", 0, 0},
+        {"--income 500000 --age 40", 98417, 19.6834},
+        {"--income 1000000 --age 75", 275279, 27.5279},
+        {"--income 150000 --age 65", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const json r = JsonOf(RunCli(std::string("quicktax ") + c.Arguments));
+        EXPECT_DOUBLE_EQ(r["QtTaxCommitment"].get<double>(), c.Commitment) << c.Arguments;
+        EXPECT_NEAR(r["QtAverageRateAfter"].get<double>(), c.AverageAfter, 1e-9) << c.Arguments;
+        EXPECT_DOUBLE_EQ(r["MonthlyTaxCommitment"].get<double>(), c.Commitment / 12) << c.Arguments;
+    }
+}
+
+}  // namespace
+}  // namespace kelvara::testing
