@@ -11,7 +11,7 @@ PACKAGES := cmake g++ make \
   libgtest-dev libgmock-dev libbenchmark-dev \
   xvfb xauth fonts-dejavu-core poppler-utils imagemagick
 
-.PHONY: all deps configure build run test screenshots clean
+.PHONY: all deps configure build run test bench screenshots clean
 
 all: build
 
@@ -35,6 +35,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every benchmark in bench/, one after the other.
+bench: build
+	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done
 
 # One PNG per window into $(SHOTS), drawn under the offscreen platform.
 SHOTS ?= $(BUILD)/screenshots
