@@ -1,5 +1,6 @@
 #include "SpinButtons.h"
 
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -12,8 +13,7 @@ QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::ClickFocus);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    button->setFixedWidth(18);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
 }
 
@@ -32,7 +32,8 @@ SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(0);
     layout->addWidget(upButton);
     layout->addWidget(downButton);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // As tall as the entry field beside it.
+    setFixedSize(18, QLineEdit().sizeHint().height());
 }
 
 }  // namespace kelvara::ui
