@@ -1,8 +1,8 @@
 #pragma once
+#include <optional>
+
 #include "DayNumber.h"
 #include "EntryField.h"
-
-#include <optional>
 
 namespace kelvara::ui {
 
