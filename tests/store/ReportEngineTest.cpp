@@ -1,0 +1,148 @@
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "DeliveredDatabase.h"
+#include "MessageService.h"
+#include "ReportEngine.h"
+#include "ReportHost.h"
+#include "ReportOutput.h"
+#include "ReportPages.h"
+#include "ReportWindow.h"
+
+using namespace kelvara;
+
+namespace {
+
+class TestHost : public ReportHost {
+public:
+    void ShowReportWindow(QWidget* window) override { windows.emplace_back(window); }
+    std::vector<std::unique_ptr<QWidget>> windows;
+};
+
+}  // namespace
+
+class ReportEngineTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder;
+    std::filesystem::path database;
+    QString layouts = qEnvironmentVariable("KV_RUNTIME_DIR", ".");
+    QPrinter printer;
+
+    void WriteQuickTax500000() {
+        ReportOutput output(database);
+        QVERIFY(output.WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}}, {"TAXINCOME", 500000.0},
+                                                     {"TAXTOPAY", 79998.0}, {"MARGRATE", 31.0},
+                                                     {"PORTION", 36239.0}, {"TOTTAX", 116237.0},
+                                                     {"REBATE", 17820.0}, {"TAXCOM4", 98417.0},
+                                                     {"AVRATE", 23.2474}, {"AVRATEAFT", 19.6834},
+                                                     {"TAXCOM4/2", 98417.0 / 12}}).ok);
+    }
+
+private slots:
+    void init() {
+        database = std::filesystem::path(folder.path().toStdString()) / "Crysprin.db";
+        std::filesystem::remove(database);
+        QVERIFY(CreateDeliveredDatabase(database, DeliveredDatabase::Reports).ok);
+    }
+
+    void keepsItsPropertiesBetweenReports() {
+        ui::MessageRecorder messages;
+        TestHost host;
+        ReportEngine engine(host, printer, database, layouts);
+
+        QVERIFY(engine.RunReport("\\kwiktep.rpt", QString("QuickTax - first"), ReportEngine::Window));
+        QVERIFY(engine.RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Window));
+        QCOMPARE(host.windows.size(), size_t(2));
+        QCOMPARE(host.windows[1]->windowTitle(), QString("QuickTax - first"));
+        QCOMPARE(engine.ReportFile(), layouts + "/kwiktep.rpt");
+
+        engine.SetDestination(7);  // no such destination: nothing runs
+        QVERIFY(!engine.Run());
+        QCOMPARE(host.windows.size(), size_t(2));
+        QVERIFY(messages.empty());
+
+        engine.SetWindowTitle("Second");
+        engine.SetDestination(ReportEngine::Window);
+        QVERIFY(engine.Run());
+        QCOMPARE(host.windows.back()->windowTitle(), QString("Second"));
+        QCOMPARE(engine.Destination(), int(ReportEngine::Window));
+    }
+
+    void reportWindowShowsThePages() {
+        ui::MessageRecorder messages;
+        TestHost host;
+        ReportEngine engine(host, printer, database, layouts);
+        WriteQuickTax500000();
+        QVERIFY(engine.RunReport("\\kwiktep.rpt", QString("QuickTax"), ReportEngine::Window));
+        auto* window = qobject_cast<ReportWindow*>(host.windows.back().get());
+        QVERIFY(window);
+        window->show();
+        QTRY_COMPARE(window->pageCount(), 1);
+        const QString shot = qEnvironmentVariable("KV_REPORT_SHOT");
+        if (!shot.isEmpty()) window->grab().save(shot);
+    }
+
+    void printingWithoutAPrinterOffersPdf() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
+        ui::MessageRecorder messages;
+        messages.QueueAnswer(ui::MessageAnswer::No);
+        TestHost host;
+        ReportEngine engine(host, printer, database, layouts);
+        engine.SetWindowTitle("Kept");
+        QVERIFY(!engine.RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Printer));
+        QCOMPARE(messages.messages().size(), size_t(1));
+        QCOMPARE(messages.last().Buttons, ui::MessageButtons::YesNo);
+        QVERIFY(messages.last().Text.contains("No printer is installed"));
+        QVERIFY(messages.last().Text.contains("PDF"));
+        QVERIFY(host.windows.empty());
+        QCOMPARE(engine.WindowTitle(), QString("Kept"));
+    }
+
+    void reportErrorsAreShownNotThrown() {
+        ui::MessageRecorder messages;
+        TestHost host;
+        ReportEngine engine(host, printer, database, layouts);
+        QVERIFY(!engine.RunReport("\\nosuch.rpt", QString("X"), ReportEngine::Window));
+        QVERIFY(messages.last().Text.contains("nosuch.rpt"));
+
+        std::filesystem::remove(database);  // rebuilt, said so, and the report still shows
+        messages.clear();
+        QVERIFY(engine.RunReport("\\kwiktep.rpt", QString("X"), ReportEngine::Window));
+        QCOMPARE(messages.messages().size(), size_t(1));
+        QVERIFY(messages.last().Text.contains("was missing"));
+        QCOMPARE(host.windows.size(), size_t(1));
+    }
+
+    void quickTaxPdfHoldsTheFigures() {
+        WriteQuickTax500000();
+        const QString pdf = folder.filePath("kwiktep.pdf");
+        QString error;
+        QVERIFY2(RenderReportToPdf(layouts + "/kwiktep.rpt", database, pdf, &error), qPrintable(error));
+
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QStringList expected{"Kelvara 2027",  "Tax year 1 March 2026 to 28 February 2027",
+                                   "500 000",       "79 998",
+                                   "M/Rate (31%)",  "36 239",
+                                   "116 237",       "17 820",
+                                   "98 417",        "8 201.42",
+                                   "23.2 %",        "19.7 %",
+                                   "Page 1 of 1"};
+        for (const QString& figure : expected) QVERIFY2(text.contains(figure), qPrintable(figure + "\n" + text));
+
+        const QString copy = qEnvironmentVariable("KV_REPORT_PDF");
+        if (!copy.isEmpty()) QFile::copy(pdf, copy);
+    }
+};
+
+QTEST_MAIN(ReportEngineTest)
+#include "ReportEngineTest.moc"
