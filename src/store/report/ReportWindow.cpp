@@ -22,7 +22,8 @@ ReportWindow::ReportWindow(const QString& html, QPrinter& printer, QWidget* pare
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::ShowPageNumber);
 
     auto* tools = new QToolBar(this);
-    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Page arrows show as icons (their names as tips); the other commands as words.
+    tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
     auto icon = [this](QStyle::StandardPixmap which) { return style()->standardIcon(which); };
     tools->addAction(icon(QStyle::SP_MediaSkipBackward), "First", preview_,
                      [this] { preview_->setCurrentPage(1); });
@@ -41,8 +42,8 @@ ReportWindow::ReportWindow(const QString& html, QPrinter& printer, QWidget* pare
     tools->addAction("Fit width", preview_, [this] { preview_->fitToWidth(); });
     tools->addAction("Whole page", preview_, [this] { preview_->fitInView(); });
     tools->addSeparator();
-    tools->addAction(icon(QStyle::SP_DialogSaveButton), "&Print...", this, &ReportWindow::Print);
-    tools->addAction(icon(QStyle::SP_DriveFDIcon), "&Export to PDF...", this,
+    tools->addAction("&Print...", this, &ReportWindow::Print);
+    tools->addAction("&Export to PDF...", this,
                      [this] { ExportReportPdf(html_, this); });
 
     auto* layout = new QVBoxLayout(this);
