@@ -10,6 +10,7 @@
 #include "MessageService.h"
 #include "ReportEngine.h"
 #include "ReportHost.h"
+#include "ReportLayout.h"
 #include "ReportOutput.h"
 #include "ReportPages.h"
 #include "ReportWindow.h"
@@ -118,6 +119,29 @@ private slots:
         QCOMPARE(messages.messages().size(), size_t(1));
         QVERIFY(messages.last().Text.contains("was missing"));
         QCOMPARE(host.windows.size(), size_t(1));
+    }
+
+    void layoutHeaders_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("complete") << "# note\nrecord: Loans\nrows: Amort\nformat: Num1 Num4 = #0.00\n---\n<p/>" << "";
+        QTest::newRow("no template") << "record: Loans\n" << "\"---\"";
+        QTest::newRow("unknown line") << "tables: Loans\n---\n" << "line 1";
+        QTest::newRow("format without pattern") << "record: Loans\nformat: Num1\n---\n" << "line 2";
+    }
+
+    void layoutHeaders() {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        ReportLayout layout;
+        std::string why;
+        QCOMPARE(ParseReportLayout(text.toStdString(), layout, why), error.isEmpty());
+        QVERIFY2(QString::fromStdString(why).contains(error), why.c_str());
+        if (error.isEmpty()) {
+            QCOMPARE(layout.RowTables, std::vector<std::string>{"Amort"});
+            QCOMPARE(layout.Formats.at("Num4"), std::string("#0.00"));
+            QCOMPARE(layout.Body, std::string("<p/>"));
+        }
     }
 
     void quickTaxPdfHoldsTheFigures() {
