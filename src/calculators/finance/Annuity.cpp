@@ -1,0 +1,47 @@
+#include "Annuity.h"
+
+#include <cmath>
+
+namespace kelvara::Annuity {
+
+namespace {
+
+// 1 - (1 + i)^-n, the part of the principal-per-repayment factor that does not
+// change while a repayment is raised.
+double Discount(double monthlyRate, double months) { return 1 - std::pow(1 + monthlyRate, -months); }
+
+// Raises the repayment a cent at a time until it pays off the principal in
+// the given months.
+double RaiseToPayOff(double principal, double monthlyRate, int months, double repayment) {
+    const double discount = Discount(monthlyRate, months);
+    do {
+        repayment += 0.01;
+    } while (discount * repayment / monthlyRate < principal);
+    return repayment;
+}
+
+}  // namespace
+
+double MonthlyRate(double annualRatePercent) { return annualRatePercent / 12 / 100; }
+
+double Repayment(double principal, double monthlyRate, double months) {
+    return (monthlyRate * principal) / Discount(monthlyRate, months);
+}
+
+double Principal(double repayment, double monthlyRate, double months) {
+    return Discount(monthlyRate, months) * repayment / monthlyRate;
+}
+
+PeriodFound SearchPeriod(double principal, double monthlyRate, double repayment) {
+    for (int months = 1;; ++months) {
+        const double paidOff = Principal(repayment, monthlyRate, months);
+        if (months > MaxMonths) return {0, repayment};
+        if (paidOff > principal) {
+            if (months == 1) return {1, Repayment(principal, monthlyRate, 1)};
+            return {months - 1, RaiseToPayOff(principal, monthlyRate, months - 1, repayment)};
+        }
+        if (paidOff == principal) return {months, repayment};
+    }
+}
+
+}  // namespace kelvara::Annuity
