@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "NetToGross.h"
+#include "PackageTestSettings.h"
+
+namespace kelvara::testing {
+namespace {
+
+PackageInputs Required(double required, double travel = 0) {
+    PackageInputs in;
+    in.Required = required;
+    in.Age = 40;
+    in.TravelAllowance = travel;
+    return in;
+}
+
+struct NetToGrossExample {
+    const char* Name;
+    PackagePeriod Period;
+    PackageInputs Inputs;
+    double EmployeePercent;
+    double Search, Net, Tax, UIFCont, GrossSal, TotCostComp;
+};
+
+TEST(NetToGross, WorkedSearches) {
+    const NetToGrossExample examples[] = {
+        {"annual", PackagePeriod::Annual, Required(150000), 0, 163186, 150000.66, 11553.48, 1631.86, 163185.34,
+         166449.06},
+        {"annual with travel allowance", PackagePeriod::Annual, Required(150000, 60000), 0, 100371, 150000.51, 8886.78,
+         1483.71, 160370.49, 163337.91},
+        {"monthly", PackagePeriod::Monthly, Required(12000), 0, 12982, 12000.42, 851.76, 129.82, 12981.58, 13241.22},
+        {"annual with 7.5% to the fund", PackagePeriod::Annual, Required(200000), 7.5, 242987, 0, 22637.34, 2125.44,
+         0, 0},
+    };
+    for (const NetToGrossExample& e : examples) {
+        SCOPED_TRACE(e.Name);
+        const Settings settings = PackageSettings(e.EmployeePercent);
+        EngineState engine;
+        const PackageCalculation c = CalculateNetToGross(engine, e.Inputs, settings, e.Period, {});
+        ASSERT_FALSE(c.Refusal);
+        EXPECT_FALSE(c.StoppedEarly);
+        EXPECT_DOUBLE_EQ(c.Result.Search, e.Search);
+        EXPECT_DOUBLE_EQ(c.Shown.MAns, e.Tax);
+        EXPECT_DOUBLE_EQ(c.Shown.UIFCont, e.UIFCont);
+        if (e.Net > 0) {
+            const NetToGrossBasis basis = PrepareNetToGross(e.Inputs, settings, e.Period);
+            EXPECT_NEAR(EvaluateNetToGrossStep(basis, e.Search).Net, e.Net, 0.005);
+            EXPECT_DOUBLE_EQ(c.Shown.GrossSal, e.GrossSal);
+            EXPECT_DOUBLE_EQ(c.Shown.TotCostComp, e.TotCostComp);
+            EXPECT_DOUBLE_EQ(c.Shown.CCUIFCont, e.UIFCont);
+        }
+    }
+}
+
+TEST(NetToGross, ContributionIsWrittenBackAndStaysWithinItsLimit) {
+    EngineState engine;
+    const PackageCalculation c =
+        CalculateNetToGross(engine, Required(200000), PackageSettings(7.5), PackagePeriod::Annual, {});
+    // 242 987 × 7.5% is 18 224.025, which the field shows (half to even) as 18 224.02.
+    EXPECT_NEAR(c.Result.FundEE, 18224.025, 1e-6);
+    EXPECT_DOUBLE_EQ(c.Inputs.FundEmployee, 18224.02);
+    EXPECT_DOUBLE_EQ(c.Result.FundLimit, c.Result.FundEE);
+    EXPECT_FALSE(c.Shown.LimitWarning);
+    EXPECT_DOUBLE_EQ(c.Shown.GrossSal, 200000 + 2125.44 + 22637.34 + 18224.02);
+    // The engine last saw the taxable income of the step the search stopped at.
+    EXPECT_DOUBLE_EQ(engine.TaxableIncome, 242987 - c.Result.FundEE);
+}
+
+TEST(NetToGross, FringeBenefitCheck) {
+    struct Case {
+        const char* Name;
+        PackagePeriod Period;
+        PackageInputs Inputs;
+        bool Refused;
+    };
+    PackageInputs heldContribution = Required(15000);
+    heldContribution.FundEmployee = 18224.03;  // written back by an earlier calculation
+    PackageInputs withExpenses = Required(1000);
+    withExpenses.OtherExpenses[0].Amount = 600;
+    withExpenses.OtherFringeBenefits = 400.01;
+    const Case cases[] = {
+        {"travel above the net", PackagePeriod::Annual, Required(50000, 60000), true},
+        {"held annual contribution", PackagePeriod::Annual, heldContribution, true},
+        {"monthly ignores the contribution", PackagePeriod::Monthly, heldContribution, false},
+        {"expenses and benefits", PackagePeriod::Monthly, withExpenses, true},
+        {"equal is allowed", PackagePeriod::Annual, Required(60000, 60000), false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.Name);
+        EngineState engine;
+        PackageResult previous;
+        previous.UIFEE = 99;
+        const PackageCalculation c = CalculateNetToGross(engine, k.Inputs, PackageSettings(), k.Period, previous);
+        EXPECT_EQ(c.Refusal.has_value(), k.Refused);
+        EXPECT_EQ(c.StoppedEarly, k.Refused);
+        if (k.Refused) {
+            EXPECT_EQ(c.Refusal->Text, "Fringe benefits more than salary required!");
+            EXPECT_EQ(c.Refusal->Title, "Kelvara 2027");
+            EXPECT_FALSE(c.Refusal->ErrorIcon);
+            EXPECT_DOUBLE_EQ(c.Shown.UIFCont, 99);  // the previous amounts stay
+        }
+    }
+}
+
+TEST(NetToGross, NothingRequiredIsNotSearched) {
+    EngineState engine;
+    PackageResult previous;
+    previous.Search = 5;
+    previous.AMC = 3;
+    const PackageCalculation c =
+        CalculateNetToGross(engine, Required(0), PackageSettings(), PackagePeriod::Monthly, previous);
+    EXPECT_TRUE(c.StoppedEarly);
+    EXPECT_FALSE(c.Refusal);
+    EXPECT_DOUBLE_EQ(c.Result.Search, 5);
+    EXPECT_DOUBLE_EQ(c.Result.AMC, 0);
+}
+
+TEST(NetToGross, SearchesThatCannotEndAreRefused) {
+    struct Case {
+        const char* Name;
+        Settings Setup;
+        double Required;
+        const char* Start;
+    };
+    Settings allToFund = PackageSettings(100);
+    Settings heavyUif = PackageSettings();
+    heavyUif.EmployeeUIF = 55;
+    const Case cases[] = {
+        {"everything to the fund", allToFund, 1000, "The employee's"},
+        {"UIF takes what tax leaves", heavyUif, 1000, "The employee's"},
+        {"net beyond the largest gross", PackageSettings(), 99999999.99, "No gross salary"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.Name);
+        EngineState engine;
+        const PackageCalculation c = CalculateNetToGross(engine, Required(k.Required), k.Setup, PackagePeriod::Annual, {});
+        ASSERT_TRUE(c.Refusal);
+        EXPECT_TRUE(c.StoppedEarly);
+        EXPECT_EQ(c.Refusal->Text.rfind(k.Start, 0), 0u) << c.Refusal->Text;
+        EXPECT_TRUE(c.Refusal->ErrorIcon);
+    }
+}
+
+TEST(NetToGross, CreditsAboveTheTaxReduceTheNetInstead) {
+    PackageInputs in = Required(20000);
+    in.Age = 70;
+    in.MedicalAid = 40000;
+    in.Members = 24;
+    const Settings settings = PackageSettings();
+    EngineState engine;
+    const PackageCalculation c = CalculateNetToGross(engine, in, settings, PackagePeriod::Annual, {});
+    ASSERT_FALSE(c.Refusal);
+    const double credits = c.Result.MSFC + c.Result.AMC;
+    EXPECT_GT(credits, c.Result.Tax);
+    EXPECT_DOUBLE_EQ(c.Shown.TaxDeduct, 0);
+    const NetToGrossBasis basis = PrepareNetToGross(in, settings, PackagePeriod::Annual);
+    const NetToGrossStep step = EvaluateNetToGrossStep(basis, c.Result.Search);
+    EXPECT_DOUBLE_EQ(step.Net, c.Result.Search - step.Uif.Employee - credits);
+}
+
+TEST(NetToGross, MedicalRulesClearTheirFields) {
+    PackageInputs in = Required(100000);
+    in.MedicalDeductions = 5000;
+    in.Members = 3;
+    EngineState engine;
+    PackageCalculation c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Annual, {});
+    EXPECT_DOUBLE_EQ(c.Inputs.MedicalDeductions, 0);  // under 65
+    EXPECT_EQ(c.Inputs.Members, 0);                   // no contributions
+    in.Age = 65;
+    c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Annual, {});
+    EXPECT_DOUBLE_EQ(c.Inputs.MedicalDeductions, 5000);
+    EXPECT_DOUBLE_EQ(c.Result.Rebate, 27585);
+}
+
+}  // namespace
+}  // namespace kelvara::testing
