@@ -1,0 +1,206 @@
+#include "CompanyCar.h"
+
+#include <cmath>
+#include <optional>
+
+#include "DeemedCostTable.h"
+#include "Rounding.h"
+
+namespace kelvara {
+
+namespace {
+
+// The benefit rate a month: percent in the true inclusion, a fraction in the
+// payroll figures. A maintenance plan lowers it.
+double MonthlyPercent(const CompanyCarVehicle& v) { return v.MaintIncluded ? 3.25 : 3.5; }
+double MonthlyFraction(const CompanyCarVehicle& v) { return v.MaintIncluded ? 0.0325 : 0.035; }
+
+// The true inclusion divides by 100 × 366 days, not 365.
+constexpr double TrueInclusionDivisor = 36600;
+
+double Rounded(double value) { return RoundHalfEven(value, 0); }
+
+// a ÷ b, or nothing when b is 0.
+std::optional<double> Divided(double a, double b) {
+    if (b == 0) return std::nullopt;
+    return a / b;
+}
+
+// A guarded step: a value that could not be worked out, or that overflowed,
+// leaves the target as it was.
+void Store(double& target, std::optional<double> value) {
+    if (value && std::isfinite(*value)) target = *value;
+}
+
+double DaysBetween(const CompanyCarVehicle& v) { return static_cast<double>(v.CCEndDate - v.CCStartDate + 1); }
+
+void ComputeDaysOfUse(const CompanyCarVehicle& v, CompanyCarResults& r) {
+    if (const auto days = ToInt16(DaysBetween(v))) r.DaysOfUse = *days;
+}
+
+void DeriveTotalDistance(CompanyCarVehicle& v) {
+    if (v.EndMileage > 0) v.TotalDistance = v.EndMileage - v.StartMileage;
+}
+
+// The private and business shares of vehicle i and the adjustments that
+// follow from them.
+void ComputeShares(CompanyCarState& state, int i) {
+    CompanyCarVehicle& v = state.Vehicles[i];
+    CompanyCarResults& r = state.Results[i];
+
+    if (v.BusDistance > v.TotalDistance) v.BusDistance = v.TotalDistance;
+    r.PrivateDistance = v.TotalDistance - v.BusDistance;
+    const double privateShare = r.PrivateDistance;
+
+    if (state.AutoSplit3802) {
+        if (v.TotalDistance == 0 || v.CCPrice == 0) {
+            v.FB3802ThisCar = 0;
+        } else {
+            double allDays = 0;
+            for (int n = 1; n <= state.VehicleCount; ++n) allDays += DaysBetween(state.Vehicles[n]);
+            if (const auto part = Divided(r.DaysOfUse, allDays)) Store(v.FB3802ThisCar, *part * state.Actual3802);
+        }
+    }
+
+    const double fullInclusion = MonthlyPercent(v) * 12 / TrueInclusionDivisor * v.CCPrice * r.DaysOfUse;
+    if (v.BussMilage) {
+        if (const auto share = Divided(privateShare, v.TotalDistance)) {
+            Store(r.TrueInclusion, Rounded(fullInclusion * *share));
+        }
+    } else {
+        Store(r.TrueInclusion, Rounded(fullInclusion));
+    }
+
+    double fuelBorne = v.ActualExpEmployee;
+    if (v.SARSTable) {
+        Store(v.FuelComponent, Rounded(v.TotalDistance * LookupDeemedCost(v.CCPrice).FuelPerKm));
+        fuelBorne = v.FuelComponent;
+    } else {
+        v.FuelComponent = 0;
+    }
+    if (const auto claim = Divided((fuelBorne - v.FuelReimbEmployer) * privateShare, v.TotalDistance)) {
+        Store(r.FuelClaim, Rounded(*claim));
+    }
+
+    const double expenses = v.EmpPaidInsurance + v.EmpPaidLicence + v.EmpPaidMaintenance;
+    if (const auto part = Divided(expenses * privateShare, v.TotalDistance)) Store(r.TotAddExpense, Rounded(*part));
+
+    r.FuelExp = v.BusDistance > 0 ? Rounded(r.FuelClaim + r.TotAddExpense) : 0;
+
+    Store(v.AdjustTaxableInc, Rounded(r.TrueInclusion - r.FuelExp - v.FB3802ThisCar));
+    if (v.AdjustTaxableInc < -state.Actual3802) v.AdjustTaxableInc = -state.Actual3802;
+
+    if (v.BusDistance > 0 && v.TotalDistance > 0 && v.BussMilage) {
+        Store(r.SARSDeductionClaim, -(v.BusDistance / v.TotalDistance * v.FB3802ThisCar + r.FuelExp));
+    } else {
+        r.SARSDeductionClaim = 0;
+    }
+}
+
+// The code 3802 amount for the period of use and the payroll benefit figures.
+// The monthly figures are rounded after taking 80% or 20%, the fortnightly and
+// weekly ones before.
+void ComputeBenefits(const CompanyCarVehicle& v, CompanyCarResults& r) {
+    const double rate = MonthlyFraction(v);
+    Store(r.IRP53802, Rounded(v.CCPrice * rate * 12 * r.DaysOfUse / 365));
+    Store(r.MonFB80, Rounded(v.CCPrice * rate * 0.8));
+    Store(r.MonFB20, Rounded(v.CCPrice * rate * 0.2));
+    const double fortnight = Rounded(v.CCPrice * rate * 12 / 26);
+    Store(r.FortFB80, fortnight * 0.8);
+    Store(r.FortFB20, fortnight * 0.2);
+    const double week = Rounded(v.CCPrice * rate * 12 / 52);
+    Store(r.WeekFB80, week * 0.8);
+    Store(r.WeekFB20, week * 0.2);
+}
+
+void SumTotals(CompanyCarState& state) {
+    state.TotalAdjustment = 0;
+    state.TotalAdjustmentSARS = 0;
+    for (int i = 1; i <= state.VehicleCount; ++i) {
+        state.TotalAdjustment += state.Vehicles[i].AdjustTaxableInc;
+        state.TotalAdjustmentSARS += state.Results[i].SARSDeductionClaim;
+    }
+}
+
+// The vehicle on screen cannot be computed: its entry fields show 0, and a
+// field that shows a value stores it.
+void ZeroShownEntries(CompanyCarVehicle& v) {
+    v.TotalDistance = 0;
+    v.BusDistance = 0;
+    v.FB3802ThisCar = 0;
+    v.FuelComponent = 0;
+    v.AdjustTaxableInc = 0;
+}
+
+}  // namespace
+
+void InitCompanyCarState(CompanyCarState& state) {
+    state.VehicleCount = 0;
+    state.CurrentVehicle = 0;
+    state.ShownVehicle = 0;
+    state.AutoSplit3802 = false;
+    state.Actual3802 = 0;
+}
+
+CompanyCarVehicle& OnScreenVehicle(CompanyCarState& state) { return state.Vehicles.at(state.CurrentVehicle); }
+
+const CompanyCarVehicle& OnScreenVehicle(const CompanyCarState& state) {
+    return state.Vehicles.at(state.CurrentVehicle);
+}
+
+void CompCarCalc(CompanyCarState& state) {
+    state.Results.assign(state.Vehicles.size(), CompanyCarResults{});
+    CompanyCarVehicle& current = OnScreenVehicle(state);
+
+    for (int i = 1; i <= state.VehicleCount; ++i) {
+        CompanyCarVehicle& v = state.Vehicles[i];
+        ComputeDaysOfUse(v, state.Results[i]);
+        DeriveTotalDistance(v);
+        if (current.TotalDistance == 0 || current.CCPrice == 0) {
+            ZeroShownEntries(current);
+            SumTotals(state);
+            return;
+        }
+        ComputeShares(state, i);
+        ComputeBenefits(v, state.Results[i]);
+    }
+
+    // Only an empty list, where nothing was computed, has no price on screen.
+    if (current.CCPrice == 0) current.AdjustTaxableInc = state.Results[state.CurrentVehicle].SARSDeductionClaim;
+    SumTotals(state);
+}
+
+void CalculateCompanyCar(CompanyCarState& state) {
+    if (state.VehicleCount == 1) state.Vehicles[1].FB3802ThisCar = Rounded(state.Actual3802);
+    CompCarCalc(state);
+    CompCarCalc(state);
+}
+
+void PrintCalc(CompanyCarState& state) {
+    state.Results.resize(state.Vehicles.size());
+    for (CompanyCarResults& r : state.Results) {
+        r.PrivateDistance = 0;
+        r.TrueInclusion = 0;
+        r.FuelClaim = 0;
+        r.TotAddExpense = 0;
+        r.FuelExp = 0;
+        r.DaysOfUse = 0;
+    }
+    for (int i = 1; i <= state.VehicleCount; ++i) {
+        CompanyCarVehicle& v = state.Vehicles[i];
+        ComputeDaysOfUse(v, state.Results[i]);
+        if (v.TotalDistance == 0 || v.CCPrice == 0) continue;
+        DeriveTotalDistance(v);
+        ComputeShares(state, i);
+    }
+}
+
+CompanyCarShown ShownFigures(const CompanyCarState& state) {
+    const CompanyCarVehicle& v = OnScreenVehicle(state);
+    CompanyCarShown shown{v.TotalDistance, v.BusDistance, v.FB3802ThisCar, v.FuelComponent, v.AdjustTaxableInc,
+                          state.Results.at(state.CurrentVehicle), state.TotalAdjustment, state.TotalAdjustmentSARS};
+    shown.Figures.PrivateDistance = v.TotalDistance - v.BusDistance;
+    return shown;
+}
+
+}  // namespace kelvara

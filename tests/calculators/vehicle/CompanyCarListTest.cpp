@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "CompanyCarFixtures.h"
+#include "CompanyCarList.h"
+
+namespace kelvara {
+namespace {
+
+using testing::ExampleCar;
+using testing::ListOf;
+
+CompanyCarVehicle Registered(const std::string& registration) {
+    CompanyCarVehicle v = ExampleCar();
+    v.CCRegNumber = registration;
+    return v;
+}
+
+CompanyCarState ThreeCars() {
+    CompanyCarState s = ListOf({Registered("A"), Registered("B"), Registered("C")}, 126000);
+    OpenCompanyCarList(s);
+    return s;
+}
+
+TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
+    CompanyCarState s = ListOf({Registered("A"), Registered("B")}, 5);
+    s.Vehicles[0].SARSTable = true;
+    s.Vehicles[0].CCStartDate = TaxYear::StartDay + 30;
+    s.AutoSplit3802 = true;
+    InitCompanyCarState(s);
+    OpenCompanyCarList(s);
+    EXPECT_EQ(s.Vehicles.size(), 1u);
+    EXPECT_EQ(s.CurrentVehicle, 0);
+    EXPECT_FALSE(s.AutoSplit3802);
+    EXPECT_FALSE(s.Vehicles[0].SARSTable);
+    EXPECT_EQ(s.Vehicles[0].CCStartDate, TaxYear::StartDay);
+    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 0 of 0");
+}
+
+TEST(CompanyCarList, OpeningShowsAndComputesVehicle1) {
+    CompanyCarState s = ThreeCars();
+    EXPECT_EQ(s.CurrentVehicle, 1);
+    EXPECT_EQ(s.ShownVehicle, 1);
+    EXPECT_EQ(s.Results[3].IRP53802, 126000);
+}
+
+TEST(CompanyCarList, AddFillsEachNewVehicleFromTheEntryRecord) {
+    CompanyCarState s;
+    OpenCompanyCarList(s);
+    CompanyCarVehicle& entry = s.Vehicles[0];
+    entry.CCRegNumber = "ND 1";
+    entry.CCPrice = 300000;
+    entry.ActualExpEmployee = 700;
+    entry.BussMilage = true;
+    entry.YearOfManfact = "2024";
+    ASSERT_TRUE(AddVehicle(s));
+    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 1 of 1");
+    EXPECT_FALSE(s.AutoSplit3802);
+    const CompanyCarVehicle& first = s.Vehicles[1];
+    EXPECT_EQ(first.CCRegNumber, "ND 1");
+    EXPECT_EQ(first.CCPrice, 300000);
+    EXPECT_EQ(first.ActualExpEmployee, 700);
+    EXPECT_FALSE(first.BussMilage);
+    EXPECT_TRUE(first.YearOfManfact.empty());
+    EXPECT_EQ(first.CCEndDate, TaxYear::EndDay);
+
+    s.Vehicles[1].CCPrice = 100000;  // typed into vehicle 1, not the entry record
+    ASSERT_TRUE(AddVehicle(s));
+    EXPECT_EQ(s.VehicleCount, 2);
+    EXPECT_EQ(s.CurrentVehicle, 2);
+    EXPECT_EQ(s.Vehicles[2].CCPrice, 300000);
+    EXPECT_EQ(s.Vehicles[1].CCPrice, 100000);
+    EXPECT_TRUE(s.AutoSplit3802);
+    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 2 of 2");
+}
+
+TEST(CompanyCarList, AddDoesNothingWhileTheVehicleHasNoRegistration) {
+    CompanyCarState s = ThreeCars();
+    s.Vehicles[1].CCRegNumber.clear();
+    EXPECT_FALSE(AddVehicle(s));
+    EXPECT_EQ(s.VehicleCount, 3);
+}
+
+TEST(CompanyCarList, PagingGoesRoundAtEitherEnd) {
+    const struct {
+        std::int16_t From;
+        bool Forward;
+        std::int16_t To;
+    } cases[] = {{1, false, 3}, {3, true, 1}, {2, false, 1}, {2, true, 3}};
+    for (const auto& c : cases) {
+        CompanyCarState s = ThreeCars();
+        s.CurrentVehicle = s.ShownVehicle = c.From;
+        c.Forward ? MoveForward(s) : MoveBack(s);
+        EXPECT_EQ(s.CurrentVehicle, c.To) << c.From << (c.Forward ? " forward" : " back");
+        EXPECT_EQ(s.ShownVehicle, c.To);
+    }
+}
+
+TEST(CompanyCarList, PagingLeavesTheVehiclesApartAndAppliesTheFuelTable) {
+    CompanyCarState s = ThreeCars();
+    s.Vehicles[2].ActualExpEmployee = 900;  // with the fuel table: cleared on loading
+    s.Vehicles[3].SARSTable = false;
+    s.Vehicles[3].ActualExpEmployee = 800;
+    MoveForward(s);
+    EXPECT_EQ(s.Vehicles[2].ActualExpEmployee, 0);
+    EXPECT_EQ(s.Vehicles[1].CCRegNumber, "A");
+    MoveForward(s);
+    EXPECT_EQ(s.Vehicles[3].ActualExpEmployee, 800);
+    EXPECT_EQ(s.Vehicles[3].FuelComponent, 0);
+}
+
+TEST(CompanyCarList, DeleteRenumbersTheVehiclesAboveAndShowsVehicle1) {
+    CompanyCarState s = ThreeCars();
+    MoveForward(s);
+    DeleteVehicle(s);
+    EXPECT_EQ(s.VehicleCount, 2);
+    EXPECT_EQ(s.Vehicles[1].CCRegNumber, "A");
+    EXPECT_EQ(s.Vehicles[2].CCRegNumber, "C");
+    EXPECT_EQ(s.CurrentVehicle, 1);
+    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 1 of 2");
+}
+
+TEST(CompanyCarList, DeletingTheLastVehicleEmptiesTheList) {
+    CompanyCarState s = ListOf({Registered("A")}, 126000);
+    OpenCompanyCarList(s);
+    DeleteVehicle(s);
+    EXPECT_EQ(s.VehicleCount, 0);
+    EXPECT_EQ(s.CurrentVehicle, 0);
+    EXPECT_EQ(s.Actual3802, 0);
+    EXPECT_TRUE(s.Vehicles[0].CCRegNumber.empty());
+    EXPECT_EQ(s.Vehicles[0].CCStartDate, TaxYear::StartDay);
+    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 0 of 0");
+    DeleteVehicle(s);  // nothing left to delete
+    EXPECT_EQ(s.VehicleCount, 0);
+}
+
+TEST(CompanyCarList, TheFuelTableBoxClearsTheFigureItMakesUnused) {
+    CompanyCarState s = ListOf({Registered("A")}, 0);
+    s.Vehicles[1].ActualExpEmployee = 500;
+    s.Vehicles[1].FuelComponent = 400;
+    SetFuelTable(s, true);
+    EXPECT_EQ(s.Vehicles[1].ActualExpEmployee, 0);
+    EXPECT_EQ(s.Vehicles[1].FuelComponent, 400);
+    SetFuelTable(s, false);
+    EXPECT_EQ(s.Vehicles[1].FuelComponent, 0);
+}
+
+TEST(CompanyCarList, ClosingIsRefusedUntilTheRejectedEndDateIsLeft) {
+    CompanyCarState s = ThreeCars();
+    MarkEndDateRejected(s);
+    const auto refusal = CloseCompanyCarList(s);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->Title, "Incorrect Date");
+    EXPECT_EQ(refusal->Message,
+              "The dates entered are not correct please enter a dates between 01/03/2026 and 28/02/2027");
+    EndDateLeft(s);
+    EXPECT_FALSE(CloseCompanyCarList(s));
+}
+
+}  // namespace
+}  // namespace kelvara
