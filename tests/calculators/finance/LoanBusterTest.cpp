@@ -1,1 +1,118 @@
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "LoanBuster.h"
+#include "Rounding.h"
+
+namespace kelvara {
+namespace {
+
+double Cents(double value) { return RoundHalfEven(value, 2); }
+
+LoanBusterState Buster(double principal, float rate, double extra) { return {principal, rate, extra}; }
+
+TEST(BBCalc, AnExtraPaymentShortensTheLoan) {
+    LoanBusterState buster = Buster(500000, 10.5f, 1000);
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 240, r);
+    EXPECT_EQ(Cents(r.Repayment), 4991.90);
+    EXPECT_EQ(Cents(r.TotalInterest), 698055.86);
+    EXPECT_EQ(Cents(r.TotalRepayments), 1198055.86);
+    EXPECT_EQ(r.NewPeriod, 150);
+    EXPECT_EQ(Cents(r.NewRepayment), 5998.80);
+    EXPECT_EQ(Cents(buster.ExtraPayment), 1006.90);
+    EXPECT_EQ(Cents(r.NewTotalInterest), 399819.92);
+    EXPECT_EQ(Cents(r.NewTotalRepayments), 899819.92);
+    EXPECT_EQ(Cents(r.TotalSaving), 298235.95);
+    EXPECT_EQ(loan.Repayment, r.NewRepayment) << "the loan calculator shows the buster's last repayment";
+}
+
+TEST(BBCalc, WithoutAnExtraPaymentTheColumnRepeatsTheNormalFigures) {
+    LoanBusterState buster = Buster(500000, 10.5f, 0);
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 240, r);
+    EXPECT_EQ(r.NewPeriod, 240);
+    EXPECT_GE(r.NewRepayment, r.Repayment - 1e-9);
+    EXPECT_LE(r.NewRepayment, r.Repayment + 0.01 + 1e-9);
+    EXPECT_EQ(r.NewTotalInterest, r.TotalInterest);
+    EXPECT_EQ(r.NewTotalRepayments, r.TotalRepayments);
+    EXPECT_EQ(r.TotalSaving, 0);
+    EXPECT_EQ(buster.ExtraPayment, 0);
+}
+
+TEST(BBCalc, AnExtraOfMoreThanTenRepaymentsKeepsThePreviousColumn) {
+    LoanBusterState buster = Buster(500000, 10.5f, 1000);
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 240, r);
+    const LoanBusterResult before = r;
+    buster.ExtraPayment = 60000;
+    BBCalc(buster, loan, 240, r);
+    EXPECT_EQ(r.NewPeriod, before.NewPeriod);
+    EXPECT_EQ(r.NewRepayment, before.NewRepayment);
+    EXPECT_EQ(r.TotalSaving, before.TotalSaving);
+    EXPECT_EQ(buster.ExtraPayment, 60000);
+}
+
+TEST(BBCalc, AnExtraThatPaysOffInOneMonthEnds) {
+    // A0 on 10 000 over 2 months at 12% is about 5 075; ten times that is accepted.
+    LoanBusterState buster = Buster(10000, 12, 50000);
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 2, r);
+    EXPECT_EQ(r.NewPeriod, 1);
+    EXPECT_NEAR(r.NewRepayment, 10100, 1e-6);
+    EXPECT_NEAR(buster.ExtraPayment, 10100 - r.Repayment, 1e-6);
+}
+
+TEST(BBCalc, AMissingInputGivesZeroEverywhere) {
+    const LoanBusterState cases[] = {Buster(0, 10.5f, 1000), Buster(500000, 0, 1000)};
+    for (LoanBusterState buster : cases) {
+        LoanState loan;
+        loan.Repayment = 77;
+        LoanBusterResult r;
+        r.NewRepayment = 123;  // from an earlier calculation
+        BBCalc(buster, loan, 240, r);
+        EXPECT_EQ(r.Repayment + r.TotalInterest + r.TotalRepayments + r.NewRepayment + r.NewTotalInterest +
+                      r.NewTotalRepayments + r.TotalSaving, 0);
+        EXPECT_EQ(r.NewPeriod, 0);
+        EXPECT_EQ(loan.Repayment, 0);
+    }
+    LoanBusterState buster = Buster(500000, 10.5f, 1000);
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 0, r);
+    EXPECT_EQ(r.Repayment + r.NewRepayment + r.TotalSaving, 0);
+}
+
+TEST(BusterFormulas, TheRateIsHeldInSinglePrecision) {
+    LoanBusterState buster = Buster(100000, 10.1f, 0);
+    LoanState loan;
+    BRPAYMENT(buster, loan, 60);
+    const double i = 10.100000381469727 / 12 / 100;
+    EXPECT_DOUBLE_EQ(loan.Repayment, i * 100000 / (1 - std::pow(1 + i, -60)));
+    EXPECT_NEAR(BPAMOUNT(buster, loan, 60), 100000, 1e-6);
+    EXPECT_EQ(BPAMOUNT(buster, loan, 0), 0);
+}
+
+TEST(BondBustRecord, HoldsTheLastCalculationWithItsTypes) {
+    LoanBusterState buster = Buster(500000, 10.5f, 1000);
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 240, r);
+    const FieldValues record = BondBustRecord(buster, r);
+    ASSERT_EQ(record.size(), 12u);
+    EXPECT_EQ(record[1].first, "Period");
+    EXPECT_EQ(std::get<std::int16_t>(record[1].second), 240);
+    EXPECT_EQ(std::get<float>(record[2].second), 10.5f);
+    EXPECT_EQ(record[6].first, "XtraPay");
+    EXPECT_EQ(std::get<double>(record[6].second), buster.ExtraPayment);
+    EXPECT_EQ(std::get<std::int16_t>(record[7].second), 150);
+    EXPECT_EQ(record[11].first, "XTotSavings");
+}
+
+}  // namespace
+}  // namespace kelvara
