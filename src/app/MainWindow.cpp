@@ -1,0 +1,181 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QUrl>
+
+#include "AboutWindow.h"
+#include "BackgroundMdiArea.h"
+#include "BusyPointer.h"
+#include "DesktopCalculator.h"
+#include "MenuTree.h"
+#include "MessageService.h"
+#include "Twips.h"
+#include "WindowPlacement.h"
+
+namespace kelvara {
+
+namespace {
+
+// The windows "&Initialise All" closes, in this order. The fortnightly and
+// QuickTax calculators are not among them and keep their inputs.
+constexpr const char* InitialiseAllCloses[] = {
+    "frmAnnual",    "frmMonthly", "frmWeekly",     "frmDaily",    "frmCompCar",    "frmCarAll1",
+    "frmHelpBrowser", "frmInflation", "frmLoans",  "frmLoanBuster", "frmLoanComp", "frmDayBal",
+    "frmKelvaraMon", "frmKelvaraAnn", "frmPravelMon", "frmPravelAnn",
+};
+
+constexpr int CompanyCarWidthTwips = 13405;
+constexpr const char* VideoLecturesAddress = "https://www.kelvara.co.za/videos";
+constexpr const char* MessageTitle = "Kelvara 2027";
+
+}  // namespace
+
+MainWindow::MainWindow(CalcState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), area_(new BackgroundMdiArea(this)),
+      desktopCalculators_(DesktopCalculatorPrograms()) {
+    setObjectName("MDIForm1");
+    setWindowTitle("Kelvara 2027");
+    setCentralWidget(area_);
+    resize(1000, 700);
+    buildMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenu() {
+    for (const MenuSpec& menuSpec : MainMenuTree()) {
+        QMenu* menu = menuBar()->addMenu(menuSpec.Caption);
+        menu->setObjectName(menuSpec.Name);
+        actions_.insert(menuSpec.Name, menu->menuAction());
+        for (const MenuItemSpec& item : menuSpec.Items) {
+            QAction* action = item.isSeparator() ? menu->addSeparator() : menu->addAction(item.Caption);
+            action->setObjectName(item.Name);
+            actions_.insert(item.Name, action);
+            if (item.isSeparator()) continue;
+            const QString name = item.Name;
+            if (item.opensWindow()) {
+                action->setEnabled(false);  // until its window is registered
+                connect(action, &QAction::triggered, this, [this, name] { openWindow(name); });
+            } else {
+                connect(action, &QAction::triggered, this, [this, name] { runMenuCommand(name); });
+            }
+        }
+    }
+}
+
+void MainWindow::runMenuCommand(const QString& itemName) {
+    if (itemName == "mnuNew") initialiseAll();
+    else if (itemName == "mnuPrinterSet") showPrinterSetup();
+    else if (itemName == "mnuExit") close();
+    else if (itemName == "mnuMSCalculator") startDesktopCalculator();
+    else if (itemName == "VideoLectures1") QDesktopServices::openUrl(QUrl(VideoLecturesAddress));
+    else if (itemName == "mnuAbout") showAbout();
+    // "&Search For Help On..." does nothing.
+}
+
+void MainWindow::registerCalculator(const QString& menuItemName, WindowFactory factory) {
+    const MenuItemSpec* item = MenuItemNamed(menuItemName.toUtf8().constData());
+    Q_ASSERT_X(item && item->opensWindow(), "registerCalculator", "no menu item opens a window of that name");
+    if (!item || !item->opensWindow()) return;
+    factories_.insert(menuItemName, std::move(factory));
+    actions_.value(menuItemName)->setEnabled(true);
+}
+
+QStringList MainWindow::registeredItems() const {
+    QStringList items;
+    for (const MenuSpec& menu : MainMenuTree())
+        for (const MenuItemSpec& item : menu.Items)
+            if (factories_.contains(item.Name)) items << item.Name;
+    return items;
+}
+
+QWidget* MainWindow::openWindow(const QString& menuItemName) {
+    const MenuItemSpec* item = MenuItemNamed(menuItemName.toUtf8().constData());
+    if (!item || !factories_.contains(menuItemName)) return nullptr;
+    BusyPointer busy;
+    QMdiSubWindow* sub = findSubWindow(item->FormName);
+    if (!sub) {
+        QWidget* window = factories_.value(menuItemName)(*this);
+        window->setObjectName(item->FormName);
+        sub = area_->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    sub->show();
+    sub->raise();
+    area_->setActiveSubWindow(sub);
+    if (item->Then == AfterOpen::Cascade) area_->cascadeSubWindows();
+    if (item->Then == AfterOpen::WidenAndCascade) widenAndCascade();
+    return sub->widget();
+}
+
+void MainWindow::widenAndCascade() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const int frameWidth = frameGeometry().width() - width();
+    resize(PixelsFromTwips(CompanyCarWidthTwips) - frameWidth, height());
+    area_->cascadeSubWindows();
+}
+
+// A closed window may linger until its deferred deletion; it no longer counts.
+QMdiSubWindow* MainWindow::findSubWindow(const QString& formName) const {
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == formName) return sub;
+    return nullptr;
+}
+
+QWidget* MainWindow::findWindow(const QString& formName) const {
+    QMdiSubWindow* sub = findSubWindow(formName);
+    return sub ? sub->widget() : nullptr;
+}
+
+QAction* MainWindow::menuAction(const QString& itemName) const { return actions_.value(itemName); }
+
+QWidget* MainWindow::showAbout() {
+    BusyPointer busy;
+    if (!about_) about_ = new AboutWindow(this);
+    about_->show();  // shown first, so that its frame counts in the placement
+    PlaceOverMainWindow(*about_, *this);
+    about_->raise();
+    return about_;
+}
+
+void MainWindow::initialiseAll() {
+    {
+        BusyPointer busy;
+        InitCalcState(state_);
+    }
+    // Each window answers its own close request and may refuse it.
+    for (const char* formName : InitialiseAllCloses)
+        if (QMdiSubWindow* sub = findSubWindow(formName)) sub->close();
+}
+
+// Cancelling and any failure of the dialog leave the printer as it was. With
+// no printer installed there is nothing to choose from, so the user is told.
+void MainWindow::showPrinterSetup() {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        ui::ShowMessage(this, MessageTitle, "No printer is installed.", ui::MessageIcon::Information);
+        return;
+    }
+    QPrintDialog dialog(&printer_, this);
+    dialog.exec();
+}
+
+void MainWindow::startDesktopCalculator() {
+    if (StartFirstProgram(desktopCalculators_)) return;
+    ui::ShowMessage(this, MessageTitle, "The Microsoft Calculator is not installed or in the Windows directory",
+                    ui::MessageIcon::None);
+}
+
+// The help window goes first; the calculators close with the main window.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (QMdiSubWindow* help = findSubWindow("frmHelpBrowser")) help->close();
+    if (about_) about_->close();
+    event->accept();
+}
+
+}  // namespace kelvara

@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+
+#include "CalcState.h"
+#include "MainWindow.h"
+
+namespace kelvara {
+
+// The program from launch until it waits for commands: owns the shared
+// calculation state and the main window, with every window registered.
+class Shell {
+public:
+    // programFolder holds the picture, the help document and the databases.
+    explicit Shell(const QString& programFolder);
+
+    // Loads and shows the main window, resets the shared state, sets the
+    // database paths, shows the About window unless turned off and, once per
+    // version, the disclaimer. False when the disclaimer was declined: the
+    // main window is closed then and the program is to end.
+    bool start();
+
+    MainWindow& mainWindow() { return window_; }
+    CalcState& calcState() { return state_; }
+
+private:
+    bool disclaimerAccepted();
+
+    QString folder_;
+    CalcState state_;
+    MainWindow window_;
+};
+
+}  // namespace kelvara

@@ -1,0 +1,269 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPdfView>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "BackgroundMdiArea.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "MessageService.h"
+#include "ScratchSettings.h"
+#include "Shell.h"
+#include "StartUpPreferences.h"
+#include "TaxEngine.h"
+
+using namespace kelvara;
+
+namespace {
+
+// A stand-in calculator window: one input, and optionally refusing to close.
+class DummyCalculator : public QWidget {
+public:
+    explicit DummyCalculator(bool refuseClose) : refuseClose_(refuseClose) {
+        input = new QLineEdit(this);
+        resize(300, 200);
+    }
+    QLineEdit* input;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (refuseClose_) event->ignore();
+    }
+
+private:
+    bool refuseClose_;
+};
+
+WindowFactory Dummy(int* made = nullptr, bool refuseClose = false) {
+    return [made, refuseClose](MainWindow&) {
+        if (made) ++*made;
+        return new DummyCalculator(refuseClose);
+    };
+}
+
+QMdiSubWindow* SubWindowOf(QWidget* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); }
+
+// "mnuFile &File: mnuNew &Initialise All | Space1 - | ..." for the whole bar.
+QStringList DescribeMenuBar(QMenuBar* bar) {
+    QStringList menus;
+    for (QAction* menuAction : bar->actions()) {
+        QStringList items;
+        for (QAction* item : menuAction->menu()->actions())
+            items << item->objectName() + " " + (item->isSeparator() ? QString("-") : item->text());
+        menus << menuAction->menu()->objectName() + " " + menuAction->text() + ": " + items.join(" | ");
+    }
+    return menus;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    ScratchSettings settings_;
+
+private slots:
+    void init() { settings_.clear(); }
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    void menuBarHasEveryItemInOrder() {
+        CalcState state;
+        MainWindow window(state);
+        QCOMPARE(window.objectName(), QString("MDIForm1"));
+        QCOMPARE(window.windowTitle(), QString("Kelvara 2027"));
+        const QStringList expected{
+            "mnuFile &File: mnuNew &Initialise All | Space1 - | mnuPrinterSet &Printer Setup | Space2 - | "
+            "mnuExit E&xit",
+            "mnuKelvara &Kelvara: mnuKelvaraMon &Monthly | mnuKelvaraAnn &Annual",
+            "mnuPravel P&ravel: mnuPravelMon &Monthly | mnuPravelAnn &Annual",
+            "mnuTaxCalc &TaxCalcs: mnuAnnual &Annual | mnuMonthly &Monthly | mnuFortNight &FortNightly | "
+            "mnuWeekly &Weekly | mnuDaily &Daily | QuickTax QuickTax",
+            "mnuCarCalcs &Car Calculations: mnuCompCar &Company car | mnuCarAll1 Car Allowance",
+            "mnuBusinessCalcs Bu&siness Calculations: mnuInflationProject Inflation Projections | mnuLoans Loans | "
+            "mnuLoansBuster Loan buster | mnuLoansComparison Loan comparison | mnuDailyBalance Daily balance | "
+            "mnuMSCalculator &MS-Calculator",
+            "mnuHelp &Help/Videos: mnuContents Kelvara 2027 Help | VideoLectures1 Video Lectures | "
+            "mnuHelpSearchForHelpOn &Search For Help On... | Space3 - | mnuAbout &About Kelvara2027...",
+        };
+        QCOMPARE(DescribeMenuBar(window.menuBar()), expected);
+    }
+
+    // Items open windows only once a window is registered for them.
+    void windowItemsEnabledByRegistration() {
+        CalcState state;
+        MainWindow window(state);
+        QVERIFY(!window.menuAction("mnuAnnual")->isEnabled());
+        QVERIFY(!window.menuAction("QuickTax")->isEnabled());
+        QVERIFY(window.menuAction("mnuMSCalculator")->isEnabled());
+        QVERIFY(window.menuAction("mnuAbout")->isEnabled());
+        window.menuAction("mnuAnnual")->trigger();
+        QVERIFY(window.workArea().subWindowList().isEmpty());
+
+        window.registerCalculator("mnuAnnual", Dummy());
+        QVERIFY(window.menuAction("mnuAnnual")->isEnabled());
+        QCOMPARE(window.registeredItems(), QStringList{"mnuAnnual"});
+        window.menuAction("mnuAnnual")->trigger();
+        QVERIFY(window.findWindow("frmAnnual"));
+
+        Shell shell(QTemporaryDir().path());
+        QVERIFY(shell.mainWindow().menuAction("mnuContents")->isEnabled());
+    }
+
+    void openingAnOpenWindowBringsItToFront() {
+        CalcState state;
+        MainWindow window(state);
+        window.show();
+        int made = 0;
+        window.registerCalculator("mnuWeekly", Dummy(&made));
+        window.registerCalculator("mnuDaily", Dummy());
+        auto* weekly = static_cast<DummyCalculator*>(window.openWindow("mnuWeekly"));
+        weekly->input->setText("1500");
+        window.openWindow("mnuDaily");
+        QCOMPARE(window.workArea().activeSubWindow()->widget()->objectName(), QString("frmDaily"));
+
+        QCOMPARE(window.openWindow("mnuWeekly"), weekly);
+        QCOMPARE(made, 1);
+        QCOMPARE(weekly->input->text(), QString("1500"));
+        QCOMPARE(window.workArea().activeSubWindow(), SubWindowOf(weekly));
+
+        // Closed, it is made afresh.
+        SubWindowOf(weekly)->close();
+        QVERIFY(!window.findWindow("frmWeekly"));
+        auto* fresh = static_cast<DummyCalculator*>(window.openWindow("mnuWeekly"));
+        QCOMPARE(made, 2);
+        QVERIFY(fresh->input->text().isEmpty());
+    }
+
+    void initialiseAllResetsStateAndClosesListedWindows() {
+        CalcState state;
+        MainWindow window(state);
+        window.show();
+        CalcAnnualTax(state.Engine, 300000);
+        state.ReportDatabasePath = "/data/Crysprin.db";
+        state.PrintDirect = 1;
+        for (const char* item : {"mnuAnnual", "mnuFortNight", "mnuDaily", "QuickTax"})
+            window.registerCalculator(item, Dummy());
+        window.registerCalculator("mnuMonthly", Dummy(nullptr, /*refuseClose=*/true));
+        for (const char* item : {"mnuAnnual", "mnuFortNight", "mnuDaily", "QuickTax", "mnuMonthly"})
+            window.openWindow(item);
+        auto* fortnight = static_cast<DummyCalculator*>(window.findWindow("frmFortNight"));
+        fortnight->input->setText("4200");
+
+        window.menuAction("mnuNew")->trigger();
+
+        QCOMPARE(state.Engine.Last.Tax, 0.0);
+        QCOMPARE(state.Engine.Last.MarginalRate, 0.0);
+        QCOMPARE(state.Engine.TaxableIncome, 300000.0);
+        QCOMPARE(state.ReportDatabasePath, std::string("/data/Crysprin.db"));
+        QCOMPARE(state.PrintDirect, std::int16_t(1));
+        QVERIFY(!window.findWindow("frmAnnual"));
+        QVERIFY(!window.findWindow("frmDaily"));
+        QVERIFY(window.findWindow("frmMonthly"));  // refused to close
+        QVERIFY(window.findWindow("frmKwikTax"));
+        QCOMPARE(window.findWindow("frmFortNight"), fortnight);
+        QCOMPARE(fortnight->input->text(), QString("4200"));
+    }
+
+    void cascadingItemsArrangeTheWindows() {
+        CalcState state;
+        MainWindow window(state);
+        window.show();
+        window.registerCalculator("mnuAnnual", Dummy());
+        window.registerCalculator("mnuKelvaraMon", Dummy());
+        QMdiSubWindow* annual = SubWindowOf(window.openWindow("mnuAnnual"));
+        annual->move(250, 150);
+        window.openWindow("mnuKelvaraMon");
+        QCOMPARE(annual->pos(), QPoint(0, 0));
+    }
+
+    void companyCarWidensAndCascadesOnlyInNormalState() {
+        for (bool maximised : {false, true}) {
+            CalcState state;
+            MainWindow window(state);
+            window.resize(600, 500);
+            maximised ? window.showMaximized() : window.show();
+            QCoreApplication::processEvents();
+            window.registerCalculator("mnuAnnual", Dummy());
+            window.registerCalculator("mnuCompCar", Dummy());
+            QMdiSubWindow* annual = SubWindowOf(window.openWindow("mnuAnnual"));
+            annual->move(120, 80);
+            const QSize before = window.frameGeometry().size();
+            window.openWindow("mnuCompCar");
+            if (maximised) {
+                QCOMPARE(window.frameGeometry().size(), before);
+                QCOMPARE(annual->pos(), QPoint(120, 80));
+            } else {
+                QCOMPARE(window.frameGeometry().width(), 894);  // 13405 twips
+                QCOMPARE(window.frameGeometry().height(), before.height());
+                QCOMPARE(annual->pos(), QPoint(0, 0));
+            }
+        }
+    }
+
+    void helpViewerLeavesMarginRightAndBelow() {
+        QCOMPARE(HelpViewerExtentTwips(3000), 2900);
+        QCOMPARE(HelpViewerExtentTwips(2000), 1900);
+        QCOMPARE(HelpViewerExtentTwips(60), 0);
+        HelpWindow help("/no/such/kv2027Help.pdf");
+        help.show();
+        help.resize(200, 400);  // 3000 by 6000 twips
+        QCOMPARE(help.viewer().size(), QSize(193, 393));
+        help.resize(600, 150);
+        QCOMPARE(help.viewer().size(), QSize(593, 143));
+    }
+
+    void initialiseAllAndExitCloseTheHelpWindow() {
+        QTemporaryDir folder;
+        Shell shell(folder.path());
+        MainWindow& window = shell.mainWindow();
+        window.show();
+        QVERIFY(window.openWindow("mnuContents"));
+        window.initialiseAll();
+        QVERIFY(!window.findWindow("frmHelpBrowser"));
+        window.openWindow("mnuContents");
+        window.menuAction("mnuExit")->trigger();
+        QVERIFY(!window.isVisible());
+        QVERIFY(!window.findWindow("frmHelpBrowser"));
+    }
+
+    void desktopCalculatorMessageOnlyWhenNoneStarts() {
+        ui::MessageRecorder messages;
+        CalcState state;
+        MainWindow window(state);
+        window.setDesktopCalculators({"/no/such/calculator", "/no/such/kcalc"});
+        window.menuAction("mnuMSCalculator")->trigger();
+        QCOMPARE(messages.messages().size(), size_t(1));
+        QCOMPARE(messages.last().Text, QString("The Microsoft Calculator is not installed or in the Windows directory"));
+        QCOMPARE(messages.last().Buttons, ui::MessageButtons::Ok);
+
+        messages.clear();
+        window.setDesktopCalculators({"/no/such/calculator", "true"});
+        window.menuAction("mnuMSCalculator")->trigger();
+        QVERIFY(messages.empty());
+    }
+
+    void printerSetupWithoutPrintersSaysSo() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
+        ui::MessageRecorder messages;
+        CalcState state;
+        MainWindow window(state);
+        window.menuAction("mnuPrinterSet")->trigger();
+        QCOMPARE(messages.messages().size(), size_t(1));
+    }
+
+    void missingPictureLeavesPlainBackground() {
+        CalcState state;
+        MainWindow window(state);
+        window.workArea().loadPicture("/no/such/Kelvara.jpg");
+        QVERIFY(!window.workArea().hasPicture());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,207 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "AppVersion.h"
+#include "DisclaimerWindow.h"
+#include "ScratchSettings.h"
+#include "Shell.h"
+#include "StartUpPreferences.h"
+
+using namespace kelvara;
+
+namespace {
+
+// Waits for the modal disclaimer of a start-up and deals with it; remembers
+// whether one appeared.
+class DisclaimerAnswerer {
+public:
+    explicit DisclaimerAnswerer(std::function<void(DisclaimerWindow&)> answer) : answer_(std::move(answer)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* disclaimer = qobject_cast<DisclaimerWindow*>(QApplication::activeModalWidget())) {
+                timer_.stop();
+                seen_ = true;
+                answer_(*disclaimer);
+            }
+        });
+        timer_.start(10);
+    }
+    bool seen() const { return seen_; }
+
+private:
+    QTimer timer_;
+    std::function<void(DisclaimerWindow&)> answer_;
+    bool seen_ = false;
+};
+
+void TickAndAccept(DisclaimerWindow& disclaimer) {
+    disclaimer.findChild<QCheckBox*>("chkDisclaimerYesNo")->setChecked(true);
+    disclaimer.findChild<QPushButton*>("cmdOk")->click();
+}
+
+void Decline(DisclaimerWindow& disclaimer) { disclaimer.findChild<QPushButton*>("cmdCancel")->click(); }
+
+QWidget* OpenAbout() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == "frmAbout" && widget->isVisible()) return widget;
+    return nullptr;
+}
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+    ScratchSettings settings_;
+    QTemporaryDir programFolder_;
+
+private slots:
+    void init() { settings_.clear(); }
+    void cleanup() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void versionFormsCaptionAndNumber_data() {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("1.1.0") << 1 << 1 << 0 << "1.01.000" << 110;
+        QTest::newRow("1.0.0") << 1 << 0 << 0 << "1.00.000" << 100;
+        QTest::newRow("2.12.5") << 2 << 12 << 5 << "2.12.005" << 2125;
+        QTest::newRow("1.10.12") << 1 << 10 << 12 << "1.10.012" << 11012;
+    }
+    void versionFormsCaptionAndNumber() {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        const ProgramVersion version{major, minor, revision};
+        QCOMPARE(VersionText(version), text);
+        QCOMPARE(VersionNumber(version), number);
+        QVERIFY(MainCaption(version).startsWith("Kelvara 2027 Ver: " + text + " "));
+    }
+
+    void startUpSetsCaptionPathsAndState() {
+        SetAcceptedDisclaimerVersion(110);
+        Shell shell(programFolder_.path());
+        shell.calcState().Engine.Last.Tax = 1234;
+        QVERIFY(shell.start());
+        QVERIFY(shell.mainWindow().windowTitle().startsWith("Kelvara 2027 Ver: 1.01.000"));
+        QVERIFY(shell.mainWindow().isVisible());
+        QCOMPARE(shell.calcState().Engine.Last.Tax, 0.0);
+        QCOMPARE(QString::fromStdString(shell.calcState().ReportDatabasePath), programFolder_.filePath("Crysprin.db"));
+        QCOMPARE(QString::fromStdString(shell.calcState().SettingsDatabasePath), programFolder_.filePath("Settings.db"));
+        QCOMPARE(OpenAbout()->findChild<QLabel*>("Label1_3")->text(), QString("Version: 1.01.000"));
+    }
+
+    // The About window's box decides the next start, both ways.
+    void aboutCheckBoxCarriesToNextStart() {
+        SetAcceptedDisclaimerVersion(110);
+        for (bool tick : {true, false}) {
+            {
+                Shell shell(programFolder_.path());
+                QVERIFY(shell.start());
+                QWidget* about = OpenAbout();
+                QVERIFY(about);
+                auto* check = about->findChild<QCheckBox*>("Check1");
+                QCOMPARE(check->isChecked(), !ShowAboutAtStartup());
+                check->setChecked(tick);
+                about->findChild<QPushButton*>("Command1")->click();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(ShowAboutAtStartup(), !tick);
+            Shell next(programFolder_.path());
+            QVERIFY(next.start());
+            QCOMPARE(OpenAbout() != nullptr, !tick);
+            if (!tick) continue;
+            // Turned off: no window; turn it back on from the menu's About.
+            QWidget* fromMenu = next.mainWindow().showAbout();
+            fromMenu->findChild<QCheckBox*>("Check1")->setChecked(false);
+            fromMenu->close();
+            QVERIFY(ShowAboutAtStartup());
+        }
+    }
+
+    void aboutIsPlacedOverMainWindow() {
+        SetAcceptedDisclaimerVersion(110);
+        Shell shell(programFolder_.path());
+        QVERIFY(shell.start());
+        QWidget* about = OpenAbout();
+        const QRect main = shell.mainWindow().frameGeometry();
+        const QRect box = about->frameGeometry();
+        QCOMPARE(box.x() - main.x(), (main.width() - box.width()) / 2);
+        QCOMPARE(box.y() - main.y(), (main.height() - box.height()) / 4);
+    }
+
+    void disclaimerShownOnlyForNewerVersion_data() {
+        QTest::addColumn<int>("accepted");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("never accepted") << 0 << true;
+        QTest::newRow("older version") << 109 << true;
+        QTest::newRow("this version") << 110 << false;
+        QTest::newRow("newer version") << 111 << false;
+    }
+    void disclaimerShownOnlyForNewerVersion() {
+        QFETCH(int, accepted);
+        QFETCH(bool, shown);
+        SetShowAboutAtStartup(false);
+        SetAcceptedDisclaimerVersion(accepted);
+        DisclaimerAnswerer answerer(TickAndAccept);
+        Shell shell(programFolder_.path());
+        QVERIFY(shell.start());
+        QCOMPARE(answerer.seen(), shown);
+        QCOMPARE(AcceptedDisclaimerVersion(), shown ? 110 : accepted);
+    }
+
+    void acceptedDisclaimerIsNotShownAgain() {
+        SetShowAboutAtStartup(false);
+        SetAcceptedDisclaimerVersion(109);
+        {
+            DisclaimerAnswerer answerer(TickAndAccept);
+            Shell shell(programFolder_.path());
+            QVERIFY(shell.start());
+            QVERIFY(answerer.seen());
+        }
+        DisclaimerAnswerer again(TickAndAccept);
+        Shell shell(programFolder_.path());
+        QVERIFY(shell.start());
+        QVERIFY(!again.seen());
+    }
+
+    void decliningEndsTheProgram() {
+        SetShowAboutAtStartup(false);
+        SetAcceptedDisclaimerVersion(109);
+        DisclaimerAnswerer answerer(Decline);
+        Shell shell(programFolder_.path());
+        QVERIFY(!shell.start());
+        QVERIFY(answerer.seen());
+        QVERIFY(!shell.mainWindow().isVisible());
+        QCOMPARE(AcceptedDisclaimerVersion(), 109);
+    }
+
+    void okFollowsTheCheckBox() {
+        QWidget main;
+        DisclaimerWindow disclaimer(&main);
+        QCOMPARE(disclaimer.windowTitle(), QString(MakerName) + " Disclaimer");
+        auto* check = disclaimer.findChild<QCheckBox*>("chkDisclaimerYesNo");
+        auto* ok = disclaimer.findChild<QPushButton*>("cmdOk");
+        QVERIFY(!ok->isEnabled());
+        check->setChecked(true);
+        QVERIFY(ok->isEnabled());
+        check->setChecked(false);
+        QVERIFY(!ok->isEnabled());
+        ok->click();  // a click on the disabled button accepts nothing
+        QVERIFY(!disclaimer.accepted());
+        QCOMPARE(AcceptedDisclaimerVersion(), 0);
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "StartUpTest.moc"
