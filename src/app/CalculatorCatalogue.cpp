@@ -7,6 +7,6 @@ namespace kelvara {
 // Each calculator adds one line here, e.g.
 //   window.registerCalculator("QuickTax", [](MainWindow& w) { return new KwikTaxWindow(w.calcState()); });
 // Items without a registered window stay disabled in the menu.
-void RegisterCalculators(MainWindow& window) { (void)window; }
+void RegisterCalculators([[maybe_unused]] MainWindow& window) {}
 
 }  // namespace kelvara

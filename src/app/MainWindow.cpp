@@ -25,8 +25,8 @@ namespace {
 // The windows "&Initialise All" closes, in this order. The fortnightly and
 // QuickTax calculators are not among them and keep their inputs.
 constexpr const char* InitialiseAllCloses[] = {
-    "frmAnnual",    "frmMonthly", "frmWeekly",     "frmDaily",    "frmCompCar",    "frmCarAll1",
-    "frmHelpBrowser", "frmInflation", "frmLoans",  "frmLoanBuster", "frmLoanComp", "frmDayBal",
+    "frmAnnual",     "frmMonthly",    "frmWeekly",    "frmDaily",     "frmCompCar",    "frmCarAll1",
+    "frmHelpBrowser", "frmInflation", "frmLoans",     "frmLoanBuster", "frmLoanComp",  "frmDayBal",
     "frmKelvaraMon", "frmKelvaraAnn", "frmPravelMon", "frmPravelAnn",
 };
 
