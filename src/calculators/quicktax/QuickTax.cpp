@@ -31,4 +31,20 @@ void QuickTaxCalculate(EngineState& engine, QuickTaxState& qt) {
     NEWCALC(engine, qt);
 }
 
+FieldValues KwikTaxRecord(const EngineState& engine, const QuickTaxState& qt) {
+    return {
+        {"AGE", qt.QtAge},
+        {"TAXINCOME", qt.QtReportIncome},
+        {"TAXTOPAY", engine.Last.BaseTax},
+        {"MARGRATE", engine.Last.MarginalRate},
+        {"PORTION", engine.Last.Portion},
+        {"TOTTAX", qt.QtTotalTax},
+        {"REBATE", qt.QtRebate},
+        {"TAXCOM4", qt.QtTaxCommitment},
+        {"AVRATE", qt.QtAverageRate},
+        {"AVRATEAFT", qt.QtAverageRateAfter},
+        {"TAXCOM4/2", MonthlyTaxCommitment(qt)},
+    };
+}
+
 }  // namespace kelvara

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "FieldValue.h"
 #include "TaxEngine.h"
 
 namespace kelvara {
@@ -27,5 +28,13 @@ void QuickTaxCalculate(EngineState& engine, QuickTaxState& quickTax);
 
 // The monthly tax commitment the report prints beside the annual one.
 inline double MonthlyTaxCommitment(const QuickTaxState& quickTax) { return quickTax.QtTaxCommitment / 12; }
+
+// The record of report table "kwiktax": the income as last taken into
+// QuickTax beside the figures of the last calculation.
+FieldValues KwikTaxRecord(const EngineState& engine, const QuickTaxState& quickTax);
+
+inline constexpr const char* KwikTaxTable = "kwiktax";
+inline constexpr const char* KwikTaxLayout = "\\kwiktep.rpt";
+inline constexpr const char* KwikTaxTitle = "QuickTax - To export printout click on the suitcase button or goto Help";
 
 }  // namespace kelvara

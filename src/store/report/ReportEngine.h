@@ -27,6 +27,7 @@ public:
     void SetDestination(int destination) { destination_ = destination; }
     void SetReportDatabase(std::filesystem::path path) { reportDatabase_ = std::move(path); }
 
+    const std::filesystem::path& ReportDatabase() const { return reportDatabase_; }
     const QString& ReportFile() const { return reportFile_; }
     const QString& WindowTitle() const { return windowTitle_; }
     int Destination() const { return destination_; }
