@@ -26,5 +26,10 @@ Command& NewCommand(CLI::App& parent, CommandList& commands, const std::string& 
 
 void AddTaxCommand(CLI::App& app, CommandList& commands);
 void AddQuickTaxCommand(CLI::App& app, CommandList& commands);
+void AddPayeCommand(CLI::App& app, CommandList& commands);
+void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands);
+void AddCompanyCarCommand(CLI::App& app, CommandList& commands);
+void AddPackageCommand(CLI::App& app, CommandList& commands);
+void AddFinanceCommands(CLI::App& app, CommandList& commands);
 
 }  // namespace kelvara::cli

@@ -54,7 +54,66 @@ long long& NumberOptions::Whole(const std::string& name, long long min, long lon
     return Add({name, static_cast<double>(min), static_cast<double>(max), true, {}, 0, initial}, what).Count;
 }
 
+std::vector<double>& NumberOptions::AmountList(const std::string& name, std::size_t maxCount, double min,
+                                               double max, const std::string& what) {
+    ListOption& added = lists_.emplace_back(ListOption{name, maxCount, min, max, {}, {}});
+    command_.add_option("--" + added.Name, added.Text,
+                        what + " (up to " + std::to_string(maxCount) + " comma-separated, each " +
+                            RangeText(min, max) + "; default none)")
+        ->type_name("LIST");
+    return added.Values;
+}
+
+bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what) {
+    FlagOption& added = flags_.emplace_back(FlagOption{name, {}, initial});
+    command_.add_option("--" + added.Name, added.Text,
+                        what + " (yes or no; default " + (initial ? "yes" : "no") + ")")
+        ->type_name("YES/NO");
+    return added.Value;
+}
+
+bool NumberOptions::Given(const std::string& name) const { return command_.count("--" + name) > 0; }
+
+void NumberOptions::ReadList(ListOption& option) const {
+    const std::string range = RangeText(option.Min, option.Max);
+    const std::string said = "--" + option.Name + " '" + option.Text + "'";
+    option.Values.clear();
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = option.Text.find(',', start);
+        const std::string item = option.Text.substr(start, comma - start);
+        const std::optional<double> value = StrictNumber(item);
+        if (!value) throw UsageError(said + " holds '" + item + "', which is not a number (accepted: each " + range + ")");
+        if (*value < option.Min || *value > option.Max) {
+            throw UsageError(said + " holds " + item + ", which is out of range (accepted: each " + range + ")");
+        }
+        option.Values.push_back(*value);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (option.Values.size() > option.MaxCount) {
+        throw UsageError(said + " has too many values (accepted: up to " + std::to_string(option.MaxCount) + ")");
+    }
+}
+
+void NumberOptions::ReadFlag(FlagOption& option) const {
+    const std::string& text = option.Text;
+    if (text == "yes" || text == "1" || text == "true") {
+        option.Value = true;
+    } else if (text == "no" || text == "0" || text == "false") {
+        option.Value = false;
+    } else {
+        throw UsageError("--" + option.Name + " '" + text + "' is not yes or no (accepted: yes/no, 1/0, true/false)");
+    }
+}
+
 void NumberOptions::Read() {
+    for (ListOption& option : lists_) {
+        if (Given(option.Name)) ReadList(option);
+    }
+    for (FlagOption& option : flags_) {
+        if (Given(option.Name)) ReadFlag(option);
+    }
     for (Option& option : options_) {
         if (command_.count("--" + option.Name) == 0) continue;
         const std::string range = RangeText(option.Min, option.Max);

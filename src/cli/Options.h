@@ -4,6 +4,9 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "DayNumber.h"
 
 namespace kelvara::cli {
 
@@ -29,6 +32,16 @@ public:
     long long& Whole(const std::string& name, long long min, long long max, long long initial,
                      const std::string& what);
 
+    // Up to maxCount amounts separated by commas, each between min and max.
+    std::vector<double>& AmountList(const std::string& name, std::size_t maxCount, double min, double max,
+                                    const std::string& what);
+
+    // A yes/no choice: "yes"/"no", "1"/"0" or "true"/"false".
+    bool& YesNo(const std::string& name, bool initial, const std::string& what);
+
+    // Whether the option was given on the command line.
+    bool Given(const std::string& name) const;
+
     // Reads every option that was given; throws UsageError for the first bad one.
     void Read();
 
@@ -43,10 +56,29 @@ private:
         long long Count;
     };
 
+    struct ListOption {
+        std::string Name;
+        std::size_t MaxCount;
+        double Min;
+        double Max;
+        std::string Text;
+        std::vector<double> Values;
+    };
+
+    struct FlagOption {
+        std::string Name;
+        std::string Text;
+        bool Value;
+    };
+
     Option& Add(Option option, const std::string& what);
+    void ReadList(ListOption& option) const;
+    void ReadFlag(FlagOption& option) const;
 
     CLI::App& command_;
     std::deque<Option> options_;  // stable addresses for the values handed out
+    std::deque<ListOption> lists_;
+    std::deque<FlagOption> flags_;
 };
 
 }  // namespace kelvara::cli

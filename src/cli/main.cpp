@@ -18,6 +18,11 @@ int main(int argc, char** argv) {
     CommandList commands;
     AddTaxCommand(app, commands);
     AddQuickTaxCommand(app, commands);
+    AddPayeCommand(app, commands);
+    AddTravelAllowanceCommand(app, commands);
+    AddCompanyCarCommand(app, commands);
+    AddPackageCommand(app, commands);
+    AddFinanceCommands(app, commands);
 
     try {
         app.parse(argc, argv);
