@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,6 +17,11 @@
 #include <map>
 
 #include "AppVersion.h"
+#include "BackgroundMdiArea.h"
+#include "DecimalField.h"
+#include "PrintPanel.h"
+#include "ReportEngine.h"
+#include "ReportPages.h"
 #include "DisclaimerWindow.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
@@ -23,11 +30,25 @@ using namespace kelvara;
 
 namespace {
 
+void Type(QWidget& window, const char* field, double value) {
+    window.findChild<ui::DecimalField*>(field)->setValue(value);
+}
+
+void Click(QWidget& window, const char* button) { window.findChild<QPushButton*>(button)->click(); }
+
 // Fills a calculator window, found by its form name, with example figures.
 const std::map<QString, std::function<void(QWidget&)>>& SampleInputs() {
-    static const std::map<QString, std::function<void(QWidget&)>> fillers;
+    static const std::map<QString, std::function<void(QWidget&)>> fillers{
+        {"frmKwikTax",
+         [](QWidget& w) {
+             Type(w, "sidbEdit1_0", 500000);
+             Type(w, "sidbEdit1_1", 40);
+             Click(w, "cmdCalculate");
+         }},
+    };
     return fillers;
 }
+
 
 // Lets the windows finish painting; the help viewer draws its pages in the
 // background, so this waits a little rather than only emptying the queue.
@@ -43,6 +64,23 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     const bool saved = widget.grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
+}
+
+// Prints a calculator's report to a report window: the window is shot and the
+// report is written as a PDF beside the pictures.
+bool SaveReport(MainWindow& main, QWidget& calculator, const QDir& folder) {
+    auto* panel = calculator.findChild<ui::PrintPanel*>("Frame1");
+    if (!panel) return true;
+    panel->cmdVR()->click();
+    QMdiSubWindow* report = main.workArea().activeSubWindow();
+    if (!report || report->widget() == &calculator) return false;
+    bool ok = Save(*report, folder, calculator.objectName() + "-report");
+    QString error;
+    const QString pdf = folder.filePath(calculator.objectName() + ".pdf");
+    ok &= RenderReportToPdf(main.reportEngine().ReportFile(), main.calcState().ReportDatabasePath, pdf, &error);
+    std::printf("%s %s %s\n", ok ? "wrote" : "could not write", qPrintable(pdf), qPrintable(error));
+    report->close();
+    return ok;
 }
 
 }  // namespace
@@ -85,6 +123,7 @@ int main(int argc, char* argv[]) {
         if (auto filler = SampleInputs().find(window->objectName()); filler != SampleInputs().end())
             filler->second(*window);
         ok &= Save(*window->parentWidget(), folder, window->objectName());
+        ok &= SaveReport(main, *window, folder);
     }
     ok &= Save(main, folder, "MDIForm1-with-windows");
     return ok ? 0 : 1;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "QuickTax.h"
 #include "TaxEngine.h"
 
 namespace kelvara {
@@ -12,6 +13,7 @@ namespace kelvara {
 // destination.
 struct CalcState {
     EngineState Engine;
+    QuickTaxState QuickTax;  // kept in full by "Initialise All"
 
     std::string ReportDatabasePath;
     std::string SettingsDatabasePath;

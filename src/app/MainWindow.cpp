@@ -15,6 +15,7 @@
 #include "DesktopCalculator.h"
 #include "MenuTree.h"
 #include "MessageService.h"
+#include "ReportEngine.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
 
@@ -36,9 +37,10 @@ constexpr const char* MessageTitle = "Kelvara 2027";
 
 }  // namespace
 
-MainWindow::MainWindow(CalcState& state, QWidget* parent)
+MainWindow::MainWindow(CalcState& state, const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), state_(state), area_(new BackgroundMdiArea(this)),
       desktopCalculators_(DesktopCalculatorPrograms()) {
+    rptMainReport_ = std::make_unique<ReportEngine>(*this, printer_, state_.ReportDatabasePath, programFolder);
     setObjectName("MDIForm1");
     setWindowTitle("Kelvara 2027");
     setCentralWidget(area_);
@@ -47,6 +49,14 @@ MainWindow::MainWindow(CalcState& state, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::ShowReportWindow(QWidget* window) {
+    QMdiSubWindow* sub = area_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(area_->width() * 9 / 10, area_->height() * 9 / 10);
+    sub->show();
+    area_->setActiveSubWindow(sub);
+}
 
 void MainWindow::buildMenu() {
     for (const MenuSpec& menuSpec : MainMenuTree()) {

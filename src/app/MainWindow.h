@@ -1,12 +1,15 @@
 #pragma once
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
 #include <QPrinter>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "CalcState.h"
+#include "ReportHost.h"
 
 class QAction;
 class QMdiSubWindow;
@@ -14,6 +17,7 @@ class QMdiSubWindow;
 namespace kelvara {
 
 class BackgroundMdiArea;
+class ReportEngine;
 class MainWindow;
 
 // Makes a fresh window for a menu item; the window's objectName is its form
@@ -21,15 +25,22 @@ class MainWindow;
 using WindowFactory = std::function<QWidget*(MainWindow&)>;
 
 // The main window (MDIForm1): the menu, the work area holding the calculator
-// windows, the printer every report prints on, and the commands of the menu.
-class MainWindow : public QMainWindow {
+// windows, the report engine with the printer every report prints on, and the
+// commands of the menu. Report windows open in its work area.
+class MainWindow : public QMainWindow, public ReportHost {
     Q_OBJECT
 public:
-    explicit MainWindow(CalcState& state, QWidget* parent = nullptr);
+    // programFolder: where the report layouts lie (the program's own folder).
+    explicit MainWindow(CalcState& state, const QString& programFolder = QCoreApplication::applicationDirPath(),
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     CalcState& calcState() { return state_; }
     QPrinter& printer() { return printer_; }
+    ReportEngine& reportEngine() { return *rptMainReport_; }
+
+    // Shows a report window as a child window of the work area.
+    void ShowReportWindow(QWidget* window) override;
     BackgroundMdiArea& workArea() { return *area_; }
 
     // Lets the menu item open its window: the item is enabled from now on.
@@ -73,6 +84,7 @@ private:
 
     CalcState& state_;
     QPrinter printer_;
+    std::unique_ptr<ReportEngine> rptMainReport_;
     BackgroundMdiArea* area_;
     QMap<QString, QAction*> actions_;
     QMap<QString, WindowFactory> factories_;

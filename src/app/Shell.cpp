@@ -6,13 +6,17 @@
 #include "BackgroundMdiArea.h"
 #include "BusyPointer.h"
 #include "CalculatorCatalogue.h"
+#include "DatabaseHealth.h"
+#include "DatabaseLocation.h"
 #include "DisclaimerWindow.h"
 #include "HelpWindow.h"
+#include "MessageService.h"
+#include "ReportEngine.h"
 #include "StartUpPreferences.h"
 
 namespace kelvara {
 
-Shell::Shell(const QString& programFolder) : folder_(programFolder), window_(state_) {
+Shell::Shell(const QString& programFolder) : folder_(programFolder), window_(state_, programFolder) {
     const QString helpDocument = folder_ + "/kv2027Help.pdf";
     window_.registerCalculator("mnuContents", [helpDocument](MainWindow&) { return new HelpWindow(helpDocument); });
     RegisterCalculators(window_);
@@ -28,8 +32,7 @@ bool Shell::start() {
         BusyPointer busy;
         InitCalcState(state_);
     }
-    state_.ReportDatabasePath = (folder_ + "/Crysprin.db").toStdString();
-    state_.SettingsDatabasePath = (folder_ + "/Settings.db").toStdString();
+    useDatabases(ResolveDatabasePaths(folder_.toStdString(), UserDataFolder()));
 
     if (ShowAboutAtStartup()) window_.showAbout();
 
@@ -38,6 +41,24 @@ bool Shell::start() {
         return false;
     }
     return true;
+}
+
+void Shell::useDatabases(const DatabasePaths& paths) {
+    state_.SettingsDatabasePath = paths.SettingsDatabasePath.string();
+    state_.ReportDatabasePath = paths.ReportDatabasePath.string();
+    window_.reportEngine().SetReportDatabase(paths.ReportDatabasePath);
+    // A missing or damaged database is put back as delivered (the damaged file
+    // kept aside) and the program goes on; the user is told which file it was.
+    const std::pair<std::filesystem::path, DeliveredDatabase> databases[] = {
+        {paths.SettingsDatabasePath, DeliveredDatabase::Settings},
+        {paths.ReportDatabasePath, DeliveredDatabase::Reports},
+    };
+    for (const auto& [path, which] : databases) {
+        const StoreStatus health = EnsureDatabaseHealthy(path, which);
+        if (health.message.empty()) continue;
+        ui::ShowMessage(&window_, "Kelvara 2027", QString::fromStdString(health.message),
+                        health.ok ? ui::MessageIcon::Warning : ui::MessageIcon::Critical);
+    }
 }
 
 bool Shell::disclaimerAccepted() {

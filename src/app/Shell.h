@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "CalcState.h"
+#include "DatabaseLocation.h"
 #include "MainWindow.h"
 
 namespace kelvara {
@@ -23,6 +24,7 @@ public:
     CalcState& calcState() { return state_; }
 
 private:
+    void useDatabases(const DatabasePaths& paths);
     bool disclaimerAccepted();
 
     QString folder_;

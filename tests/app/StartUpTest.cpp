@@ -9,6 +9,8 @@
 
 #include "AppVersion.h"
 #include "DisclaimerWindow.h"
+#include "MessageService.h"
+#include "SettingsStore.h"
 #include "ScratchSettings.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
@@ -58,9 +60,13 @@ class StartUpTest : public QObject {
     Q_OBJECT
     ScratchSettings settings_;
     QTemporaryDir programFolder_;
+    ui::MessageRecorder messages_;
 
 private slots:
-    void init() { settings_.clear(); }
+    void init() {
+        settings_.clear();
+        messages_.clear();
+    }
     void cleanup() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -86,6 +92,31 @@ private slots:
         QCOMPARE(VersionText(version), text);
         QCOMPARE(VersionNumber(version), number);
         QVERIFY(MainCaption(version).startsWith("Kelvara 2027 Ver: " + text + " "));
+    }
+
+    void damagedOrMissingDatabasesAreRebuiltWithAMessage() {
+        QTemporaryDir folder;
+        QFile garbage(folder.filePath("Settings.db"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("this is not a database at all");
+        garbage.close();
+        SetAcceptedDisclaimerVersion(110);
+        Shell shell(folder.path());
+        QVERIFY(shell.start());
+
+        QCOMPARE(messages_.messages().size(), std::size_t{2});
+        QVERIFY(messages_.messages()[0].Text.contains(folder.filePath("Settings.db")));
+        QVERIFY(messages_.messages()[1].Text.contains(folder.filePath("Crysprin.db")));
+        QCOMPARE(QDir(folder.path()).entryList({"Settings.db.damaged-*"}).size(), 1);
+        Settings loaded;
+        const StoreStatus status = SettingsStore(shell.calcState().SettingsDatabasePath).Load(PayeSettingsFields(), loaded);
+        QVERIFY(status.ok && status.message.empty());
+        QCOMPARE(loaded.UIFLimit, 17712.0);
+
+        messages_.clear();
+        Shell again(folder.path());
+        QVERIFY(again.start());
+        QVERIFY(messages_.empty());
     }
 
     void startUpSetsCaptionPathsAndState() {
