@@ -53,7 +53,8 @@ FinanceMessage InflationPeriodMessage();
 
 inline constexpr const char* InflationTable = "Inflation";
 inline constexpr const char* InflationLayout = "\\Inflatin.rpt";
-inline constexpr const char* InflationTitle = "Inflation - To export printout click on the suitcase button or goto Help";
+inline constexpr const char* InflationTitle =
+    "Inflation - To export printout click on the suitcase button or goto Help";
 inline constexpr const char* InflationTooLargeText = "Amount too large to display";
 
 }  // namespace kelvara

@@ -1,0 +1,64 @@
+#include "Amortisation.h"
+#include "FinanceCommands.h"
+
+namespace kelvara::cli {
+
+namespace {
+
+Result RowsOf(const std::vector<ScheduleRow>& rows) {
+    Result list = Result::array();
+    for (const ScheduleRow& row : rows) {
+        Result item;
+        item["n"] = static_cast<long long>(row.Number);
+        item["Capital"] = row.Capital;
+        item["Interest"] = row.Interest;
+        item["Balance"] = row.Balance;
+        list.push_back(item);
+    }
+    return list;
+}
+
+void AddSchedule(CLI::App& parent, CommandList& commands, bool annual) {
+    Command& command = NewCommand(parent, commands, annual ? "annual" : "monthly",
+                                  annual ? "the loan year by year, a part year last" : "the loan month by month");
+    NumberOptions& numbers = *command.Numbers;
+    double& principal =
+        numbers.Amount("principal", 0.01, LoanFields::Principal.Max, 0, "principal amount, rand (above 0)");
+    long long& period = numbers.Whole("period", 1, 600, 0, "repayment period, months (above 0)");
+    double& rate = numbers.Amount("rate", 0.001, LoanFields::Rate.Max, 0, "interest rate, % p.a. (above 0)");
+    double& repayment = numbers.Amount("repayment", LoanFields::Repayment.Min, LoanFields::Repayment.Max, 0,
+                                       "monthly repayment for the part year (default: the annuity repayment)");
+    command.Run = [annual, &numbers, &principal, &period, &rate, &repayment] {
+        for (const char* needed : {"principal", "period", "rate"}) {
+            if (!numbers.Given(needed)) throw UsageError(std::string("--") + needed + " is required (above 0)");
+        }
+        LoanState loan;
+        loan.Principal = principal;
+        loan.PeriodMonths = static_cast<double>(period);
+        loan.AnnualRate = rate;
+        RPAYMENT(loan);
+        if (numbers.Given("repayment")) loan.Repayment = repayment;
+        Result result;
+        if (annual) {
+            CalcAnnAmort(loan);
+            result["rows"] = RowsOf(AnnualRows(loan));
+            result["WholeYears"] = static_cast<long long>(loan.WholeYears);
+            result["ScheduleKind"] = static_cast<long long>(loan.ScheduleKind);
+        } else {
+            MonthlySchedule(loan);
+            result["rows"] = RowsOf(MonthlyRows(loan));
+        }
+        return result;
+    };
+}
+
+}  // namespace
+
+void AddAmortisationCommand(CLI::App& app, CommandList& commands) {
+    CLI::App* amortisation = app.add_subcommand("amortisation", "Amortisation schedule of a loan");
+    amortisation->require_subcommand(1);
+    AddSchedule(*amortisation, commands, false);
+    AddSchedule(*amortisation, commands, true);
+}
+
+}  // namespace kelvara::cli

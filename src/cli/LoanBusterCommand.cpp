@@ -1,0 +1,37 @@
+#include "FinanceCommands.h"
+#include "LoanBuster.h"
+
+namespace kelvara::cli {
+
+void AddLoanBusterCommand(CLI::App& app, CommandList& commands) {
+    Command& command =
+        NewCommand(app, commands, "loan-buster", "Loan buster: what an extra monthly payment does to a loan");
+    NumberOptions& numbers = *command.Numbers;
+    namespace fields = LoanBusterFields;
+    double& principal =
+        numbers.Amount("principal", fields::Principal.Min, fields::Principal.Max, 0, "principal amount, rand");
+    long long& period = numbers.Whole("period", static_cast<long long>(fields::Period.Min),
+                                      static_cast<long long>(fields::Period.Max), 0, "repayment period, months");
+    double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "interest rate, % p.a.");
+    double& extra =
+        numbers.Amount("extra", fields::Extra.Min, fields::Extra.Max, 0, "extra voluntary payment a month, rand");
+    command.Run = [&principal, &period, &rate, &extra] {
+        LoanBusterState buster{principal, static_cast<float>(rate), extra};
+        LoanState loan;
+        LoanBusterResult r;
+        BBCalc(buster, loan, static_cast<std::int16_t>(period), r);
+        Result result;
+        result["Repayment"] = r.Repayment;
+        result["TotalInterest"] = r.TotalInterest;
+        result["TotalRepayments"] = r.TotalRepayments;
+        result["ExtraPayment"] = buster.ExtraPayment;
+        result["NewPeriod"] = static_cast<long long>(r.NewPeriod);
+        result["NewRepayment"] = r.NewRepayment;
+        result["NewTotalInterest"] = r.NewTotalInterest;
+        result["NewTotalRepayments"] = r.NewTotalRepayments;
+        result["TotalSaving"] = r.TotalSaving;
+        return result;
+    };
+}
+
+}  // namespace kelvara::cli

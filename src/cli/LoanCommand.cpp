@@ -1,0 +1,50 @@
+#include <map>
+#include <memory>
+
+#include "FinanceCommands.h"
+#include "Loan.h"
+
+namespace kelvara::cli {
+
+namespace {
+
+const std::map<std::string, const char*> ModeChoices{
+    {"repayment", LoanModes[0]}, {"principal", LoanModes[1]}, {"period", LoanModes[2]}, {"rate", LoanModes[3]}};
+
+}  // namespace
+
+void AddLoanCommand(CLI::App& app, CommandList& commands) {
+    Command& command =
+        NewCommand(app, commands, "loan", "Loan calculator: the repayment, principal, period or rate of a loan");
+    auto mode = std::make_shared<std::string>("repayment");
+    command.App->add_option("--mode", *mode, "the quantity to calculate (default repayment)")
+        ->check(CLI::IsMember({"repayment", "principal", "period", "rate"}));
+    NumberOptions& numbers = *command.Numbers;
+    double& principal =
+        numbers.Amount("principal", LoanFields::Principal.Min, LoanFields::Principal.Max, 0, "principal amount, rand");
+    long long& period = numbers.Whole("period", static_cast<long long>(LoanFields::Period.Min),
+                                      static_cast<long long>(LoanFields::Period.Max), 0, "repayment period, months");
+    double& rate = numbers.Amount("rate", LoanFields::Rate.Min, LoanFields::Rate.Max, 0, "interest rate, % p.a.");
+    double& repayment =
+        numbers.Amount("repayment", LoanFields::Repayment.Min, LoanFields::Repayment.Max, 0, "monthly repayment, rand");
+    command.Run = [mode, &principal, &period, &rate, &repayment] {
+        LoanState loan;
+        loan.LoanMode = ModeChoices.at(*mode);
+        loan.Principal = principal;
+        loan.PeriodMonths = static_cast<double>(period);
+        loan.AnnualRate = rate;
+        loan.Repayment = repayment;
+        const bool rateError = LoanCalc(loan);
+        Result result;
+        result["Principal"] = loan.Principal;
+        result["PeriodMonths"] = static_cast<long long>(loan.PeriodMonths);
+        result["AnnualRate"] = loan.AnnualRate;
+        result["Repayment"] = loan.Repayment;
+        result["TotalInterest"] = TotalInterest(loan);
+        result["TotalRepayments"] = TotalRepayments(loan);
+        result["RateError"] = rateError;
+        return result;
+    };
+}
+
+}  // namespace kelvara::cli
