@@ -9,7 +9,8 @@ PACKAGES := cmake g++ make \
   qt6-base-dev libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev qt6-pdf-dev \
   nlohmann-json3-dev libcli11-dev libkainjow-mustache-dev libsqlite3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  xvfb xauth fonts-dejavu-core poppler-utils imagemagick
+  xvfb xauth fonts-dejavu-core poppler-utils imagemagick \
+  clang libclang-rt-14-dev dpkg-dev
 
 .PHONY: all deps configure build run test bench screenshots clean
 
@@ -47,3 +48,35 @@ screenshots: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing: the fuzz targets built with clang and libFuzzer in $(FUZZ_BUILD), each
+# run for FUZZ_SECONDS from the saved inputs in fuzz/corpus. New inputs go to
+# $(FUZZ_BUILD)/corpus, anything that breaks to $(FUZZ_BUILD)/findings.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := number date command-line csv-batch report-layout
+.PHONY: fuzz package test-sanitize
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DKV_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) --target kv_fuzzers -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/findings
+	@for f in $(FUZZERS); do \
+	  echo "== $$f: $(FUZZ_SECONDS) s"; mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  (cd $(FUZZ_BUILD) && fuzz/kv-fuzz-$$f corpus/$$f $(CURDIR)/fuzz/corpus/$$f \
+	    -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -artifact_prefix=findings/$$f- -print_final_stats=1) || exit 1; \
+	done
+
+# The Debian package, from the install rules in packaging/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
