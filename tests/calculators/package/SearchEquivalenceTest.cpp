@@ -5,21 +5,11 @@
 #include <random>
 
 #include "NetToGross.h"
+#include "OneRandSearch.h"
 #include "PackageTestSettings.h"
 
 namespace kelvara::testing {
 namespace {
-
-// The search as the window describes it: one rand at a time from 0 until the
-// net exceeds the net required. The reference the fast search must equal.
-std::optional<double> OneRandSearch(const NetToGrossBasis& basis, double limit) {
-    double search = 0;
-    do {
-        search += 1;
-        if (search > limit) return std::nullopt;
-    } while (!(EvaluateNetToGrossStep(basis, search).Net > basis.State.Required));
-    return search;
-}
 
 double Cents(std::mt19937& random, double max) {
     return std::floor(std::uniform_real_distribution<double>(0, max)(random) * 100) / 100;
