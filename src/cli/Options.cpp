@@ -107,7 +107,29 @@ void NumberOptions::ReadFlag(FlagOption& option) const {
     }
 }
 
+DayNumber& NumberOptions::Date(const std::string& name, DayNumber min, DayNumber max, DayNumber initial,
+                               const std::string& what) {
+    DateOption& added = dates_.emplace_back(DateOption{name, min, max, {}, initial});
+    command_.add_option("--" + name, added.Text,
+                        what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; default " +
+                            FormatDate(initial) + ")")
+        ->type_name("DATE");
+    return added.Day;
+}
+
+void NumberOptions::ReadDate(DateOption& option) const {
+    const std::string range = FormatDate(option.Min) + " to " + FormatDate(option.Max);
+    const std::string said = "--" + option.Name + " '" + option.Text + "'";
+    const std::optional<DayNumber> day = ParseDate(option.Text);
+    if (!day) throw UsageError(said + " is not a date dd/mm/yyyy (accepted: " + range + ")");
+    if (*day < option.Min || *day > option.Max) throw UsageError(said + " is out of range (accepted: " + range + ")");
+    option.Day = *day;
+}
+
 void NumberOptions::Read() {
+    for (DateOption& option : dates_) {
+        if (Given(option.Name)) ReadDate(option);
+    }
     for (ListOption& option : lists_) {
         if (Given(option.Name)) ReadList(option);
     }

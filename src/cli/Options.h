@@ -42,6 +42,10 @@ public:
     // Whether the option was given on the command line.
     bool Given(const std::string& name) const;
 
+    // A date typed dd/mm/yyyy or yyyy-mm-dd, between min and max (day numbers).
+    DayNumber& Date(const std::string& name, DayNumber min, DayNumber max, DayNumber initial,
+                    const std::string& what);
+
     // Reads every option that was given; throws UsageError for the first bad one.
     void Read();
 
@@ -71,14 +75,24 @@ private:
         bool Value;
     };
 
+    struct DateOption {
+        std::string Name;
+        DayNumber Min;
+        DayNumber Max;
+        std::string Text;
+        DayNumber Day;
+    };
+
     Option& Add(Option option, const std::string& what);
     void ReadList(ListOption& option) const;
     void ReadFlag(FlagOption& option) const;
+    void ReadDate(DateOption& option) const;
 
     CLI::App& command_;
     std::deque<Option> options_;  // stable addresses for the values handed out
     std::deque<ListOption> lists_;
     std::deque<FlagOption> flags_;
+    std::deque<DateOption> dates_;
 };
 
 }  // namespace kelvara::cli
