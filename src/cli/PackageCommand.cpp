@@ -13,23 +13,27 @@ namespace kelvara::cli {
 
 namespace {
 
+// An amount of the package, bounded like the window field that holds it.
 struct AmountOption {
     const char* Name;
     double PackageInputs::*Field;
+    PackageField Holder;
     const char* What;
 };
 
 const AmountOption InputOptions[] = {
-    {"required", &PackageInputs::Required, "net salary required (net-to-gross) or total package amount"},
-    {"car", &PackageInputs::CompanyCar, "company car value"},
-    {"car-cost", &PackageInputs::CompanyCarCost, "cost-to-company amount of the car"},
-    {"travel-allowance", &PackageInputs::TravelAllowance, "travel allowance"},
-    {"med-aid", &PackageInputs::MedicalAid, "medical aid fund contributions"},
-    {"med-aid-cost", &PackageInputs::MedicalAidCost, "cost-to-company medical aid"},
-    {"other-fringe-benefits", &PackageInputs::OtherFringeBenefits, "other taxable fringe benefits"},
-    {"medical-deductions", &PackageInputs::MedicalDeductions, "medical deductions"},
-    {"fund-employee", &PackageInputs::FundEmployee, "employee retirement-fund amount"},
-    {"fund-employer", &PackageInputs::FundEmployer, "employer retirement-fund amount"},
+    {"required", &PackageInputs::Required, PackageField::Required,
+     "net salary required (net-to-gross) or total package amount"},
+    {"car", &PackageInputs::CompanyCar, PackageField::CompanyCar, "company car value"},
+    {"car-cost", &PackageInputs::CompanyCarCost, PackageField::CompanyCar, "cost-to-company amount of the car"},
+    {"travel-allowance", &PackageInputs::TravelAllowance, PackageField::TravelAllowance, "travel allowance"},
+    {"med-aid", &PackageInputs::MedicalAid, PackageField::MedicalAid, "medical aid fund contributions"},
+    {"med-aid-cost", &PackageInputs::MedicalAidCost, PackageField::MedicalAid, "cost-to-company medical aid"},
+    {"other-fringe-benefits", &PackageInputs::OtherFringeBenefits, PackageField::OtherFringeBenefits,
+     "other taxable fringe benefits"},
+    {"medical-deductions", &PackageInputs::MedicalDeductions, PackageField::MedicalDeductions, "medical deductions"},
+    {"fund-employee", &PackageInputs::FundEmployee, PackageField::FundContribution, "employee retirement-fund amount"},
+    {"fund-employer", &PackageInputs::FundEmployer, PackageField::FundContribution, "employer retirement-fund amount"},
 };
 
 // A setting given as an option replaces the one in the settings database.
@@ -106,16 +110,17 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
 
     std::vector<std::pair<double*, double PackageInputs::*>> inputs;
     for (const AmountOption& option : InputOptions) {
-        const FieldBounds b = PackageAmountBounds;
+        const FieldBounds b = BoundsOf(option.Holder);
         inputs.emplace_back(&numbers.Amount(option.Name, b.Min, b.Max, 0, option.What), option.Field);
     }
-    const auto wholeMax = static_cast<long long>(PackageWholeBounds.Max);
-    long long& age = numbers.Whole("age", 0, wholeMax, 0, "taxpayer's age in whole years");
+    const auto wholeMax = [](PackageField field) { return static_cast<long long>(BoundsOf(field).Max); };
+    long long& age = numbers.Whole("age", 0, wholeMax(PackageField::Age), 0, "taxpayer's age in whole years");
     long long& members = numbers.Whole(
-        "members", 0, wholeMax, 0,
+        "members", 0, wholeMax(PackageField::Members), 0,
         kind.Period == PackagePeriod::Annual ? "medical beneficiary-months" : "medical aid fund beneficiaries");
     std::vector<double>& otherExpenses =
-        numbers.AmountList("other-expenses", 4, PackageAmountBounds.Min, PackageAmountBounds.Max, "other expenses");
+        numbers.AmountList("other-expenses", 4, BoundsOf(PackageField::OtherExpense).Min,
+                           BoundsOf(PackageField::OtherExpense).Max, "other expenses");
 
     std::vector<SettingValue> settings;
     for (const SettingOption& option : SettingOptions) {
