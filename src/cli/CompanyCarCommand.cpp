@@ -134,7 +134,8 @@ private:
     }
 
     double Whole(const std::string& name, const json& value, const VehicleFieldBounds& bounds) {
-        const std::string range = FormatNumber(bounds.Min, 0, 1, false) + " to " + FormatNumber(bounds.Max, 0, 1, false);
+        const std::string range =
+            FormatNumber(bounds.Min, 0, 1, false) + " to " + FormatNumber(bounds.Max, 0, 1, false);
         Expect(value.is_number(), name, "a whole number from " + range);
         const double number = value.get<double>();
         Expect(number >= bounds.Min && number <= bounds.Max && std::floor(number) == number, name,

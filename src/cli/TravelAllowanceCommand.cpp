@@ -67,7 +67,8 @@ void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands) {
         values[i] = &options.Whole(kWholeInputs[i].Option, static_cast<long long>(bounds.Min),
                                          static_cast<long long>(bounds.Max), 0, kWholeInputs[i].What);
     }
-    DayNumber& start = options.Date("start-date", TaxYear::StartDay, TaxYear::EndDay, TaxYear::StartDay, "start of the period");
+    DayNumber& start =
+        options.Date("start-date", TaxYear::StartDay, TaxYear::EndDay, TaxYear::StartDay, "start of the period");
     DayNumber& end = options.Date("end-date", TaxYear::StartDay, TaxYear::EndDay, TaxYear::EndDay, "end of the period");
 
     command.Run = [&recordsKept, &includeFuel, &includeMaintenance, &start, &end, values] {

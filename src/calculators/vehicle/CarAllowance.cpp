@@ -35,7 +35,8 @@ bool RecalculateTravelAllowance(TravelAllowanceState& state, DayNumber startDate
 
 std::optional<VehicleRefusal> SinglePaymentRefusal(double typedAmount, double otherAmount) {
     if (typedAmount > 0 && otherAmount >= 1) {
-        return VehicleRefusal{"Single Payment", "Only one amount for either Wear & Tear or Lease payments will be accepted"};
+        return VehicleRefusal{"Single Payment",
+                              "Only one amount for either Wear & Tear or Lease payments will be accepted"};
     }
     return std::nullopt;
 }
