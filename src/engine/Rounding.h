@@ -5,8 +5,9 @@
 namespace kelvara {
 
 // Rounds to the given number of decimals, a half going to the even neighbour
-// (2.5 -> 2, 3.5 -> 4, 0.125 at two decimals -> 0.12). The half is judged on the
-// decimal value the double stands for as it is written (0.285 is a half).
+// (2.5 -> 2, 3.5 -> 4, 0.125 at two decimals -> 0.12). The exact value of the
+// double decides: 18224.025 is held as 18224.02500000000146 and shows 18224.03,
+// 0.285 is held as 0.28499999999999998 and shows 0.28.
 double RoundHalfEven(double value, int decimals = 0);
 
 // The integer part towards minus infinity (-2.5 -> -3), as "taking the integer

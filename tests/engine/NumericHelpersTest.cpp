@@ -13,6 +13,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
         {2.5, 0, 2},       {3.5, 0, 4},       {-2.5, 0, -2},    {0.125, 2, 0.12}, {0.135, 2, 0.14},
         {0.285, 2, 0.28},  {1.005, 2, 1.0},   {23.2474, 1, 23.2}, {19.6834, 1, 19.7}, {8201.416666, 2, 8201.42},
         {12345.5, 0, 12346}, {1e15 + 0.5, 0, 1e15}, {-0.5, 0, -0.0},
+        {242987 * 7.5 / 100, 2, 18224.03}, {-18224.025, 2, -18224.03}, {2.675, 2, 2.67},
     };
     for (auto [value, decimals, expected] : cases) {
         EXPECT_DOUBLE_EQ(RoundHalfEven(value, decimals), expected) << value << " at " << decimals;
@@ -80,7 +81,8 @@ TEST(FormatPattern, ShowsTheWindowsPatterns) {
         {-1234.5, "# ### ### ##0.00", "-1 234.50"},
         {-0.001, "# ### ### ##0.00", "0.00"},
         {0.125, "# ### ### ##0.00", "0.12"},
-        {999999.995, "# ### ### ##0.00", "1 000 000.00"},
+        {999999.995, "# ### ### ##0.00", "999 999.99"},  // held as 999999.99499999999
+        {999999.996, "# ### ### ##0.00", "1 000 000.00"},
     };
     for (auto [value, pattern, shown] : cases) {
         EXPECT_EQ(FormatPattern(value, pattern), shown) << value << " as '" << pattern << "'";

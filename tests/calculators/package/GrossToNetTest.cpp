@@ -124,7 +124,7 @@ TEST(GrossToNet, NothingRequiredKeepsThePreviousAmounts) {
     PackageResult previous;
     previous.Tax = 1000;
     previous.AMC = 50;
-    previous.UIFEE = 12.345;
+    previous.UIFEE = 12.344;
     previous.FundEE = 400;
     previous.FundLimit = 300;
     EngineState engine;

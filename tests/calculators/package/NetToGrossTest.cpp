@@ -56,12 +56,13 @@ TEST(NetToGross, ContributionIsWrittenBackAndStaysWithinItsLimit) {
     EngineState engine;
     const PackageCalculation c =
         CalculateNetToGross(engine, Required(200000), PackageSettings(7.5), PackagePeriod::Annual, {});
-    // 242 987 × 7.5% is 18 224.025, which the field shows (half to even) as 18 224.02.
+    // 242 987 × 7.5% is held as 18 224.025000000001, which the field shows as
+    // 18 224.03 and writes back as the typed amount.
     EXPECT_NEAR(c.Result.FundEE, 18224.025, 1e-6);
-    EXPECT_DOUBLE_EQ(c.Inputs.FundEmployee, 18224.02);
+    EXPECT_DOUBLE_EQ(c.Inputs.FundEmployee, 18224.03);
     EXPECT_DOUBLE_EQ(c.Result.FundLimit, c.Result.FundEE);
     EXPECT_FALSE(c.Shown.LimitWarning);
-    EXPECT_DOUBLE_EQ(c.Shown.GrossSal, 200000 + 2125.44 + 22637.34 + 18224.02);
+    EXPECT_DOUBLE_EQ(c.Shown.GrossSal, 200000 + 2125.44 + 22637.34 + 18224.03);
     // The engine last saw the taxable income of the step the search stopped at.
     EXPECT_DOUBLE_EQ(engine.TaxableIncome, 242987 - c.Result.FundEE);
 }
