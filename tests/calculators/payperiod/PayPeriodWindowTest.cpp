@@ -1,0 +1,476 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+#include <map>
+
+#include "DateField.h"
+#include "DecimalField.h"
+#include "PayslipPrintPanel.h"
+#include "SettingsStore.h"
+#include "SetupPanel.h"
+#include "TextField.h"
+#include "WholeNumberField.h"
+#include "WindowTestBench.h"
+#include "frmAnnual.h"
+#include "frmDaily.h"
+#include "frmFortNight.h"
+#include "frmMonthly.h"
+#include "frmWeekly.h"
+
+using namespace kelvara;
+using kelvara::testing::WindowTestBench;
+
+namespace {
+
+// What is typed: a field's name and its text, in order.
+using Typing = QList<QPair<QString, QString>>;
+// What a field then shows.
+using Shown = QList<QPair<QString, QString>>;
+
+const char* kIncorrectDate = "Incorrect Date";
+
+}  // namespace
+
+class PayPeriodWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void opensWithItsDefaultsAndCalculatesOnce_data();
+    void opensWithItsDefaultsAndCalculatesOnce();
+    void typedFiguresGiveTheResultsOnCalculate_data();
+    void typedFiguresGiveTheResultsOnCalculate();
+    void typingStoresAtOnceButDoesNotCalculate();
+    void refusedCalculationsSayWhyAndKeepTheResults_data();
+    void refusedCalculationsSayWhyAndKeepTheResults();
+    void datesOutsideTheirBoundsAreRefused_data();
+    void datesOutsideTheirBoundsAreRefused();
+    void annualMonthsOutsideThePeriodAreCleared();
+    void annualMemberCountsAreLoweredTo24();
+    void settingsOkSavesOnlyThePayeFieldsAndRecalculates();
+    void settingsRateChangeReachesTheCalculation();
+    void informationPanelShowsAndHides();
+    void printingWritesThePayslipCheck_data();
+    void printingWritesThePayslipCheck();
+    void printingRecalculatesFirst();
+    void aRefusedCalculationPrintsNothing();
+
+private:
+    void open(const QString& form);
+    void type(const QString& name, const QString& text);
+    void typeAll(const Typing& typing) {
+        for (const auto& [name, text] : typing) type(name, text);
+    }
+    void click(const QString& name) { window_->findChild<QPushButton*>(name)->click(); }
+    QString shown(const QString& name) const { return window_->findChild<QLineEdit*>(name)->text(); }
+    void print(bool afrikaans, const QString& name = {});
+    FieldValues record(const std::string& table) const {
+        const auto r = bench_->ReportRecord(table);
+        return r ? *r : FieldValues{};
+    }
+    static std::string text(const FieldValues& r, const std::string& field) {
+        return std::get<std::string>(WindowTestBench::Field(r, field));
+    }
+    static double number(const FieldValues& r, const std::string& field) {
+        return WindowTestBench::Number(WindowTestBench::Field(r, field));
+    }
+
+    std::unique_ptr<WindowTestBench> bench_;
+    EngineState engine_;
+    std::int16_t printDirect_ = 0;
+    std::unique_ptr<PayPeriodWindow> window_;
+};
+
+void PayPeriodWindowTest::init() {
+    bench_ = std::make_unique<WindowTestBench>();
+    engine_ = {};
+}
+
+void PayPeriodWindowTest::cleanup() {
+    window_.reset();
+    bench_.reset();
+}
+
+void PayPeriodWindowTest::open(const QString& form) {
+    using Factory = std::function<PayPeriodWindow*(WindowTestBench&, EngineState&, std::int16_t&)>;
+    static const std::map<QString, Factory> factories{
+        {"frmAnnual", [](auto& b, auto& e, auto& p) { return new frmAnnual(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmMonthly", [](auto& b, auto& e, auto& p) { return new frmMonthly(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmFortNight",
+         [](auto& b, auto& e, auto& p) { return new frmFortNight(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmWeekly", [](auto& b, auto& e, auto& p) { return new frmWeekly(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmDaily", [](auto& b, auto& e, auto& p) { return new frmDaily(e, p, *b.Reports, b.SettingsDatabase); }},
+    };
+    window_.reset(factories.at(form)(*bench_, engine_, printDirect_));
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void PayPeriodWindowTest::type(const QString& name, const QString& text) {
+    auto* field = window_->findChild<QLineEdit*>(name);
+    QVERIFY2(field, qPrintable(name));
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+}
+
+void PayPeriodWindowTest::print(bool afrikaans, const QString& name) {
+    click("cmdPrint");
+    auto* panel = window_->findChild<PayslipPrintPanel*>("fraPrint");
+    QVERIFY(panel->isVisible());
+    panel->findChild<QRadioButton*>(afrikaans ? "Option2" : "Option1")->click();
+    if (!name.isEmpty()) QTest::keyClicks(panel->nameField(), name);
+    panel->cmdVR()->click();
+    QVERIFY(panel->isHidden());
+}
+
+void PayPeriodWindowTest::opensWithItsDefaultsAndCalculatesOnce_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<Shown>("defaults");
+    QTest::newRow("annual") << "frmAnnual" << "Annual"
+                            << Shown{{"dtStartDate", "01/03/2026"}, {"dtEndDate", "28/02/2027"}, {"numAns_1", "0.00"}};
+    QTest::newRow("monthly") << "frmMonthly" << "Monthly"
+                             << Shown{{"dtMStartDate", "01/03/2026"}, {"dtMEndDate", "31/03/2026"}, {"numMAns", "0.00"}};
+    QTest::newRow("fortnightly") << "frmFortNight" << "Fortnightly"
+                                 << Shown{{"silgEdit21", "14"}, {"silgEdit22", "14"}, {"numMAns1", "0.00"}};
+    QTest::newRow("weekly") << "frmWeekly" << "Weekly" << Shown{{"silgEdit21", "7"}, {"silgEdit22", "7"}};
+    QTest::newRow("daily") << "frmDaily" << "Daily" << Shown{{"silgEdit23", "0"}, {"numTaxLiability", "0.00"}};
+}
+
+void PayPeriodWindowTest::opensWithItsDefaultsAndCalculatesOnce() {
+    QFETCH(QString, form);
+    QFETCH(QString, caption);
+    QFETCH(Shown, defaults);
+    open(form);
+    QCOMPARE(window_->objectName(), form);
+    QCOMPARE(window_->windowTitle(), caption);
+    for (const auto& [name, text] : defaults) QCOMPARE(shown(name), text);
+    QVERIFY(window_->findChild<QWidget*>("Frame3")->isHidden());
+    QVERIFY(window_->findChild<QWidget*>("fraPrint")->isHidden());
+    QVERIFY(window_->findChild<QWidget*>("fraInfo_One")->isHidden());
+    QCOMPARE(window_->settings().UIFLimit, 17712.0);  // read from the delivered record
+    QCOMPARE(window_->findChild<QRadioButton*>("optTAIncRate80")->isChecked(), true);
+    QVERIFY(bench_->Messages.empty());
+}
+
+void PayPeriodWindowTest::typedFiguresGiveTheResultsOnCalculate_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<Shown>("results");
+    QTest::newRow("annual whole year") << "frmAnnual" << Typing{{"silgEdit1", "40"}, {"silgEdit2", "300000"}}
+                                       << Shown{{"numMAns", "40 572.00"}, {"numTaxLiability", "40 572.00"},
+                                                {"numAns_1", "40 572.00"}, {"numAllowableRFundDed", "0"}};
+    QTest::newRow("annual fund deduction limited to 27.5%")
+        << "frmAnnual" << Typing{{"silgEdit1", "40"}, {"silgEdit2", "300000"}, {"numEmpERFundCont", "100000"}}
+        << Shown{{"numAllowableRFundDed", "82 500"}};
+    QTest::newRow("annual part year")
+        << "frmAnnual"
+        << Typing{{"silgEdit1", "40"}, {"silgEdit2", "150000"}, {"dtEndDate", "31082026"}}
+        << Shown{{"numMAns", "20 132.19"}};
+    QTest::newRow("monthly whole month") << "frmMonthly" << Typing{{"silgEdit9", "40"}, {"numSalRemun", "25000"}}
+                                         << Shown{{"numMAns", "3 381.00"}, {"numMAns1", "177.12"},
+                                                  {"numMAns3", "250.00"}};
+    QTest::newRow("monthly part month")
+        << "frmMonthly" << Typing{{"silgEdit9", "40"}, {"numSalRemun", "25000"}, {"dtMEndDate", "15032026"}}
+        << Shown{{"numMAns", "5 649.48"}};
+    QTest::newRow("monthly travel allowance at 80%")
+        << "frmMonthly" << Typing{{"silgEdit9", "40"}, {"numSalRemun", "20000"}, {"silgEdit13", "5000"}}
+        << Shown{{"numMTAAns", "4 000"}, {"numMAns", "3 121.00"}};
+    QTest::newRow("fortnightly") << "frmFortNight" << Typing{{"silgEdit14", "40"}, {"numSalRemun", "12000"}}
+                                 << Shown{{"numMAns", "1 680.46"}, {"numMAns1", "81.75"}};
+    QTest::newRow("weekly short week")
+        << "frmWeekly"
+        << Typing{{"silgEdit14", "40"}, {"numSalRemun", "6000"}, {"silgEdit21", "5"}, {"silgEdit22", "3"}}
+        << Shown{{"numMAns", "1 207.12"}};
+    QTest::newRow("weekly medical credit")
+        << "frmWeekly"
+        << Typing{{"silgEdit14", "40"}, {"numSalRemun", "6000"}, {"numEmpEEMedAidCont", "100"}, {"numMedAidBens", "3"}}
+        << Shown{{"numMAns", "840.23"}, {"numTaxCredit", "251.50"}, {"numTaxLiability", "588.73"},
+                 {"numMAns1", "40.87"}, {"numMAns3", "60.00"}};
+    QTest::newRow("daily with bonus") << "frmDaily"
+                                      << Typing{{"silgEdit23", "40"}, {"numSalRemun", "1200"}, {"sidbEdit4", "2000"}}
+                                      << Shown{{"numMAns", "688.05"}};
+    QTest::newRow("daily below the threshold with bonus")
+        << "frmDaily" << Typing{{"silgEdit23", "40"}, {"numSalRemun", "200"}, {"sidbEdit4", "3000"}}
+        << Shown{{"numMAns", "507.46"}};
+}
+
+void PayPeriodWindowTest::typedFiguresGiveTheResultsOnCalculate() {
+    QFETCH(QString, form);
+    QFETCH(Typing, typing);
+    QFETCH(Shown, results);
+    open(form);
+    typeAll(typing);
+    click("cmdCalculate");
+    for (const auto& [name, text] : results) QCOMPARE(shown(name), text);
+    QVERIFY(bench_->Messages.empty());
+}
+
+void PayPeriodWindowTest::typingStoresAtOnceButDoesNotCalculate() {
+    open("frmWeekly");
+    typeAll({{"silgEdit14", "40"}, {"numSalRemun", "6000.50"}, {"sidbEdit4", "10"}});
+    QCOMPARE(window_->inputs().Age, std::int16_t{40});
+    QCOMPARE(window_->inputs().Salary, 6000.5);
+    QCOMPARE(window_->inputs().Bonus, 10.0);
+    QCOMPARE(shown("numMAns"), QString("0.00"));
+}
+
+void PayPeriodWindowTest::refusedCalculationsSayWhyAndKeepTheResults_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("monthly dates in two months")
+        << "frmMonthly" << Typing{{"dtMEndDate", "01042026"}} << kIncorrectDate
+        << "The Start and End dates entered must be for the same Month" << "dtMEndDate";
+    QTest::newRow("monthly start after end")
+        << "frmMonthly" << Typing{{"dtMStartDate", "15032026"}, {"dtMEndDate", "10032026"}} << kIncorrectDate
+        << "The Start date entered must be before the End date" << "dtMStartDate";
+    QTest::newRow("weekly this week longer than normal")
+        << "frmWeekly" << Typing{{"silgEdit21", "5"}, {"silgEdit22", "6"}} << "Incorrect Number of Days"
+        << "The number of 'Normal work-week' days must be = to or larger than 'This work-week'." << "cmdCalculate";
+    QTest::newRow("fortnightly this fortnight longer than normal")
+        << "frmFortNight" << Typing{{"silgEdit21", "10"}, {"silgEdit22", "12"}} << "Incorrect Number of Days"
+        << "The number of 'Normal fortnight' days must be = to or larger than 'This fortnight'." << "cmdCalculate";
+    QTest::newRow("weekly no days worked")
+        << "frmWeekly" << Typing{{"silgEdit22", "0"}} << "Incorrect Number of Days"
+        << "The number of 'This work-week' days must be larger than 0." << "cmdCalculate";
+}
+
+void PayPeriodWindowTest::refusedCalculationsSayWhyAndKeepTheResults() {
+    QFETCH(QString, form);
+    QFETCH(Typing, typing);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    open(form);
+    const QString age = form == "frmMonthly" ? "silgEdit9" : "silgEdit14";
+    typeAll({{age, "40"}, {"numSalRemun", "6000"}});
+    click("cmdCalculate");
+    const QString before = shown("numMAns");
+    typeAll(typing);
+    type("numSalRemun", "9000");
+    click("cmdCalculate");
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QCOMPARE(bench_->Messages.last().Title, title);
+    QCOMPARE(bench_->Messages.last().Text, message);
+    QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(shown("numMAns"), before);
+}
+
+void PayPeriodWindowTest::datesOutsideTheirBoundsAreRefused_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("kept");
+    const QString between = "The date entered is not correct please enter a date between ";
+    QTest::newRow("annual start before the tax year")
+        << "frmAnnual" << Typing{{"dtStartDate", "28022026"}} << between + "01/03/2026 and 28/02/2027"
+        << "dtStartDate" << "01/03/2026";
+    QTest::newRow("annual end before the start")
+        << "frmAnnual" << Typing{{"dtStartDate", "01062026"}, {"dtEndDate", "31052026"}}
+        << between + "01/06/2026 and 28/02/2027" << "dtEndDate" << "28/02/2027";
+    QTest::newRow("annual start after the end")
+        << "frmAnnual" << Typing{{"dtEndDate", "30062026"}, {"dtStartDate", "01072026"}}
+        << between + "01/03/2026 and 28/02/2027" << "dtStartDate" << "01/03/2026";
+    QTest::newRow("annual date that does not exist")
+        << "frmAnnual" << Typing{{"dtEndDate", "31042026"}} << between + "01/03/2026 and 28/02/2027" << "dtEndDate"
+        << "28/02/2027";
+    QTest::newRow("monthly end after the tax year")
+        << "frmMonthly" << Typing{{"dtMEndDate", "01032027"}} << between + "01/03/2026 and 28/02/2027"
+        << "dtMEndDate" << "31/03/2026";
+}
+
+void PayPeriodWindowTest::datesOutsideTheirBoundsAreRefused() {
+    QFETCH(QString, form);
+    QFETCH(Typing, typing);
+    QFETCH(QString, message);
+    QFETCH(QString, field);
+    QFETCH(QString, kept);
+    open(form);
+    typeAll(typing);
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QCOMPARE(bench_->Messages.last().Title, QString(kIncorrectDate));
+    QCOMPARE(bench_->Messages.last().Text, message);
+    QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    QCOMPARE(shown(field), kept);
+}
+
+void PayPeriodWindowTest::annualMonthsOutsideThePeriodAreCleared() {
+    open("frmAnnual");
+    typeAll({{"numEmpEEMedAidCont", "36000"}, {"numAnnCalcBens_3", "2"}});
+    click("cmdDuplicate");
+    for (int month = 1; month <= 12; ++month) QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("2"));
+    click("cmdCalculate");
+    QCOMPARE(shown("numTaxCredit"), QString("9 024.00"));
+
+    typeAll({{"dtStartDate", "01062026"}, {"dtEndDate", "31122026"}});
+    click("cmdCalculate");
+    for (int month : {1, 2, 3, 4, 5}) QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("0"));
+    for (int month = 6; month <= 12; ++month)
+        QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("2"));
+    QCOMPARE(window_->inputs().MonthMembers[2], std::int16_t{0});  // March cleared in the inputs too
+    QCOMPARE(shown("numTaxCredit"), QString("5 264.00"));          // 7 months of 752
+}
+
+void PayPeriodWindowTest::annualMemberCountsAreLoweredTo24() {
+    open("frmAnnual");
+    type("numAnnCalcBens_7", "30");
+    QCOMPARE(shown("numAnnCalcBens_7"), QString("24"));
+    QCOMPARE(window_->inputs().MonthMembers[6], std::int16_t{24});
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QCOMPARE(bench_->Messages.last().Text,
+             QString("Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!"));
+    QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::None);
+
+    // March still being typed when the button is pressed: lowered, then copied.
+    auto* march = window_->findChild<QLineEdit*>("numAnnCalcBens_3");
+    march->setFocus();
+    march->selectAll();
+    QTest::keyClicks(march, "40");
+    click("cmdDuplicate");
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{2});
+    for (int month = 1; month <= 12; ++month)
+        QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("24"));
+}
+
+void PayPeriodWindowTest::settingsOkSavesOnlyThePayeFieldsAndRecalculates() {
+    Settings before;
+    SettingsStore(bench_->SettingsDatabase).Load(PackageSettingsFields(), before);
+    open("frmWeekly");
+    typeAll({{"silgEdit14", "40"}, {"numSalRemun", "3000"}});
+    click("cmdCalculate");
+    QCOMPARE(shown("numMAns1"), QString("30.00"));
+
+    click("cmdSettings");
+    auto* setup = window_->findChild<ui::SetupPanel*>("Frame3");
+    QVERIFY(setup->isVisible());
+    QCOMPARE(setup->y(), 1710 / 15);
+    for (const char* button : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"})
+        QVERIFY(!window_->findChild<QPushButton*>(button)->isEnabled());
+    type("numEmpEUIF", "1.5");
+    QCOMPARE(shown("numMAns1"), QString("30.00"));  // nothing before "O&K"
+    setup->cmdSetupOK()->click();
+
+    QVERIFY(setup->isHidden());
+    QVERIFY(window_->findChild<QPushButton*>("cmdPrint")->isEnabled());
+    QCOMPARE(shown("numMAns1"), QString("45.00"));
+    Settings after;
+    SettingsStore(bench_->SettingsDatabase).Load(PackageSettingsFields(), after);
+    QCOMPARE(after.EmployeeUIF, 1.5);
+    QCOMPARE(after.PensionCont, before.PensionCont);
+    QCOMPARE(after.CompCarFBRate8020, before.CompCarFBRate8020);
+}
+
+void PayPeriodWindowTest::settingsRateChangeReachesTheCalculation() {
+    open("frmMonthly");
+    typeAll({{"silgEdit9", "40"}, {"numSalRemun", "20000"}, {"silgEdit13", "5000"}});
+    click("cmdSettings");
+    window_->findChild<QRadioButton*>("optTAIncRate20")->click();
+    window_->findChild<ui::SetupPanel*>("Frame3")->cmdSetupOK()->click();
+    QCOMPARE(shown("numMTAAns"), QString("1 000"));
+    QCOMPARE(window_->settings().TAIncRate8020, 0.2);
+}
+
+void PayPeriodWindowTest::informationPanelShowsAndHides() {
+    open("frmDaily");
+    click("cmdInfo_0");
+    auto* info = window_->findChild<QGroupBox*>("fraInfo_One");
+    QVERIFY(info->isVisible());
+    QCOMPARE(info->title(), QString("General Information"));
+    QVERIFY(info->findChild<QLabel*>("lblABC")->text().endsWith("The deduction is capped at R350,000 per year. "));
+    click("cmdOK_Info_One");
+    QVERIFY(info->isHidden());
+}
+
+void PayPeriodWindowTest::printingWritesThePayslipCheck_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<bool>("afrikaans");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<Shown>("texts");
+    QTest::addColumn<QList<QPair<QString, double>>>("numbers");
+    QTest::newRow("weekly in Afrikaans")
+        << "frmWeekly" << Typing{{"silgEdit14", "40"}, {"numSalRemun", "6000"}} << true << "IRP5Week"
+        << "Weekly - To export printout click on the suitcase button or goto Help"
+        << Shown{{"TypeAM", "Weeklikse Inkomste"}, {"Employee", "Vir : Jan Smit"}, {"TOTAL", "Totaal belasting"},
+                 {"SDateNum", "7"}}
+        << QList<QPair<QString, double>>{{"SalNum", 6000}, {"AgeNum", 40}, {"UIFEMPENum", 40.87},
+                                         {"TotalNum", (61512.0 - 17820) / 52}};
+    QTest::newRow("fortnightly in English")
+        << "frmFortNight" << Typing{{"silgEdit14", "40"}, {"numSalRemun", "12000"}} << false << "IRP5Week"
+        << "FortNightly - To export printout click on the suitcase button or goto Help"
+        << Shown{{"TypeAM", "Fortnightly Check"}, {"Employee", " For : Jan Smit"}, {"EDate", "This fortnight"}}
+        << QList<QPair<QString, double>>{{"Taxliabilitynum", (61512.0 - 17820) / 26}};
+    QTest::newRow("monthly part month")
+        << "frmMonthly"
+        << Typing{{"silgEdit9", "40"}, {"numSalRemun", "25000"}, {"dtMEndDate", "15032026"}, {"silgEdit13", "1000"}}
+        << false << "IRP5Mon" << "Monthly - To export printout click on the suitcase button or goto Help"
+        << Shown{{"TypeAM", "Monthly Check"}, {"SDateNum", "01/03/2026"}, {"EDateNum", "15/03/2026"}}
+        << QList<QPair<QString, double>>{{"TravOne", 1000}, {"TravTwo", 800}};
+    QTest::newRow("annual in Afrikaans")
+        << "frmAnnual" << Typing{{"silgEdit1", "40"}, {"silgEdit2", "300000"}, {"silgEdit15", "1234"}} << true
+        << "IRP5Ann" << "Annual - To export printout click on the suitcase button or goto Help"
+        << Shown{{"TypeAM", "Jaarlikse Inkomste"}, {"PAYE", "LBS"}, {"TOTAL", "Totaal"}, {"AnnCalcBens5", "Mei"}}
+        << QList<QPair<QString, double>>{
+               {"PAYENum", 40572}, {"TotalNum", 40572}, {"SITENum", 0}, {"MedAidBensnum", 1234}};
+    QTest::newRow("daily credits above the tax")
+        << "frmDaily" << Typing{{"silgEdit23", "40"}, {"numEmpEEMedAidCont", "20"}, {"numMedAidBens", "2"}}
+        << false << "IRP5Day" << "Daily - To export printout click on the suitcase button or goto Help"
+        << Shown{{"TypeAM", "Daily Check"}, {"TravAll", "Travel allowance "}}
+        << QList<QPair<QString, double>>{{"TotalNum", 0}, {"AnnCalcBens3num", 2}};
+}
+
+void PayPeriodWindowTest::printingWritesThePayslipCheck() {
+    QFETCH(QString, form);
+    QFETCH(Typing, typing);
+    QFETCH(bool, afrikaans);
+    QFETCH(QString, table);
+    QFETCH(QString, title);
+    QFETCH(Shown, texts);
+    using Numbers = QList<QPair<QString, double>>;
+    QFETCH(Numbers, numbers);
+    open(form);
+    typeAll(typing);
+    print(afrikaans, "Jan Smit");
+    QCOMPARE(printDirect_, std::int16_t{0});
+    const FieldValues r = record(table.toStdString());
+    QVERIFY(!r.empty());
+    for (const auto& [field, value] : texts) QCOMPARE(QString::fromStdString(text(r, field.toStdString())), value);
+    for (const auto& [field, value] : numbers) QCOMPARE(number(r, field.toStdString()), value);
+    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+    QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
+    QVERIFY(bench_->Messages.empty());
+}
+
+void PayPeriodWindowTest::printingRecalculatesFirst() {
+    open("frmMonthly");
+    typeAll({{"silgEdit9", "40"}, {"numSalRemun", "25000"}});
+    print(false);
+    QCOMPARE(number(record("IRP5Mon"), "Taxliabilitynum"), 3381.0);
+    QCOMPARE(shown("numMAns"), QString("3 381.00"));
+}
+
+void PayPeriodWindowTest::aRefusedCalculationPrintsNothing() {
+    open("frmMonthly");
+    type("dtMEndDate", "01042026");
+    print(false);
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QCOMPARE(bench_->Messages.last().Text, QString("The Start and End dates entered must be for the same Month"));
+    QVERIFY(bench_->ReportWindows.empty());
+    QCOMPARE(text(record("IRP5Mon"), "TypeAM"), std::string());
+}
+
+QTEST_MAIN(PayPeriodWindowTest)
+#include "PayPeriodWindowTest.moc"
