@@ -1,0 +1,60 @@
+#include "ResultPrintFrame.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include "MessageService.h"
+#include "PrintPanel.h"
+#include "ReportEngine.h"
+#include "ReportOutput.h"
+
+namespace kelvara {
+
+ResultPrintFrame::ResultPrintFrame(QWidget& window, ReportEngine& reports, QPushButton& okButton,
+                                   ResultPrinting printing)
+    : QObject(&window),
+      window_(window),
+      reports_(reports),
+      okButton_(okButton),
+      printing_(std::move(printing)),
+      panel_(new ui::PrintPanel("C&ancel", &window)) {
+    panel_->setObjectName("fraPrint");
+    connect(panel_, &ui::PrintPanel::viewReport, this, [this] {
+        if (!printing_.TitleWithLayout) reports_.SetWindowTitle(viewTitle_);
+        run(ReportEngine::Window);
+    });
+    connect(panel_, &ui::PrintPanel::printDirectly, this, [this] { run(ReportEngine::Printer); });
+}
+
+void ResultPrintFrame::print() {
+    if (stale_) printing_.Recalculate();
+    if (!printing_.Printable()) {
+        okButton_.setFocus();
+        return;
+    }
+    const ReportJob job = printing_.Job();
+    if (!writeRecord(job)) return;
+    reports_.SetReportFile(reports_.LayoutFile(job.Layout));
+    if (printing_.TitleWithLayout) reports_.SetWindowTitle(job.Title);
+    viewTitle_ = job.Title;
+    panel_->present();
+}
+
+bool ResultPrintFrame::writeRecord(const ReportJob& job) {
+    const StoreStatus written = ReportOutput(reports_.ReportDatabase()).WriteReportRecord(job.Table, job.Record);
+    if (!written.message.empty()) {
+        ui::ShowMessage(&window_, "Report", QString::fromStdString(written.message),
+                        written.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
+    }
+    return written.ok;
+}
+
+void ResultPrintFrame::run(int destination) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    reports_.SetDestination(destination);
+    reports_.Run();
+    QGuiApplication::restoreOverrideCursor();
+    panel_->hide();
+}
+
+}  // namespace kelvara

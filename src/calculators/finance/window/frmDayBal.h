@@ -1,0 +1,51 @@
+#pragma once
+#include <QWidget>
+
+#include "DailyBalance.h"
+
+class QPushButton;
+
+namespace kelvara {
+
+class ReportEngine;
+class ResultPrintFrame;
+
+namespace ui {
+class DateField;
+class DecimalField;
+}  // namespace ui
+
+// The daily balance calculator: the simple interest a capital earns at a
+// yearly rate between two dates, on a 365-day year. Its inputs live in the
+// shared calculation state and it calculates every time it becomes active.
+class frmDayBal : public QWidget {
+    Q_OBJECT
+
+public:
+    frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget* parent = nullptr);
+
+    // The calculation every activation runs, whether or not both dates are set.
+    void Calculate();
+
+private:
+    void ShowInputs();
+    void ShowResults();
+    bool BothDatesSet() const;
+    void SpinRate(SpinStep step);
+    void MoveEndDate(std::int32_t day);
+
+    DailyBalanceState& balance_;
+    DailyBalanceResult result_;
+    ui::DecimalField* numCapAmount;
+    ui::DateField* dtStartDate;
+    ui::DateField* dtEndDate;
+    ui::DecimalField* numIntRate;
+    ui::DecimalField* numAnsDB1;
+    ui::DecimalField* numAnsDB2;
+    QPushButton* cmdCalculate;
+    QPushButton* cmdOK;
+    QPushButton* cmdPrint;
+    ResultPrintFrame* printFrame_;
+};
+
+}  // namespace kelvara

@@ -1,0 +1,192 @@
+#include <QLabel>
+
+#include "FinanceWindowDriver.h"
+#include "WindowTestBench.h"
+#include "frmInflation.h"
+
+using namespace kelvara;
+using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowTestBench;
+
+class InflationWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void projectsOnCalculate_data();
+    void projectsOnCalculate();
+    void aFutureValueTooLargeIsNeitherShownNorPrinted();
+    void spinButtonsCycleAndRecalculate_data();
+    void spinButtonsCycleAndRecalculate();
+    void outOfRangeEntriesAreRefused_data();
+    void outOfRangeEntriesAreRefused();
+    void activationShowsTheKeptFiguresAndProjects();
+    void printWritesTheRecordWithTheTitleSetOnPrint();
+
+private:
+    FinanceWindowDriver& ui() { return *driver_; }
+
+    std::unique_ptr<WindowTestBench> bench_;
+    InflationState inflation_;
+    std::unique_ptr<frmInflation> window_;
+    std::unique_ptr<FinanceWindowDriver> driver_;
+};
+
+void InflationWindowTest::init() {
+    bench_ = std::make_unique<WindowTestBench>();
+    inflation_ = {};
+    window_ = std::make_unique<frmInflation>(inflation_, *bench_->Reports);
+    driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void InflationWindowTest::cleanup() {
+    driver_.reset();
+    window_.reset();
+    bench_.reset();
+}
+
+void InflationWindowTest::projectsOnCalculate_data() {
+    QTest::addColumn<QString>("cost");
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("future");
+    QTest::addColumn<QString>("buying");
+    QTest::newRow("6% for 10 years") << "100000" << "10" << "6" << "179 085" << "55 839";
+    QTest::newRow("-5% for 10 years") << "100000" << "10" << "-5" << "59 874" << "167 018";
+    QTest::newRow("no years") << "100000" << "0" << "6" << "100 000" << "100 000";
+    QTest::newRow("no inflation") << "100000" << "10" << "0" << "100 000" << "100 000";
+}
+
+void InflationWindowTest::projectsOnCalculate() {
+    QFETCH(QString, cost);
+    QFETCH(QString, period);
+    QFETCH(QString, rate);
+    ui().type("numPresCost", cost);
+    ui().type("numPeriod", period);
+    ui().type("numInflaRate", rate);
+    QCOMPARE(ui().shown("numAns1"), QString("0"));  // typing alone projects nothing
+    ui().click("cmdCalculate");
+    QTEST(ui().shown("numAns1"), "future");
+    QTEST(ui().shown("numAns2"), "buying");
+}
+
+void InflationWindowTest::aFutureValueTooLargeIsNeitherShownNorPrinted() {
+    ui().type("numPresCost", "99999999");
+    ui().type("numPeriod", "40");
+    ui().type("numInflaRate", "40");
+    ui().click("cmdCalculate");
+    auto* label = window_->findChild<QLabel*>("Label2_12");
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), QString("Amount too large to display"));
+    QVERIFY(!window_->findChild<QWidget*>("numAns1")->isVisible());
+    QVERIFY(ui().shown("numAns2") != "0");
+
+    ui().click("cmdPrint");
+    QVERIFY(ui().printFrame().isHidden());
+    QVERIFY(ui().hasFocus("cmdOK"));
+    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Inflation"), "PresCost")), 0.0);
+
+    ui().type("numPeriod", "1");
+    ui().click("cmdCalculate");
+    QVERIFY(!label->isVisible());
+    QCOMPARE(ui().shown("numAns1"), QString("139 999 999"));
+}
+
+void InflationWindowTest::spinButtonsCycleAndRecalculate_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("direction");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("rate up to 30") << "numInflaRate" << "29.75" << "spInflation" << "up" << "30.000";
+    QTest::newRow("rate up past 30") << "numInflaRate" << "30" << "spInflation" << "up" << "-5.000";
+    QTest::newRow("rate down past -5") << "numInflaRate" << "-5" << "spInflation" << "down" << "30.000";
+    QTest::newRow("rate up to 0") << "numInflaRate" << "-0.25" << "spInflation" << "up" << "0.000";
+    QTest::newRow("period down past 1") << "numPeriod" << "1" << "spPeriod" << "down" << "40";
+    QTest::newRow("period up past 40") << "numPeriod" << "40" << "spPeriod" << "up" << "1";
+    QTest::newRow("period 0 stays") << "numPeriod" << "0" << "spPeriod" << "up" << "0";
+}
+
+void InflationWindowTest::spinButtonsCycleAndRecalculate() {
+    QFETCH(QString, field);
+    QFETCH(QString, from);
+    QFETCH(QString, buttons);
+    QFETCH(QString, direction);
+    QFETCH(QString, to);
+    ui().type("numPresCost", "100000");
+    ui().type("numPeriod", "10");
+    ui().type("numInflaRate", "6");
+    ui().type(qPrintable(field), from);
+    ui().spin(qPrintable(buttons), qPrintable(direction));
+    QCOMPARE(ui().shown(qPrintable(field)), to);
+    QVERIFY(ui().hasFocus("cmdOK"));
+    // The projection follows the new figure at once (none when the period stayed 0).
+    InflationState expected = inflation_;
+    ProjectInflation(expected);
+    QCOMPARE(inflation_.InflFutureValue, to == "0" ? 0.0 : expected.InflFutureValue);
+}
+
+void InflationWindowTest::outOfRangeEntriesAreRefused_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("rate") << "numInflaRate" << "41" << "Incorrect Inflation Rate!"
+                          << "The range of the Inflation Rate is between -5% and 40%";
+    QTest::newRow("period") << "numPeriod" << "41" << "Incorrect Period!" << "The maximum period allowed 40 years";
+}
+
+void InflationWindowTest::outOfRangeEntriesAreRefused() {
+    QFETCH(QString, field);
+    QFETCH(QString, entry);
+    ui().type(qPrintable(field), "5");
+    ui().type(qPrintable(field), entry);
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QTEST(bench_->Messages.last().Title, "title");
+    QTEST(bench_->Messages.last().Text, "text");
+    QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
+    QVERIFY(ui().hasFocus(qPrintable(field)));
+    QVERIFY(ui().shown(qPrintable(field)).startsWith("5"));
+}
+
+void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
+    window_.reset();
+    inflation_ = {100000, 10, 6, 0, 0};  // left by an earlier window
+    QMdiArea area;
+    auto* reopened = new frmInflation(inflation_, *bench_->Reports);
+    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
+    FinanceWindowDriver again(*reopened);
+    QCOMPARE(again.shown("numPresCost"), QString("100 000"));
+    QCOMPARE(again.shown("numPeriod"), QString("10"));
+    QCOMPARE(again.shown("numInflaRate"), QString("6.000"));
+    QCOMPARE(again.shown("numAns1"), QString("179 085"));
+    QCOMPARE(again.shown("numAns2"), QString("55 839"));
+}
+
+void InflationWindowTest::printWritesTheRecordWithTheTitleSetOnPrint() {
+    ui().type("numPresCost", "100000");
+    ui().type("numPeriod", "10");
+    ui().type("numInflaRate", "6");
+    ui().click("cmdPrint");  // projects first: the inputs changed since the last projection
+    QVERIFY(ui().printFrame().isVisible());
+    const QString title = "Inflation - To export printout click on the suitcase button or goto Help";
+    QCOMPARE(bench_->Reports->WindowTitle(), title);
+    const FieldValues record = *bench_->ReportRecord("Inflation");
+    const auto field = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(record, name)); };
+    QCOMPARE(field("PresCost"), 100000.0);
+    QCOMPARE(field("Period"), 10.0);
+    QCOMPARE(field("InflaRate"), 6.0);
+    QCOMPARE(std::round(field("Ans1") * 100) / 100, 179084.77);
+    QCOMPARE(std::round(field("ANS2") * 100) / 100, 55839.48);
+
+    ui().printFrame().cmdVR()->click();
+    QVERIFY(ui().printFrame().isHidden());
+    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+    QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
+}
+
+QTEST_MAIN(InflationWindowTest)
+#include "InflationWindowTest.moc"

@@ -1,0 +1,170 @@
+#include <QPrinterInfo>
+#include <functional>
+
+#include "DecimalField.h"
+#include "FinanceWindowDriver.h"
+#include "WindowTestBench.h"
+#include "frmDayBal.h"
+#include "frmInflation.h"
+#include "frmLoanBuster.h"
+#include "frmLoanComp.h"
+
+using namespace kelvara;
+using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowTestBench;
+
+namespace {
+
+// The four finance windows that print their last result, each with inputs
+// that give a result worth printing.
+struct Calculator {
+    std::function<QWidget*(ReportEngine&)> Open;
+    std::function<void(FinanceWindowDriver&)> Fill;
+    const char* Table;
+    const char* KeyField;  // a field the fill sets to a non-zero value
+    QString ViewTitle;
+};
+
+struct States {
+    LoanBusterState Buster;
+    LoanState Loan;
+    LoanCompState Comp;
+    InflationState Inflation;
+    DailyBalanceState Balance;
+} state;
+
+Calculator ForName(const QString& name) {
+    if (name == "loan buster")
+        return {[](ReportEngine& r) { return new frmLoanBuster(state.Buster, state.Loan, r); },
+                [](FinanceWindowDriver& ui) {
+                    ui.type("numPrinAmount", "500000");
+                    ui.type("numPeriod", "240");
+                    ui.type("numIntRate", "10.5");
+                },
+                "BondBust", "PAmt", "Loan Buster"};
+    if (name == "loan comparison")
+        return {[](ReportEngine& r) { return new frmLoanComp(state.Comp, r); },
+                [](FinanceWindowDriver& ui) {
+                    ui.type("numBAmt", "500000");
+                    ui.type("numIntRate", "10.5");
+                },
+                "BondComp", "PAmt", "Loan Comparison"};
+    if (name == "inflation")
+        return {[](ReportEngine& r) { return new frmInflation(state.Inflation, r); },
+                [](FinanceWindowDriver& ui) {
+                    ui.type("numPresCost", "100000");
+                    ui.type("numPeriod", "10");
+                    ui.type("numInflaRate", "6");
+                },
+                "Inflation", "PresCost",
+                "Inflation - To export printout click on the suitcase button or goto Help"};
+    return {[](ReportEngine& r) { return new frmDayBal(state.Balance, r); },
+            [](FinanceWindowDriver& ui) {
+                ui.type("numCapAmount", "100000");
+                ui.type("numIntRate", "10");
+                ui.type("dtStartDate", "01032026");
+                ui.type("dtEndDate", "01042026");
+            },
+            "DailyBal", "CapAmount", "Daily Balance Calculation"};
+}
+
+}  // namespace
+
+class ResultPrintFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void withoutAResultPrintOnlyFocusesOK_data() { calculators(); }
+    void withoutAResultPrintOnlyFocusesOK();
+    void viewingShowsTheTitledReport_data() { calculators(); }
+    void viewingShowsTheTitledReport();
+    void printingDirectlyLeavesTheTitle_data() { calculators(); }
+    void printingDirectlyLeavesTheTitle();
+    void cancelHidesTheFrame_data() { calculators(); }
+    void cancelHidesTheFrame();
+
+private:
+    void calculators() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"loan buster", "loan comparison", "inflation", "daily balance"})
+            QTest::newRow(name) << QString(name);
+    }
+    // Opens the row's window; with fill, gives it a result worth printing and
+    // presses "&Print".
+    Calculator open(bool fill) {
+        QFETCH(QString, name);
+        Calculator calculator = ForName(name);
+        window_.reset(calculator.Open(*bench_->Reports));
+        window_->show();
+        driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+        if (fill) calculator.Fill(*driver_);
+        driver_->click("cmdPrint");
+        return calculator;
+    }
+    double keyField(const Calculator& c) {
+        return WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord(c.Table), c.KeyField));
+    }
+
+    std::unique_ptr<WindowTestBench> bench_;
+    std::unique_ptr<QWidget> window_;
+    std::unique_ptr<FinanceWindowDriver> driver_;
+};
+
+void ResultPrintFrameTest::init() {
+    state = {};
+    bench_ = std::make_unique<WindowTestBench>();
+}
+
+void ResultPrintFrameTest::cleanup() {
+    driver_.reset();
+    window_.reset();
+    bench_.reset();
+}
+
+void ResultPrintFrameTest::withoutAResultPrintOnlyFocusesOK() {
+    const Calculator calculator = open(false);
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(driver_->printFrame().isHidden());
+    QVERIFY(driver_->hasFocus("cmdOK"));
+    QCOMPARE(keyField(calculator), 0.0);
+    QVERIFY(bench_->Messages.empty());
+}
+
+void ResultPrintFrameTest::viewingShowsTheTitledReport() {
+    const Calculator calculator = open(true);
+    QVERIFY(driver_->printFrame().isVisible());
+    QVERIFY(keyField(calculator) > 0);
+    driver_->printFrame().cmdVR()->click();
+    QVERIFY(driver_->printFrame().isHidden());
+    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+    QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
+    QVERIFY(bench_->Messages.empty());
+}
+
+void ResultPrintFrameTest::printingDirectlyLeavesTheTitle() {
+    QFETCH(QString, name);
+    bench_->Reports->SetWindowTitle("The report before");
+    bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
+    const Calculator calculator = open(true);
+    driver_->printFrame().cmdPD()->click();
+    QVERIFY(driver_->printFrame().isHidden());
+    QCOMPARE(bench_->Reports->Destination(), int{ReportEngine::Printer});
+    QVERIFY(bench_->ReportWindows.empty());
+    // Only the inflation projection sets its title, and it does so on "Print".
+    QCOMPARE(bench_->Reports->WindowTitle(), name == "inflation" ? calculator.ViewTitle : "The report before");
+}
+
+void ResultPrintFrameTest::cancelHidesTheFrame() {
+    open(true);
+    QPushButton* cancel = driver_->printFrame().cancelButton();
+    QCOMPARE(cancel->text(), QString("C&ancel"));
+    QCOMPARE(cancel->objectName(), QString("cmdPrintCancel"));
+    cancel->click();
+    QVERIFY(driver_->printFrame().isHidden());
+    QVERIFY(bench_->ReportWindows.empty());
+}
+
+QTEST_MAIN(ResultPrintFrameTest)
+#include "ResultPrintFrameTest.moc"
