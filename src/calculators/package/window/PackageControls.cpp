@@ -62,7 +62,7 @@ QString Indexed(const char* name, int row) { return QString("%1_%2").arg(name).a
 // cost beside it (either may be missing).
 void Line(QGridLayout* grid, const QString& caption, QWidget* amount, QWidget* cost = nullptr) {
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, CaptionColumn);
+    grid->addWidget(new QLabel(caption), row, CaptionColumn);  // the screen adopts it
     if (amount) grid->addWidget(amount, row, AmountColumn, Qt::AlignLeft);
     if (cost) grid->addWidget(cost, row, CostColumn);
 }
@@ -198,16 +198,9 @@ PackageControls BuildPackageControls(PackageKind kind, QWidget* screen) {
     columns->addSpacing(16);
     columns->addLayout(results);
 
-    c.lblLimitWarning = new QLabel("R/Fund contributions exceed allowable limits!", screen);
-    c.lblLimitWarning->setObjectName("lblLimitWarning");
-    c.lblLimitWarning->setStyleSheet("color: #c00000; font-weight: bold;");
-    c.lblLimitWarning->setAlignment(Qt::AlignCenter);
-    c.lblLimitWarning->hide();
-
     auto* layout = new QVBoxLayout(screen);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(columns);
-    layout->addWidget(c.lblLimitWarning);
     return c;
 }
 

@@ -56,12 +56,11 @@ struct PackageControls {
     ui::DecimalField* numOnceOff = nullptr;
     QLabel* lblOnceOff1 = nullptr;
     QLabel* lblOnceOff2 = nullptr;
-    QLabel* lblLimitWarning = nullptr;
 };
 
 // Makes the fields of the kind's window on screen and lays them out there:
 // the package on the left, results and other expenses on the right. Every
-// field starts at 0; the once-off note and the limit warning are hidden.
+// field starts at 0; the once-off note is hidden.
 PackageControls BuildPackageControls(PackageKind kind, QWidget* screen);
 
 }  // namespace kelvara

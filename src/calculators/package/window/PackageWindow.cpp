@@ -77,8 +77,16 @@ void PackageWindow::BuildCommands() {
     buttons->addStretch();
     for (QPushButton* button : {cmdOk, cmdCalculate, cmdSettings, cmdPrint}) buttons->addWidget(button);
 
+    // Shown above the commands, it pushes them down and the window grows.
+    lblLimitWarning = new QLabel("R/Fund contributions exceed allowable limits!", this);
+    lblLimitWarning->setObjectName("lblLimitWarning");
+    lblLimitWarning->setStyleSheet("color: #c00000; font-weight: bold;");
+    lblLimitWarning->setAlignment(Qt::AlignCenter);
+    lblLimitWarning->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(screen_);
+    layout->addWidget(lblLimitWarning);
     layout->addLayout(buttons);
 
     connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
@@ -241,9 +249,9 @@ void PackageWindow::ShowCalculation(const PackageCalculation& calc) {
 void PackageWindow::ShowLimitWarning(bool exceeded) {
     // A package whose contributions exceed their limit cannot be printed.
     cmdPrint->setEnabled(!exceeded);
-    if (c_.lblLimitWarning->isHidden() != exceeded) return;
-    // The warning pushes the buttons down and the window grows to hold it.
-    c_.lblLimitWarning->setVisible(exceeded);
+    if (lblLimitWarning->isHidden() != exceeded) return;
+    lblLimitWarning->setVisible(exceeded);
+    layout()->activate();
     adjustSize();
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }

@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "TaxEngine.h"
 
+class QLabel;
 class QPushButton;
 
 namespace kelvara {
@@ -75,6 +76,7 @@ private:
 
     QWidget* screen_;
     PackageControls c_;
+    QLabel* lblLimitWarning = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdSettings = nullptr;

@@ -1,0 +1,515 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "PrintPanel.h"
+#include "SettingsStore.h"
+#include "WindowTestBench.h"
+#include "frmKelvaraAnn.h"
+#include "frmKelvaraMon.h"
+#include "frmPravelAnn.h"
+#include "frmPravelMon.h"
+
+using namespace kelvara;
+using kelvara::testing::WindowTestBench;
+
+namespace {
+
+// "name=text" pairs: what is typed into a field, or what a field shows.
+using Entries = QStringList;
+
+std::pair<QString, QString> Split(const QString& entry) {
+    const qsizetype at = entry.indexOf('=');
+    return {entry.left(at), entry.mid(at + 1)};
+}
+
+}  // namespace
+
+class PackageWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void eachWindowHasItsCaptionAndLines_data();
+    void eachWindowHasItsCaptionAndLines();
+    void workedPackagesShowTheirResults_data();
+    void workedPackagesShowTheirResults();
+    void amountsAreMirroredIntoTheCostToCompanyColumn();
+    void netToGrossHoldsTheFundPercentagesTo27_5_data();
+    void netToGrossHoldsTheFundPercentagesTo27_5();
+    void setupOpensAtItsTopAndLocksTheCommands_data();
+    void setupOpensAtItsTopAndLocksTheCommands();
+    void setupConfirmationSavesAndRecalculates();
+    void refusedCalculationsSaySoAndKeepTheResults_data();
+    void refusedCalculationsSaySoAndKeepTheResults();
+    void contributionsAboveTheLimitWarnAndBlockPrinting();
+    void retirementAnnuityExplanation_data();
+    void retirementAnnuityExplanation();
+    void printWritesTheSalPackageRecord_data();
+    void printWritesTheSalPackageRecord();
+    void printRecalculatesAndLocksTheScreenUntilDone();
+    void aRefusedPackageIsNotPrinted();
+
+private:
+    void open(const QString& form) {
+        window_.reset();
+        if (form == "frmKelvaraAnn")
+            window_ = std::make_unique<frmKelvaraAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+        else if (form == "frmKelvaraMon")
+            window_ = std::make_unique<frmKelvaraMon>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+        else if (form == "frmPravelAnn")
+            window_ = std::make_unique<frmPravelAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+        else
+            window_ = std::make_unique<frmPravelMon>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+        window_->show();
+        // Fields show their figures formatted once they lose the focus, which
+        // needs an active window.
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    QLineEdit* field(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
+    QPushButton* button(const char* name) const { return window_->findChild<QPushButton*>(name); }
+    void type(const QString& name, const QString& text) {
+        QLineEdit* f = field(name);
+        QVERIFY2(f, qPrintable(name));
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClicks(f, text);
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
+    void typeAll(const Entries& entries) {
+        for (const QString& entry : entries) {
+            const auto [name, text] = Split(entry);
+            type(name, text);
+        }
+    }
+    void click(const char* name) { button(name)->click(); }
+    // Employee and employer fund percentages through the Setup panel.
+    void setFundPercentages(const QString& employee, const QString& employer) {
+        click("cmdSettings");
+        type("numPenContPerc", employee);
+        type("numPenPercentage", employer);
+        click("cmdSetupOK");
+    }
+    Settings savedSettings() const {
+        Settings s;
+        SettingsStore(bench_->SettingsDatabase).Load(PackageSettingsFields(), s);
+        return s;
+    }
+    void printToWindow() {
+        click("cmdPrint");
+        window_->findChild<ui::PrintPanel*>("Frame1")->cmdVR()->click();
+    }
+
+    std::unique_ptr<WindowTestBench> bench_;
+    EngineState engine_;
+    std::int16_t printDirect_ = 0;
+    std::unique_ptr<PackageWindow> window_;
+};
+
+void PackageWindowTest::init() {
+    bench_ = std::make_unique<WindowTestBench>();
+    engine_ = {};
+}
+
+void PackageWindowTest::cleanup() {
+    window_.reset();
+    bench_.reset();
+}
+
+void PackageWindowTest::eachWindowHasItsCaptionAndLines_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("has");
+    QTest::addColumn<QStringList>("hasNot");
+    QTest::newRow("Kelvara annual") << "frmKelvaraAnn" << "Kelvara : Annual Calculation"
+                                    << QStringList{"numRADeduct", "numProvFund", "numCCProvFund"}
+                                    << QStringList{"numCCNetMonSalReq", "numPenDeduct"};
+    QTest::newRow("Kelvara monthly") << "frmKelvaraMon" << "Kelvara : Monthly Calculation" << QStringList{}
+                                     << QStringList{"numRADeduct", "numProvFund", "numCCNetMonSalReq"};
+    QTest::newRow("Pravel annual") << "frmPravelAnn" << "Pravel : Annual Calculation"
+                                   << QStringList{"numCCNetMonSalReq", "numPenDeduct", "numCCPenDeduct", "numRADeduct"}
+                                   << QStringList{};
+    QTest::newRow("Pravel monthly") << "frmPravelMon" << "Pravel : Monthly Calculation"
+                                    << QStringList{"numCCNetMonSalReq", "numProvFund"} << QStringList{};
+}
+
+void PackageWindowTest::eachWindowHasItsCaptionAndLines() {
+    QFETCH(QString, form);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, has);
+    QFETCH(QStringList, hasNot);
+    open(form);
+    QCOMPARE(window_->objectName(), form);
+    QCOMPARE(window_->windowTitle(), caption);
+    for (const QString& name : has) QVERIFY2(field(name), qPrintable(name));
+    for (const QString& name : hasNot) QVERIFY2(!field(name), qPrintable(name));
+}
+
+void PackageWindowTest::workedPackagesShowTheirResults_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("employeePercent");
+    QTest::addColumn<QString>("employerPercent");
+    QTest::addColumn<Entries>("typed");
+    QTest::addColumn<Entries>("shown");
+    QTest::newRow("net 150000 a year") << "frmKelvaraAnn" << "0" << "0" << Entries{"numAge=40", "numNetMonSalReq=150000"}
+                                       << Entries{"numMAns=11 553.48", "numUIFCont=1 631.86", "numCCUIFCont=1 631.86",
+                                                  "numCCSkillLev=1 631.86", "numGrossSal=163 185.34",
+                                                  "numTotCostComp=166 449.06", "numTaxDeduct=11 553.48"};
+    QTest::newRow("net 150000 with a travel allowance")
+        << "frmKelvaraAnn" << "0" << "0" << Entries{"numAge=40", "numNetMonSalReq=150000", "numTravAll=60000"}
+        << Entries{"numMAns=8 886.78", "numUIFCont=1 483.71", "numGrossSal=160 370.49", "numTotCostComp=163 337.91"};
+    QTest::newRow("net 12000 a month") << "frmKelvaraMon" << "0" << "0" << Entries{"numAge=40", "numNetMonSalReq=12000"}
+                                       << Entries{"numMAns=851.76", "numUIFCont=129.82", "numGrossSal=12 981.58",
+                                                  "numTotCostComp=13 241.22"};
+    QTest::newRow("net 200000 with 7.5% to the fund")
+        << "frmKelvaraAnn" << "7.5" << "0" << Entries{"numAge=40", "numNetMonSalReq=200000"}
+        << Entries{"numRFundCont=18 224.03", "numMAns=22 637.34", "numUIFCont=2 125.44"};
+    QTest::newRow("package 300000 a year") << "frmPravelAnn" << "7.5" << "0"
+                                           << Entries{"numAge=40", "numNetMonSalReq=300000"}
+                                           << Entries{"numRFundCont=22 500.00", "numMAns=34 722.00",
+                                                      "numUIFCont=2 125.44", "numCCSkillLev=2 775.00",
+                                                      "numGrossSal=240 652.56", "numTotCostComp=304 900.44",
+                                                      "numCCNetMonSalReq=300 000.00"};
+    QTest::newRow("package 25000 a month") << "frmPravelMon" << "7.5" << "0"
+                                           << Entries{"numAge=40", "numNetMonSalReq=25000"}
+                                           << Entries{"numRFundCont=1 875.00", "numMAns=2 893.50", "numUIFCont=177.12",
+                                                      "numCCSkillLev=231.25", "numGrossSal=20 054.38",
+                                                      "numTotCostComp=25 408.37"};
+    QTest::newRow("car, travel and medical aid at 66")
+        << "frmPravelAnn" << "10" << "20"
+        << Entries{"numAge=66",         "numNetMonSalReq=400000", "numTravAll=60000", "numMedAidCont=12000",
+                   "numCCMedAidCont=24000", "numPMems=24",            "numCompCar=300000"}
+        << Entries{"numCCRFundCont=80 000.00", "numTaxCredit=11 997.02", "numTaxDeduct=36 697.98",
+                   "numCCSkillLev=3 688.00",  "numGrossSal=205 176.58", "numTotCostComp=485 813.44",
+                   "numOnceOff=300 000.00"};
+    QTest::newRow("medical deductions count from 65 only")
+        << "frmPravelAnn" << "0" << "0" << Entries{"numAge=64", "numNetMonSalReq=300000", "numMedDeduct=5000"}
+        << Entries{"numMedDeduct=0.00"};
+}
+
+void PackageWindowTest::workedPackagesShowTheirResults() {
+    QFETCH(QString, form);
+    QFETCH(QString, employeePercent);
+    QFETCH(QString, employerPercent);
+    QFETCH(Entries, typed);
+    QFETCH(Entries, shown);
+    open(form);
+    setFundPercentages(employeePercent, employerPercent);
+    typeAll(typed);
+    click("cmdCalculate");
+    for (const QString& entry : shown) {
+        const auto [name, text] = Split(entry);
+        QCOMPARE(field(name)->text(), text);
+    }
+    const bool onceOff = field("numCompCar")->text() != "0.00";
+    QCOMPARE(field("numOnceOff")->isVisible(), onceOff);
+    QCOMPARE(window_->findChild<QLabel*>("lblOnceOff1")->isVisible(), onceOff);
+    QVERIFY(window_->findChild<QLabel*>("lblLimitWarning")->isHidden());
+    QVERIFY(button("cmdPrint")->isEnabled());
+    QVERIFY(bench_->Messages.empty());
+}
+
+void PackageWindowTest::amountsAreMirroredIntoTheCostToCompanyColumn() {
+    open("frmPravelMon");
+    typeAll({"numNetMonSalReq=30000", "numTravAll=4000", "numOTaxFB=250", "numOtherDet_2=500"});
+    QCOMPARE(field("numCCNetMonSalReq")->text(), QString("30 000.00"));
+    QCOMPARE(field("numCCTravAll")->text(), QString("4 000.00"));
+    QCOMPARE(field("numCCOTaxFB")->text(), QString("250.00"));
+    QCOMPARE(field("numOtherDetCC_2")->text(), QString("500.00"));
+    // A mirror edited on its own leaves the employee's amount alone.
+    type("numOtherDetCC_2", "650");
+    QCOMPARE(field("numOtherDet_2")->text(), QString("500.00"));
+    // The other expense comes off the take-home salary.
+    click("cmdCalculate");
+    const QString withExpense = field("numGrossSal")->text();
+    type("numOtherDet_2", "0");
+    click("cmdCalculate");
+    QCOMPARE(QLocale::c().toDouble(QString(field("numGrossSal")->text()).remove(' ')) -
+                 QLocale::c().toDouble(QString(withExpense).remove(' ')),
+             500.0);
+}
+
+void PackageWindowTest::netToGrossHoldsTheFundPercentagesTo27_5_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("employee");
+    QTest::addColumn<QString>("employer");
+    QTest::addColumn<double>("keptEmployee");
+    QTest::addColumn<double>("keptEmployer");
+    QTest::newRow("27.5 in all stays") << "frmKelvaraAnn" << "20" << "7.5" << 20.0 << 7.5;
+    QTest::newRow("27.6 falls to nothing") << "frmKelvaraAnn" << "20" << "7.6" << 0.0 << 0.0;
+    QTest::newRow("15 and 15 fall to nothing") << "frmKelvaraMon" << "15" << "15" << 0.0 << 0.0;
+    QTest::newRow("gross to net keeps 20 and 10") << "frmPravelAnn" << "20" << "10" << 20.0 << 10.0;
+    QTest::newRow("gross to net keeps 15 and 15") << "frmPravelMon" << "15" << "15" << 15.0 << 15.0;
+}
+
+void PackageWindowTest::netToGrossHoldsTheFundPercentagesTo27_5() {
+    QFETCH(QString, form);
+    QFETCH(QString, employee);
+    QFETCH(QString, employer);
+    QFETCH(double, keptEmployee);
+    QFETCH(double, keptEmployer);
+    open(form);
+    click("cmdSettings");
+    type("numPenContPerc", employee);
+    type("numPenPercentage", employer);
+    // The rule works while typing, before anything is confirmed.
+    QCOMPARE(field("numPenContPerc")->text(), QString::number(keptEmployee, 'f', 3));
+    QCOMPARE(field("numPenPercentage")->text(), QString::number(keptEmployer, 'f', 3));
+    click("cmdSetupOK");
+    QCOMPARE(savedSettings().PensionCont, keptEmployee);
+    QCOMPARE(savedSettings().EmployerPenCont, keptEmployer);
+}
+
+void PackageWindowTest::setupOpensAtItsTopAndLocksTheCommands_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("topTwips");
+    QTest::newRow("Kelvara annual") << "frmKelvaraAnn" << 960;
+    QTest::newRow("Kelvara monthly") << "frmKelvaraMon" << 1080;
+    QTest::newRow("Pravel annual") << "frmPravelAnn" << 750;
+    QTest::newRow("Pravel monthly") << "frmPravelMon" << 960;
+}
+
+void PackageWindowTest::setupOpensAtItsTopAndLocksTheCommands() {
+    QFETCH(QString, form);
+    QFETCH(int, topTwips);
+    open(form);
+    const char* commands[] = {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint", "cmdRAExpl"};
+    click("cmdSettings");
+    auto* setup = window_->findChild<QWidget*>("Frame3");
+    QVERIFY(setup->isVisible());
+    QCOMPARE(setup->y(), topTwips / 15);
+    for (const char* name : commands) QVERIFY2(!button(name)->isEnabled(), name);
+    click("cmdSetupOK");
+    QVERIFY(setup->isHidden());
+    for (const char* name : commands) QVERIFY2(button(name)->isEnabled(), name);
+}
+
+void PackageWindowTest::setupConfirmationSavesAndRecalculates() {
+    open("frmPravelAnn");
+    typeAll({"numAge=40", "numNetMonSalReq=300000", "numProvContPerc=5", "numCCProvContPerc=2.5"});
+    click("cmdCalculate");
+    QCOMPARE(field("numRFundCont")->text(), QString("0.00"));
+    click("cmdSettings");
+    type("numPenContPerc", "7.5");
+    type("numEmpEUIF", "1.5");
+    window_->findChild<QAbstractButton*>("optCompCarMPYes")->click();
+    click("cmdSetupOK");
+    // Confirming works the package out again under the new settings.
+    QCOMPARE(field("numRFundCont")->text(), QString("22 500.00"));
+    QCOMPARE(field("numUIFCont")->text(), QString("3 188.16"));
+    const Settings saved = savedSettings();
+    QCOMPARE(saved.PensionCont, 7.5);
+    QCOMPARE(saved.EmployeeUIF, 1.5);
+    QCOMPARE(saved.ProvCont, 5.0);
+    QCOMPARE(saved.EmployerProvCont, 2.5);
+    QCOMPARE(saved.CompCarMPYesNo, true);
+    QCOMPARE(saved.UIFLimit, 17712.0);
+    // A window opened afterwards starts from the saved settings.
+    open("frmKelvaraMon");
+    QCOMPARE(field("numPenContPerc")->text(), QString("7.500"));
+    QCOMPARE(field("numProvContPerc")->text(), QString("5.000"));
+}
+
+void PackageWindowTest::refusedCalculationsSaySoAndKeepTheResults_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<double>("storedEmployeePercent");
+    QTest::addColumn<Entries>("typed");
+    QTest::addColumn<QString>("message");  // empty: none
+    QTest::addColumn<int>("icon");
+    QTest::newRow("nothing required") << "frmKelvaraAnn" << 0.0 << Entries{"numAge=40"} << "" << 0;
+    QTest::newRow("fringe benefits above the net")
+        << "frmKelvaraAnn" << 0.0 << Entries{"numNetMonSalReq=50000", "numTravAll=60000"}
+        << "Fringe benefits more than salary required!" << int(ui::MessageIcon::None);
+    QTest::newRow("a fund percentage no gross can carry (saved from gross to net)")
+        << "frmKelvaraAnn" << 99.0 << Entries{"numNetMonSalReq=100000"} << "leave too little"
+        << int(ui::MessageIcon::Critical);
+    QTest::newRow("a net beyond any gross the fields show")
+        << "frmKelvaraMon" << 0.0 << Entries{"numNetMonSalReq=99999999.99"} << "No gross salary up to R99 999 999"
+        << int(ui::MessageIcon::Critical);
+}
+
+void PackageWindowTest::refusedCalculationsSaySoAndKeepTheResults() {
+    QFETCH(QString, form);
+    QFETCH(double, storedEmployeePercent);
+    QFETCH(Entries, typed);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    Settings stored = savedSettings();
+    stored.PensionCont = storedEmployeePercent;
+    QVERIFY(SettingsStore(bench_->SettingsDatabase).Save(PackageSettingsFields(), stored).ok);
+    open(form);
+    typeAll(typed);
+    click("cmdCalculate");
+    if (message.isEmpty()) {
+        QVERIFY(bench_->Messages.empty());
+    } else {
+        QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+        QCOMPARE(bench_->Messages.last().Title, QString("Kelvara 2027"));
+        QVERIFY2(bench_->Messages.last().Text.contains(message), qPrintable(bench_->Messages.last().Text));
+        QCOMPARE(int(bench_->Messages.last().Icon), icon);
+    }
+    // Nothing was worked out: the tax and UIF are still those of the newly
+    // opened window.
+    QCOMPARE(field("numMAns")->text(), QString("0.00"));
+    QCOMPARE(field("numUIFCont")->text(), QString("0.00"));
+}
+
+void PackageWindowTest::contributionsAboveTheLimitWarnAndBlockPrinting() {
+    open("frmPravelAnn");
+    typeAll({"numAge=40", "numNetMonSalReq=300000"});
+    click("cmdCalculate");
+    const int buttonsTop = button("cmdOk")->y();
+    const int height = window_->height();
+    setFundPercentages("20", "20");
+    auto* warning = window_->findChild<QLabel*>("lblLimitWarning");
+    QVERIFY(warning->isVisible());
+    QCOMPARE(warning->text(), QString("R/Fund contributions exceed allowable limits!"));
+    QVERIFY(!button("cmdPrint")->isEnabled());
+    QVERIFY(button("cmdOk")->y() > buttonsTop);
+    QVERIFY(window_->height() > height);
+    setFundPercentages("7.5", "0");
+    QVERIFY(warning->isHidden());
+    QVERIFY(button("cmdPrint")->isEnabled());
+    QCOMPARE(button("cmdOk")->y(), buttonsTop);
+}
+
+void PackageWindowTest::retirementAnnuityExplanation_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("employeePercent");
+    QTest::addColumn<Entries>("typed");
+    QTest::addColumn<QString>("lineA");
+    QTest::addColumn<QString>("lineC");
+    QTest::newRow("no fund percentage: all of the gross")
+        << "frmKelvaraAnn" << "0" << Entries{"numAge=40", "numNetMonSalReq=150000"} << "ie: R 3 500 - R0.00 = R3 500.00"
+        << "ie: R163 185.34 X 15% = R24 477.80";
+    QTest::newRow("contributions above R3 500")
+        << "frmPravelAnn" << "7.5" << Entries{"numAge=40", "numNetMonSalReq=300000", "numTravAll=20000"}
+        << "ie: R 3 500 - R22 500.00 = - R19 000.00" << "ie: R20 000.00 X 15% = R3 000.00";
+    QTest::newRow("a month raised to a year")
+        << "frmPravelMon" << "0" << Entries{"numAge=40", "numNetMonSalReq=25000", "numRFundCont=200"}
+        << "ie: R 3 500 - R2 400.00 = R1 100.00" << "ie: R300 000.00 X 15% = R45 000.00";
+}
+
+void PackageWindowTest::retirementAnnuityExplanation() {
+    QFETCH(QString, form);
+    QFETCH(QString, employeePercent);
+    QFETCH(Entries, typed);
+    QFETCH(QString, lineA);
+    QFETCH(QString, lineC);
+    open(form);
+    setFundPercentages(employeePercent, "0");
+    typeAll(typed);
+    click("cmdCalculate");
+    click("cmdRAExpl");
+    auto* panel = window_->findChild<QWidget*>("Frame2");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(window_->findChild<QLabel*>("lblRALineA")->text(), lineA);
+    QCOMPARE(window_->findChild<QLabel*>("lblRALineC")->text(), lineC);
+    click("cmdRAOK");
+    QVERIFY(panel->isHidden());
+}
+
+void PackageWindowTest::printWritesTheSalPackageRecord_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Entries>("typed");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<Entries>("record");  // text fields as written
+    QTest::newRow("Kelvara annual") << "frmKelvaraAnn" << Entries{"numAge=40", "numNetMonSalReq=150000"}
+                                    << "Kelvara Salary Package Calculation : Annual"
+                                    << "Kelvara2020 Annual - To export printout click on the suitcase button or goto Help"
+                                    << Entries{"MonAnnSal=Net annual salary required",
+                                               "RADirective=Medical beneficiaries months", "OEXPTXT=", "PlusCompCar1="};
+    QTest::newRow("Kelvara monthly, one other expense")
+        << "frmKelvaraMon" << Entries{"numAge=40", "numNetMonSalReq=12000", "txtOtherDet_2=Parking", "numOtherDet_2=500"}
+        << "Kelvara Salary Package Calculation : Monthly"
+        << "Kelvara2020 Monthly - To export printout click on the suitcase button or goto Help"
+        << Entries{"MonAnnSal=Net monthly salary required", "RADirective=Med. aid fund beneficiaries",
+                   "OEXPTXT=Other Expenses :", "ODedTxt2=Parking", "ODedR2=R", "ODedTxt0=", "ODedR0="};
+    QTest::newRow("Pravel annual, a description without an amount")
+        << "frmPravelAnn" << Entries{"numAge=40", "numNetMonSalReq=300000", "txtOtherDet_1=Club", "numOtherDet_3=100"}
+        << "Pravel Salary Package Calculation : Annual"
+        << "Pravel2020 Annual - To export printout click on the suitcase button or goto Help"
+        << Entries{"MonAnnSal=Net annual salary required", "ODedTxt1=", "ODedR3=R"};
+    QTest::newRow("Pravel monthly with a company car")
+        << "frmPravelMon" << Entries{"numAge=40", "numNetMonSalReq=25000", "numCompCar=300000"}
+        << "Pravel Salary Package Calculation : Monthly"
+        << "Pravel2020 Monthly - To export printout click on the suitcase button or goto Help"
+        << Entries{"PlusCompCar1=(plus a 'once-off' cost of R 300000",
+                   "PlusCompCar2=for the company car and this does not include fuel, maintenance etc)."};
+}
+
+void PackageWindowTest::printWritesTheSalPackageRecord() {
+    QFETCH(QString, form);
+    QFETCH(Entries, typed);
+    QFETCH(QString, heading);
+    QFETCH(QString, title);
+    QFETCH(Entries, record);
+    open(form);
+    typeAll(typed);
+    click("cmdPrint");
+    type("Text1", "A. Taxpayer");
+    window_->findChild<ui::PrintPanel*>("Frame1")->cmdVR()->click();
+    QVERIFY(bench_->Messages.empty());
+
+    const auto row = bench_->ReportRecord("SalPackage");
+    QVERIFY(row.has_value());
+    const auto text = [&](const char* name) {
+        return QString::fromStdString(std::get<std::string>(WindowTestBench::Field(*row, name)));
+    };
+    const auto number = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(*row, name)); };
+    const auto shown = [&](const char* name) {
+        return QLocale::c().toDouble(QString(field(name)->text()).remove(' '));
+    };
+    QCOMPARE(text("MonAnn"), heading);
+    QCOMPARE(text("TPName"), QString("A. Taxpayer"));
+    QCOMPARE(number("TPAge"), 40.0);
+    QCOMPARE(number("NetMonSal"), shown("numNetMonSalReq"));
+    QCOMPARE(number("TaxDue"), shown("numMAns"));
+    QCOMPARE(number("UIFCont"), shown("numUIFCont"));
+    QCOMPARE(number("GSal"), shown("numGrossSal"));
+    QCOMPARE(number("TotCostComp"), shown("numTotCostComp"));
+    for (const QString& entry : record) {
+        const auto [name, value] = Split(entry);
+        QCOMPARE(text(name.toUtf8().constData()), value);
+    }
+    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+    QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
+}
+
+void PackageWindowTest::printRecalculatesAndLocksTheScreenUntilDone() {
+    open("frmPravelAnn");
+    typeAll({"numAge=40", "numNetMonSalReq=300000"});
+    click("cmdCalculate");
+    type("numNetMonSalReq", "400000");
+    click("cmdPrint");
+    // The package typed since the last calculation is worked out first.
+    QCOMPARE(field("numMAns")->text(), QString("67 417.00"));
+    auto* panel = window_->findChild<ui::PrintPanel*>("Frame1");
+    QVERIFY(panel->isVisible());
+    for (const char* name : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdRAExpl"}) QVERIFY(!button(name)->isEnabled());
+    QVERIFY(!field("numNetMonSalReq")->isEnabled());
+    panel->cancelButton()->click();
+    QVERIFY(panel->isHidden());
+    for (const char* name : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdRAExpl"}) QVERIFY(button(name)->isEnabled());
+    QVERIFY(field("numNetMonSalReq")->isEnabled());
+
+    printToWindow();
+    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("SalPackage"), "TaxDue")), 67417.0);
+    QVERIFY(button("cmdCalculate")->isEnabled());
+}
+
+void PackageWindowTest::aRefusedPackageIsNotPrinted() {
+    open("frmKelvaraAnn");
+    typeAll({"numNetMonSalReq=50000", "numTravAll=60000"});
+    click("cmdPrint");
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isHidden());
+    QVERIFY(button("cmdCalculate")->isEnabled());
+}
+
+QTEST_MAIN(PackageWindowTest)
+#include "PackageWindowTest.moc"
