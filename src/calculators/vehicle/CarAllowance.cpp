@@ -19,13 +19,17 @@ void ClearDeemedCostResults(TravelAllowanceState& state) {
 
 }  // namespace
 
+bool DeemedCostInputsGiven(const TravelAllowanceState& state) {
+    return state.VehicleValue != 0 && state.PeriodDays != 0 && state.BusinessKm != 0;
+}
+
 bool RecalculateTravelAllowance(TravelAllowanceState& state, DayNumber startDate, DayNumber endDate) {
     state.PeriodDays = static_cast<double>(endDate - startDate + 1);
     if (state.RecordsKept) {
         CalcActualCostClaim(state);
         return true;
     }
-    if (state.VehicleValue != 0 && state.PeriodDays != 0 && state.BusinessKm != 0) {
+    if (DeemedCostInputsGiven(state)) {
         CalcDeemedCostClaim(state);
         return true;
     }

@@ -27,6 +27,10 @@ inline constexpr std::array<VehicleFieldBounds, 12> CarAllowanceFieldBounds{{
 
 inline constexpr int CarDescriptionMaxLength = 25;
 
+// Whether the deemed-cost claim has what it needs: a vehicle value, a period
+// and a business distance, none of them 0.
+bool DeemedCostInputsGiven(const TravelAllowanceState& state);
+
 // What the window's recalculation does (on Calculate, OK, Print, Enter, a tick
 // box, opening and closing): the period from the dates, then the claim the
 // records call for. Without records and with a value, period or business
