@@ -1,0 +1,397 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <set>
+
+#include "CompanyCarFixtures.h"
+#include "DateField.h"
+#include "DecimalField.h"
+#include "PeriodDates.h"
+#include "PrintPanel.h"
+#include "ReportOutput.h"
+#include "TextField.h"
+#include "WindowTestBench.h"
+#include "frmCompCar.h"
+
+using namespace kelvara;
+using kelvara::testing::ExampleCar;
+using kelvara::testing::ListOf;
+using kelvara::testing::WindowTestBench;
+
+namespace {
+
+const QString Caption = "Full use of Company Car :  Vehicle number %1 of %2";
+
+CompanyCarVehicle Registered(const char* registration) {
+    CompanyCarVehicle v = ExampleCar();
+    v.CCRegNumber = registration;
+    return v;
+}
+
+}  // namespace
+
+class CompanyCarWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void addingFillsTheNewVehicleFromTheEntryRecord();
+    void pagingGoesRoundAtEitherEnd_data();
+    void pagingGoesRoundAtEitherEnd();
+    void deletingRenumbersTheVehiclesAbove();
+    void aVehicleWithoutRegistrationLocksTheWindow_data();
+    void aVehicleWithoutRegistrationLocksTheWindow();
+    void theExampleCarShowsItsFringeBenefit_data();
+    void theExampleCarShowsItsFringeBenefit();
+    void theFuelTableBoxClearsTheFuelItReplaces();
+    void secondVehicleSharesTheCode3802TotalByDaysOfUse();
+    void closingWithARefusedEndDate_data();
+    void closingWithARefusedEndDate();
+    void theListSurvivesClosingUntilInitialised();
+    void printingThreeVehiclesLeavesExactlyThreeRows();
+
+private:
+    void open() {
+        window_ = std::make_unique<frmCompCar>(state_, printDirect_, *bench_->Reports);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    template <typename T = QWidget>
+    T* control(const char* name) {
+        T* found = window_->findChild<T*>(name);
+        if (!found) qFatal("no control %s", name);
+        return found;
+    }
+    void type(const char* name, const QString& text) {
+        auto* field = control<ui::EntryField>(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    void click(const char* name) { control<QPushButton>(name)->click(); }
+    QString shown(const char* name) { return control<QLineEdit>(name)->text(); }
+    // The controls a user can reach, by name, among those the locking governs.
+    std::set<QString> enabledControls() {
+        std::set<QString> names;
+        for (QWidget* w : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isEnabled() && (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                   qobject_cast<QCheckBox*>(w)))
+                names.insert(w->objectName());
+        }
+        return names;
+    }
+
+    std::unique_ptr<WindowTestBench> bench_;
+    CompanyCarState state_;
+    std::int16_t printDirect_ = 0;
+    std::unique_ptr<frmCompCar> window_;
+};
+
+void CompanyCarWindowTest::init() {
+    bench_ = std::make_unique<WindowTestBench>();
+    state_ = {};
+    printDirect_ = 0;
+}
+
+void CompanyCarWindowTest::cleanup() {
+    window_.reset();
+    bench_.reset();
+}
+
+void CompanyCarWindowTest::addingFillsTheNewVehicleFromTheEntryRecord() {
+    open();
+    QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
+    type("txtCCRegNumber", "CA 1");
+    type("numCCPrice", "300000");
+    click("cmdAdd");
+
+    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(1));
+    QCOMPARE(state_.VehicleCount, std::int16_t{1});
+    QCOMPARE(state_.Vehicles[1].CCRegNumber, std::string("CA 1"));
+    QCOMPARE(state_.Vehicles[1].CCPrice, 300000.0);
+    QCOMPARE(shown("numCCPrice"), QString("300 000"));
+    QCOMPARE(enabledControls(), (std::set<QString>{"cmdAdd", "cmdOk", "cmdDelete", "txtCCRegNumber"}));
+    QVERIFY(control<QLabel>("lblCCRegNumber")->isEnabled());
+    QVERIFY(control("chkAutoCalc3802")->isHidden());
+
+    click("cmdAdd");
+    QCOMPARE(window_->windowTitle(), Caption.arg(2).arg(2));
+    QCOMPARE(state_.Vehicles[2].CCRegNumber, std::string("CA 1"));
+    QCOMPARE(state_.Vehicles[2].CCPrice, 300000.0);
+    QVERIFY(control("chkAutoCalc3802")->isVisible());
+    QVERIFY(state_.AutoSplit3802);
+    QVERIFY(!control<QCheckBox>("chkAutoCalc3802")->isChecked());
+}
+
+void CompanyCarWindowTest::pagingGoesRoundAtEitherEnd_data() {
+    QTest::addColumn<int>("forwardFirst");  // steps forward from vehicle 1
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("back from 1 of 3") << 0 << "cmdBack" << 3;
+    QTest::newRow("forward from 3 of 3") << 2 << "cmdForward" << 1;
+    QTest::newRow("back from 2 of 3") << 1 << "cmdBack" << 1;
+    QTest::newRow("forward from 1 of 3") << 0 << "cmdForward" << 2;
+}
+
+void CompanyCarWindowTest::pagingGoesRoundAtEitherEnd() {
+    QFETCH(int, forwardFirst);
+    QFETCH(QString, command);
+    QFETCH(int, expected);
+    state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 0);
+    open();
+    for (int i = 0; i < forwardFirst; ++i) click("cmdForward");
+    click(command.toLatin1().constData());
+    QCOMPARE(window_->windowTitle(), Caption.arg(expected).arg(3));
+    QCOMPARE(shown("txtCCRegNumber"), QString(QChar('A' + expected - 1)));
+    QCOMPARE(state_.CurrentVehicle, std::int16_t(expected));
+}
+
+void CompanyCarWindowTest::deletingRenumbersTheVehiclesAbove() {
+    state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 126000);
+    open();
+    click("cmdForward");
+    click("cmdDelete");
+    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(2));
+    QCOMPARE(state_.Vehicles[2].CCRegNumber, std::string("C"));
+    QCOMPARE(shown("txtCCRegNumber"), QString("A"));
+
+    click("cmdDelete");
+    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(1));
+    QVERIFY(control("chkAutoCalc3802")->isHidden());
+    QVERIFY(!control("cmdBack")->isEnabled());
+
+    click("cmdDelete");
+    QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
+    QCOMPARE(state_.Actual3802, 0.0);
+    QCOMPARE(shown("txtCCRegNumber"), QString());
+    QCOMPARE(enabledControls(), (std::set<QString>{"cmdAdd", "cmdOk", "cmdCalculate", "cmdPrint"}));
+}
+
+void CompanyCarWindowTest::aVehicleWithoutRegistrationLocksTheWindow_data() {
+    QTest::addColumn<int>("vehicles");
+    QTest::addColumn<QString>("registration");
+    QTest::addColumn<QStringList>("enabled");  // besides the registration field
+    const QStringList open{"cmdOk", "cmdAdd", "cmdCalculate", "cmdPrint", "numCCPrice", "chkSARSTable",
+                           "dtCCEndDate", "numActual3802"};
+    QTest::newRow("one, cleared") << 1 << "" << QStringList{"cmdOk", "cmdAdd"};
+    QTest::newRow("two, cleared") << 2 << "" << QStringList{"cmdDelete"};
+    QTest::newRow("one, typed") << 1 << "XY" << open;
+    QTest::newRow("two, typed") << 2 << "XY" << (open + QStringList{"cmdBack", "cmdForward", "cmdDelete"});
+}
+
+void CompanyCarWindowTest::aVehicleWithoutRegistrationLocksTheWindow() {
+    QFETCH(int, vehicles);
+    QFETCH(QString, registration);
+    QFETCH(QStringList, enabled);
+    state_ = ListOf(std::vector<CompanyCarVehicle>(vehicles, Registered("A")), 0);
+    open();
+    control<QLineEdit>("txtCCRegNumber")->clear();
+    if (!registration.isEmpty()) type("txtCCRegNumber", registration);
+
+    const std::set<QString> now = enabledControls();
+    for (const QString& name : enabled) QVERIFY2(now.count(name), qPrintable(name + " is disabled"));
+    QVERIFY(now.count("txtCCRegNumber"));
+    QVERIFY(control<QLabel>("lblCCRegNumber")->isEnabled());
+    if (registration.isEmpty()) {
+        QCOMPARE(now.size(), std::size_t(enabled.size() + 1));
+    } else {
+        QCOMPARE(now.count("cmdBack"), std::size_t(vehicles > 1));
+    }
+    QCOMPARE(state_.Vehicles[1].CCRegNumber, registration.toStdString());
+}
+
+void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit_data() {
+    QTest::addColumn<bool>("logBook");
+    QTest::addColumn<bool>("maintenancePlan");
+    QTest::addColumn<QStringList>("figures");
+    // True inclusion, IRP5 amount, monthly, fortnightly and weekly at 80% and 20%.
+    QTest::newRow("log book") << true << false
+                              << QStringList{"75 393", "126 000", "8 400", "2 100", "3 876.80", "969.20",
+                                             "1 938.40", "484.60"};
+    QTest::newRow("no log book") << false << false
+                                 << QStringList{"125 656", "126 000", "8 400", "2 100", "3 876.80", "969.20",
+                                                "1 938.40", "484.60"};
+    QTest::newRow("maintenance plan, no log book")
+        << false << true
+        << QStringList{"116 680", "117 000", "7 800", "1 950", "3 600.00", "900.00", "1 800.00", "450.00"};
+}
+
+void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit() {
+    QFETCH(bool, logBook);
+    QFETCH(bool, maintenancePlan);
+    QFETCH(QStringList, figures);
+    CompanyCarVehicle registeredOnly;
+    registeredOnly.CCRegNumber = "CA 123-456";
+    state_ = ListOf({registeredOnly}, 0);
+    open();
+    type("numCCPrice", "300000");
+    type("numEndMileage", "50000");
+    type("numStartMileage", "20000");
+    type("numBusDistance", "12000");
+    type("numFuelReimbEmployer", "10000");
+    type("numEmpPaidInsurance", "6000");
+    type("numEmpPaidLicence", "1000");
+    type("numEmpPaidMaintenance", "5000");
+    type("numActual3802", "126000");
+    control<QCheckBox>("chkBussMilage")->setChecked(logBook);
+    control<QCheckBox>("chkMaintIncluded")->setChecked(maintenancePlan);
+    control<QCheckBox>("chkSARSTable")->setChecked(true);
+    QCOMPARE(shown("numTrueInclusion"), QString("0"));  // ticking and typing do not calculate
+    click("cmdCalculate");
+
+    const char* names[] = {"numTrueInclusion", "numIRP53802", "numMonFB80", "numMonFB20",
+                           "numFortFB80",      "numFortFB20", "numWeekFB80", "numWeekFB20"};
+    for (int i = 0; i < figures.size(); ++i) QCOMPARE(shown(names[i]), figures[i]);
+    QCOMPARE(shown("numTrueInclusion_1"), figures[0]);
+    QCOMPARE(shown("numFB3802ThisCar"), QString("126 000"));
+    QCOMPARE(shown("numTotalDistance"), QString("30 000"));
+    QCOMPARE(shown("numCCMonths"), QString("365"));
+    if (logBook && !maintenancePlan) {
+        QCOMPARE(shown("numPrivateDistance"), QString("18 000"));
+        QCOMPARE(shown("numFuelComponent"), QString("48 360"));
+        QCOMPARE(shown("numFuelClaim"), QString("23 016"));
+        QCOMPARE(shown("numTotAddExpense"), QString("7 200"));
+        QCOMPARE(shown("numFuelExp"), QString("30 216"));
+        QCOMPARE(shown("numAdjustTaxableInc"), QString("-80 823"));
+        QCOMPARE(shown("numAdjustTaxableIncSARS"), QString("-80 616.00"));
+        QCOMPARE(shown("numTotAdjustTaxableInc"), QString("-80 823"));
+    }
+}
+
+void CompanyCarWindowTest::theFuelTableBoxClearsTheFuelItReplaces() {
+    state_ = ListOf({Registered("A")}, 0);
+    state_.Vehicles[1].SARSTable = false;
+    open();
+    type("numActualExpEmployee", "9000");
+    QCOMPARE(state_.Vehicles[1].ActualExpEmployee, 9000.0);
+    control<QCheckBox>("chkSARSTable")->setChecked(true);
+    QCOMPARE(shown("numActualExpEmployee"), QString("0"));
+    QCOMPARE(state_.Vehicles[1].ActualExpEmployee, 0.0);
+    click("cmdCalculate");
+    QCOMPARE(shown("numFuelComponent"), QString("48 360"));
+    control<QCheckBox>("chkSARSTable")->setChecked(false);
+    QCOMPARE(shown("numFuelComponent"), QString("0"));
+    QCOMPARE(state_.Vehicles[1].FuelComponent, 0.0);
+}
+
+void CompanyCarWindowTest::secondVehicleSharesTheCode3802TotalByDaysOfUse() {
+    CompanyCarVehicle half = Registered("B");
+    half.CCEndDate = half.CCStartDate + 180;  // 181 days
+    state_ = ListOf({Registered("A"), half}, 126000);
+    open();
+    control<QCheckBox>("chkAutoCalc3802")->setChecked(true);
+    QVERIFY(!control("numFB3802ThisCar")->isEnabled());
+    click("cmdCalculate");
+    QVERIFY(std::abs(state_.Vehicles[1].FB3802ThisCar - 84230.769230769) < 1e-6);
+    QVERIFY(std::abs(state_.Vehicles[2].FB3802ThisCar - 41769.230769231) < 1e-6);
+    QCOMPARE(shown("numFB3802ThisCar"), QString("84 231"));
+    click("cmdForward");
+    QCOMPARE(shown("numFB3802ThisCar"), QString("41 769"));
+    QCOMPARE(shown("numCCMonths"), QString("181"));
+    QCOMPARE(shown("dtCCEndDate"), QString("28/08/2026"));
+}
+
+void CompanyCarWindowTest::closingWithARefusedEndDate_data() {
+    QTest::addColumn<QString>("endDate");
+    QTest::addColumn<int>("commitKey");
+    QTest::addColumn<bool>("leaveFirst");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("out of bounds") << "01012028" << int(Qt::Key_Return) << false << false;
+    QTest::newRow("out of bounds, field left") << "01012028" << int(Qt::Key_Return) << true << true;
+    QTest::newRow("out of bounds on leaving") << "01012028" << int(Qt::Key_Tab) << false << false;
+    QTest::newRow("not a date") << "31022027" << int(Qt::Key_Return) << false << true;
+}
+
+void CompanyCarWindowTest::closingWithARefusedEndDate() {
+    QFETCH(QString, endDate);
+    QFETCH(int, commitKey);
+    QFETCH(bool, leaveFirst);
+    QFETCH(bool, closes);
+    state_ = ListOf({Registered("A")}, 0);
+    open();
+    auto* end = control<ui::DateField>("dtCCEndDate");
+    end->setFocus();
+    end->selectAll();
+    QTest::keyClicks(end, endDate);
+    QTest::keyClick(end, Qt::Key(commitKey));
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Date"));
+    QCOMPARE(bench_->Messages.last().Text,
+             QString("The date entered is not correct please enter a date between 01/03/2026 and 28/02/2027"));
+    QCOMPARE(end->text(), QString("28/02/2027"));
+    QVERIFY(end->hasFocus());
+    if (leaveFirst) QTest::keyClick(end, Qt::Key_Tab);
+
+    QCOMPARE(window_->close(), closes);
+    QCOMPARE(window_->isVisible(), !closes);
+    if (closes) {
+        QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+        return;
+    }
+    QCOMPARE(bench_->Messages.last().Text,
+             QString("The dates entered are not correct please enter a dates between 01/03/2026 and 28/02/2027"));
+    QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Date"));
+    QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
+    QVERIFY(control("dtCCStartDate")->hasFocus());
+    QVERIFY(window_->close());  // the focus left the end date
+}
+
+void CompanyCarWindowTest::theListSurvivesClosingUntilInitialised() {
+    open();
+    type("txtCCRegNumber", "CA 1");
+    type("txtCCMake", "Toyota");
+    click("cmdAdd");
+    click("cmdAdd");
+    type("txtCCRegNumber", "CA 2");
+    QVERIFY(window_->close());
+    window_.reset();
+
+    open();
+    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(2));
+    QCOMPARE(shown("txtCCRegNumber"), QString("CA 1"));
+    QCOMPARE(shown("txtCCMake"), QString("Toyota"));
+    QVERIFY(control("chkAutoCalc3802")->isVisible());
+    QVERIFY(window_->close());
+    window_.reset();
+
+    InitCompanyCarState(state_);
+    open();
+    QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
+    QCOMPARE(state_.Vehicles.size(), std::size_t{1});
+}
+
+void CompanyCarWindowTest::printingThreeVehiclesLeavesExactlyThreeRows() {
+    const ReportOutput output(bench_->ReportDatabase);
+    const std::vector<FieldValues> earlier(5, FieldValues{{"CarNum", std::int16_t{9}}});
+    QVERIFY(output.ReplaceReportRows("compcar", "DELETE *FROM compcar", earlier).ok);
+
+    state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 0);
+    open();
+    click("cmdPrint");
+    auto* panel = control<ui::PrintPanel>("Frame1");
+    QVERIFY(panel->isVisible());
+    panel->cmdVR()->click();
+    QVERIFY(panel->isHidden());
+
+    std::vector<FieldValues> rows;
+    QVERIFY(output.ReadReportRows("compcar", rows).ok);
+    QCOMPARE(rows.size(), std::size_t{3});
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "CarNum")), i + 1.0);
+        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "CMVMaxNum")), 3.0);
+        QCOMPARE(std::get<std::string>(WindowTestBench::Field(rows[i], "CCRegNumber")),
+                 std::string(1, static_cast<char>('A' + i)));
+        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "TrueInclusion")), 75393.0);
+    }
+    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+    QCOMPARE(bench_->ReportWindows[0]->windowTitle(),
+             QString("Full use of Company Car - To export printout click on the suitcase button or goto Help"));
+    QVERIFY(bench_->Messages.empty());
+}
+
+QTEST_MAIN(CompanyCarWindowTest)
+#include "CompanyCarWindowTest.moc"
