@@ -26,6 +26,8 @@ namespace kelvara {
 namespace {
 
 constexpr int kPanelLeft = 12;  // where the Setup frame stands across
+constexpr int kCountWidth = 56;
+constexpr int kDateWidth = 100;
 
 EntryBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) {
     const auto& all = InputFieldBounds(kind);
@@ -94,6 +96,7 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
     cmdInfo->setObjectName("cmdInfo_0");
     cmdInfo->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     cmdInfo->setToolTip("General Information");
+    cmdInfo->setFixedWidth(kCountWidth / 2);
     cmdOk = Button("&OK", "cmdOk", this);
     cmdCalculate = Button("&Calculate", "cmdCalculate", this);
     cmdSettings = Button("&Settings", "cmdSettings", this);
@@ -151,12 +154,19 @@ int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPe
     inputs_grid_->addWidget(Caption(caption, this), row, 0);
     if (IsMoney(field) && !caption.endsWith(" R")) inputs_grid_->addWidget(RandSign(this), row, 1);
     if (IsMoney(field)) {
+        entry->setMinimumWidth(kAmountWidth);
         inputs_grid_->addWidget(entry, row, 2);
+    } else if (field == PayPeriodField::Age) {
+        entry->setFixedWidth(kCountWidth);
+        auto* line = new QHBoxLayout;
+        line->addWidget(entry);
+        line->addWidget(cmdInfo);
+        line->addStretch();
+        inputs_grid_->addLayout(line, row, 2);
     } else {
-        entry->setMaximumWidth(64);
+        entry->setFixedWidth(kCountWidth);
         inputs_grid_->addWidget(entry, row, 2, Qt::AlignLeft);
     }
-    if (field == PayPeriodField::Age) inputs_grid_->addWidget(cmdInfo, row, 3);
     lastInput_ = entry;
     return row;
 }
@@ -175,7 +185,7 @@ void PayPeriodWindow::addPeriodDates(const QString& startName, const QString& en
         field->setObjectName(name);
         field->setBounds(taxYear.Lower, taxYear.Upper);
         field->setValue(day);
-        field->setMaximumWidth(110);
+        field->setFixedWidth(kDateWidth);
         const int row = inputs_grid_->rowCount();
         inputs_grid_->addWidget(Caption(caption, this), row, 0);
         inputs_grid_->addWidget(field, row, 2, Qt::AlignLeft);
@@ -218,6 +228,7 @@ ui::DecimalField* PayPeriodWindow::resultField(const QString& name,
     field->setDecimals(decimals);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
+    field->setMinimumWidth(decimals == 0 ? kAmountWidth - 20 : kAmountWidth);
     field->setFixedPitch(true);
     results_.push_back({field, std::move(value), decimals});
     return field;

@@ -53,6 +53,8 @@ public:
     void PrintPayslip();
 
 protected:
+    static constexpr int kAmountWidth = 130;  // the least width of an amount field
+
     // setupTopTwips: where the "Setup" frame stands when it opens.
     PayPeriodWindow(PayPeriodKind kind, const QString& formName, const QString& caption, int setupTopTwips,
                     EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,

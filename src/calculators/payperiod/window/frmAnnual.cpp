@@ -45,6 +45,7 @@ frmAnnual::frmAnnual(EngineState& engine, std::int16_t& printDirect, ReportEngin
     silgEdit15->setRange(0, 99999999);
     silgEdit15->setIntegerDigits(8);
     silgEdit15->setFixedPitch(true);
+    silgEdit15->setMinimumWidth(kAmountWidth);
     const int row = inputsGrid()->rowCount();
     inputsGrid()->addWidget(new QLabel("Med Aid contribution deduction", this), row, 0);
     inputsGrid()->addWidget(new QLabel("R", this), row, 1);

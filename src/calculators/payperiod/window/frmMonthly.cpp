@@ -27,7 +27,6 @@ frmMonthly::frmMonthly(EngineState& engine, std::int16_t& printDirect, ReportEng
     // The taxable part of the allowance stands on the same row.
     ui::DecimalField* taxable =
         resultField("numMTAAns", [](const PayPeriodResult& r) { return r.TaxableTravel; }, 0);
-    taxable->setMaximumWidth(96);
     inputsGrid()->addWidget(taxable, travelRow, 3);
     addInput("numMedAidBens", "Medical aid fund beneficiaries", F::Members);
     // The dates keep the tax year's bounds; their order is checked on calculating.
