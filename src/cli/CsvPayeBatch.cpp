@@ -276,7 +276,7 @@ int RunPayeBatch(PayPeriodKind kind, const PayeRow& base, std::istream& in, std:
         }
         const Result result = PayeResult(kind, outcome.Result, engine);
         std::string text;
-        for (const std::string& cell : *cells) text += (text.empty() ? "" : ",") + CsvCell(cell);
+        for (std::size_t i = 0; i < cells->size(); ++i) text += (i > 0 ? "," : "") + CsvCell((*cells)[i]);
         for (const auto& [key, value] : result.items()) text += "," + ResultCell(value);
         if (payslipColumn >= 0) {
             // In cents, so that a payslip that agrees shows 0.
