@@ -39,6 +39,54 @@ void Click(QWidget& window, const char* button) { window.findChild<QPushButton*>
 // Fills a calculator window, found by its form name, with example figures.
 const std::map<QString, std::function<void(QWidget&)>>& SampleInputs() {
     static const std::map<QString, std::function<void(QWidget&)>> fillers{
+        // The PAYE windows: a month's, week's ... pay of one employee, named on
+        // the payslip check.
+        {"frmAnnual",
+         [](QWidget& w) {
+             Type(w, "silgEdit1", 40);
+             Type(w, "silgEdit2", 420000);
+             Type(w, "numEmpEEMedAidCont", 36000);
+             Type(w, "numEmpERFundCont", 30000);
+             Type(w, "numAnnCalcBens_3", 2);
+             Click(w, "cmdDuplicate");
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmMonthly",
+         [](QWidget& w) {
+             Type(w, "silgEdit9", 40);
+             Type(w, "numSalRemun", 25000);
+             Type(w, "silgEdit13", 5000);
+             Type(w, "numEmpEEMedAidCont", 3000);
+             Type(w, "numMedAidBens", 3);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmFortNight",
+         [](QWidget& w) {
+             Type(w, "silgEdit14", 40);
+             Type(w, "numSalRemun", 12000);
+             Type(w, "sidbEdit4", 2500);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmWeekly",
+         [](QWidget& w) {
+             Type(w, "silgEdit14", 40);
+             Type(w, "numSalRemun", 6000);
+             Type(w, "silgEdit21", 5);
+             Type(w, "silgEdit22", 3);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmDaily",
+         [](QWidget& w) {
+             Type(w, "silgEdit23", 40);
+             Type(w, "numSalRemun", 1200);
+             Type(w, "sidbEdit4", 2000);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
         {"frmKwikTax",
          [](QWidget& w) {
              Type(w, "sidbEdit1_0", 500000);
@@ -70,6 +118,7 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
 // report is written as a PDF beside the pictures.
 bool SaveReport(MainWindow& main, QWidget& calculator, const QDir& folder) {
     auto* panel = calculator.findChild<ui::PrintPanel*>("Frame1");
+    if (!panel) panel = calculator.findChild<ui::PrintPanel*>("fraPrint");  // the PAYE windows' name for it
     if (!panel) return true;
     panel->cmdVR()->click();
     QMdiSubWindow* report = main.workArea().activeSubWindow();
