@@ -52,7 +52,10 @@ QTableWidget* PaymentsTable(QWidget* parent) {
         total += widths[column];
     }
     table->setFixedWidth(total + Pixels(20) + 2 * table->frameWidth());
-    table->setFixedHeight(header->height() + 6 * table->rowHeight(0) + 2 * table->frameWidth());
+    const int rowHeight = table->fontMetrics().height() + 8;
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->setFixedHeight(header->height() + 6 * rowHeight + 2 * table->frameWidth());
     return table;
 }
 
