@@ -5,6 +5,7 @@
 // Every calculator registered with the main window is shot as it opens; one
 // that wants sample inputs in its picture adds a filler to SampleInputs.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QMdiSubWindow>
@@ -18,6 +19,7 @@
 
 #include "AppVersion.h"
 #include "BackgroundMdiArea.h"
+#include "DateField.h"
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "ReportEngine.h"
@@ -25,6 +27,7 @@
 #include "DisclaimerWindow.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
+#include "WholeNumberField.h"
 
 using namespace kelvara;
 
@@ -87,11 +90,148 @@ const std::map<QString, std::function<void(QWidget&)>>& SampleInputs() {
              w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
              Click(w, "cmdCalculate");
          }},
+        // A 30-month loan with its finance charges and monthly table; its report
+        // carries the annual schedule.
+        {"frmLoans",
+         [](QWidget& w) {
+             Type(w, "numPrinAmount", 100000);
+             w.findChild<ui::WholeNumberField*>("numPeriod")->setValue(30);
+             Type(w, "numIntRate", 10);
+             Click(w, "cmdCalculate");
+             Click(w, "cmdFinCharge");
+             Click(w, "cmdMonAmort");
+             w.findChild<QCheckBox*>("Check1")->setChecked(true);
+         }},
         {"frmKwikTax",
          [](QWidget& w) {
              Type(w, "sidbEdit1_0", 500000);
              Type(w, "sidbEdit1_1", 40);
              Click(w, "cmdCalculate");
+         }},
+        // The salary packages: net to gross (Kelvara) and gross to net (Pravel).
+        {"frmKelvaraAnn",
+         [](QWidget& w) {
+             w.findChild<ui::WholeNumberField*>("numAge")->setValue(40);
+             Type(w, "numNetMonSalReq", 150000);
+             Type(w, "numTravAll", 60000);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmKelvaraMon",
+         [](QWidget& w) {
+             w.findChild<ui::WholeNumberField*>("numAge")->setValue(40);
+             Type(w, "numNetMonSalReq", 12000);
+             Type(w, "numMedAidCont", 1500);
+             w.findChild<ui::WholeNumberField*>("numPMems")->setValue(2);
+             w.findChild<QLineEdit*>("txtOtherDet_0")->setText("Parking");
+             Type(w, "numOtherDet_0", 300);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmPravelAnn",
+         [](QWidget& w) {
+             w.findChild<ui::WholeNumberField*>("numAge")->setValue(66);
+             Type(w, "numNetMonSalReq", 400000);
+             Type(w, "numTravAll", 60000);
+             Type(w, "numMedAidCont", 12000);
+             Type(w, "numCCMedAidCont", 24000);
+             w.findChild<ui::WholeNumberField*>("numPMems")->setValue(24);
+             Type(w, "numCompCar", 300000);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        {"frmPravelMon",
+         [](QWidget& w) {
+             w.findChild<ui::WholeNumberField*>("numAge")->setValue(40);
+             Type(w, "numNetMonSalReq", 25000);
+             w.findChild<QLineEdit*>("txtOtherDet_2")->setText("Parking");
+             Type(w, "numOtherDet_2", 500);
+             w.findChild<QLineEdit*>("Text1")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        // The finance windows that print their last result: "&Print" readies
+        // the print frame before the report is viewed.
+        {"frmLoanBuster",
+         [](QWidget& w) {
+             Type(w, "numPrinAmount", 500000);
+             w.findChild<ui::WholeNumberField*>("numPeriod")->setValue(240);
+             Type(w, "numIntRate", 10.5);
+             Type(w, "numXtraPay", 1000);
+             Click(w, "cmdCalculate");
+             Click(w, "cmdPrint");
+         }},
+        {"frmLoanComp",
+         [](QWidget& w) {
+             Type(w, "numBAmt", 500000);
+             Type(w, "numIntRate", 10.5);
+             Click(w, "cmdCalculate");
+             Click(w, "cmdPrint");
+         }},
+        {"frmInflation",
+         [](QWidget& w) {
+             w.findChild<ui::WholeNumberField*>("numPresCost")->setValue(100000);
+             w.findChild<ui::WholeNumberField*>("numPeriod")->setValue(10);
+             Type(w, "numInflaRate", 6);
+             Click(w, "cmdCalculate");
+             Click(w, "cmdPrint");
+         }},
+        {"frmDayBal",
+         [](QWidget& w) {
+             Type(w, "numCapAmount", 100000);
+             Type(w, "numIntRate", 10);
+             w.findChild<ui::DateField*>("dtStartDate")->setValue(46082);  // 01/03/2026
+             w.findChild<ui::DateField*>("dtEndDate")->setValue(46113);    // 01/04/2026
+             Click(w, "cmdCalculate");
+             Click(w, "cmdPrint");
+         }},
+        // The deemed-cost claim on a R250 000 car over a full year.
+        {"frmCarAll1",
+         [](QWidget& w) {
+             w.findChild<QLineEdit*>("Text1")->setText("VW Polo 1.6");
+             const std::pair<const char*, qint32> inputs[] = {
+                 {"silgEdit1", 250000}, {"silgEdit2", 120000}, {"silgEdit3", 60000},
+                 {"silgEdit4", 30000},  {"silgEdit5", 18000}};
+             for (const auto& [field, value] : inputs) w.findChild<ui::WholeNumberField*>(field)->setValue(value);
+             w.findChild<QLineEdit*>("Text3")->setText("Thandi Nkosi");
+             Click(w, "cmdCalculate");
+         }},
+        // Two company cars; the first is the 300 000 car of the help example.
+        {"frmCompCar",
+         [](QWidget& w) {
+             const auto text = [&w](const char* field, const char* value) {
+                 w.findChild<QLineEdit*>(field)->setText(value);
+             };
+             const auto tick = [&w](const char* box) { w.findChild<QCheckBox*>(box)->setChecked(true); };
+             text("txtCCRegNumber", "new");
+             Click(w, "cmdAdd");
+             text("txtCCRegNumber", "CA 123-456");
+             text("txtCCMake", "Toyota");
+             text("txtCCModel", "Corolla 1.8");
+             text("txtYearOfManfact", "2025");
+             Type(w, "numCCPrice", 300000);
+             Type(w, "numEndMileage", 50000);
+             Type(w, "numStartMileage", 20000);
+             Type(w, "numBusDistance", 12000);
+             Type(w, "numFuelReimbEmployer", 10000);
+             Type(w, "numEmpPaidInsurance", 6000);
+             Type(w, "numEmpPaidLicence", 1000);
+             Type(w, "numEmpPaidMaintenance", 5000);
+             Type(w, "numActual3802", 126000);
+             tick("chkBussMilage");
+             tick("chkSARSTable");
+             Click(w, "cmdAdd");
+             text("txtCCRegNumber", "CB 987-654");
+             text("txtCCMake", "Volkswagen");
+             text("txtCCModel", "Polo Vivo");
+             Type(w, "numCCPrice", 250000);
+             Type(w, "numEndMileage", 30000);
+             Type(w, "numStartMileage", 12000);
+             Type(w, "numBusDistance", 8000);
+             tick("chkBussMilage");
+             tick("chkMaintIncluded");
+             tick("chkAutoCalc3802");
+             Click(w, "cmdCalculate");
+             Click(w, "cmdBack");
          }},
     };
     return fillers;
@@ -175,5 +315,11 @@ int main(int argc, char* argv[]) {
         ok &= SaveReport(main, *window, folder);
     }
     ok &= Save(main, folder, "MDIForm1-with-windows");
+    // The loan window's annual graph opens a chart window of its own.
+    if (QWidget* loans = main.findWindow("frmLoans")) {
+        Click(*loans, "cmdLoanGraph");
+        auto* chart = loans->findChild<QWidget*>("LoanAmortGraphWindow");
+        ok &= chart && Save(*chart, folder, "LoanAmortGraphWindow");
+    }
     return ok ? 0 : 1;
 }

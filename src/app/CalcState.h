@@ -2,8 +2,15 @@
 #include <cstdint>
 #include <string>
 
+#include "CompanyCar.h"
+#include "DailyBalance.h"
+#include "Inflation.h"
+#include "Loan.h"
+#include "LoanBuster.h"
+#include "LoanComparison.h"
 #include "QuickTax.h"
 #include "TaxEngine.h"
+#include "TravelAllowance.h"
 
 namespace kelvara {
 
@@ -14,6 +21,13 @@ namespace kelvara {
 struct CalcState {
     EngineState Engine;
     QuickTaxState QuickTax;  // kept in full by "Initialise All"
+    LoanState Loan;          // "Initialise All" keeps its principal
+    LoanBusterState LoanBuster;
+    LoanCompState LoanComp;
+    InflationState Inflation;
+    DailyBalanceState DailyBalance;
+    TravelAllowanceState TravelAllowance;
+    CompanyCarState CompanyCar;  // "Initialise All" leaves DatesRejected alone
 
     std::string ReportDatabasePath;
     std::string SettingsDatabasePath;
