@@ -8,6 +8,7 @@
 
 #include "DeliveredDatabase.h"
 #include "MessageService.h"
+#include "ReportComposer.h"
 #include "ReportEngine.h"
 #include "ReportHost.h"
 #include "ReportLayout.h"
@@ -165,6 +166,17 @@ private slots:
 
         const QString copy = qEnvironmentVariable("KV_REPORT_PDF");
         if (!copy.isEmpty()) QFile::copy(pdf, copy);
+    }
+
+    void dayNumbersShowAsDates() {
+        QVERIFY(ReportOutput(database).WriteReportRecord("DailyBal", {{"CapAmount", 10000.0f},
+                                                                       {"StartDate", std::int32_t{46082}},
+                                                                       {"EndDate", std::int32_t{46446}}}).ok);
+        const ComposedReport report = ComposeReport(layouts + "/DayBal.rpt", database);
+        QVERIFY2(report.ok, qPrintable(report.error));
+        QVERIFY(report.html.contains("01/03/2026"));
+        QVERIFY(report.html.contains("28/02/2027"));
+        QVERIFY(!report.html.contains("46082"));
     }
 };
 

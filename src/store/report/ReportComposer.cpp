@@ -4,6 +4,7 @@
 #include <QFile>
 #include <kainjow/mustache.hpp>
 
+#include "DayNumber.h"
 #include "NumberFormat.h"
 #include "ReportLayout.h"
 #include "ReportOutput.h"
@@ -14,6 +15,9 @@ namespace {
 
 using Data = kainjow::mustache::data;
 
+// The pattern that shows a day number as a date.
+constexpr const char* kDatePattern = "dd/mm/yyyy";
+
 std::string DisplayValue(const FieldValue& value, const std::string* pattern) {
     return std::visit(
         [&](const auto& v) -> std::string {
@@ -22,6 +26,7 @@ std::string DisplayValue(const FieldValue& value, const std::string* pattern) {
                 return v;
             } else {
                 const double number = static_cast<double>(v);
+                if (pattern && *pattern == kDatePattern) return FormatDate(static_cast<DayNumber>(number));
                 if (pattern) return FormatPattern(number, *pattern);
                 if constexpr (std::is_same_v<T, double> || std::is_same_v<T, float>)
                     return FormatNumber(number, 2);
