@@ -56,9 +56,11 @@ private:
     void open(const QString& form) {
         window_.reset();
         if (form == "frmKelvaraAnn")
-            window_ = std::make_unique<frmKelvaraAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+            window_ =
+                std::make_unique<frmKelvaraAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
         else if (form == "frmKelvaraMon")
-            window_ = std::make_unique<frmKelvaraMon>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+            window_ =
+                std::make_unique<frmKelvaraMon>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
         else if (form == "frmPravelAnn")
             window_ = std::make_unique<frmPravelAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
         else
@@ -124,16 +126,20 @@ void PackageWindowTest::eachWindowHasItsCaptionAndLines_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("has");
     QTest::addColumn<QStringList>("hasNot");
-    QTest::newRow("Kelvara annual") << "frmKelvaraAnn" << "Kelvara : Annual Calculation"
+    QTest::newRow("Kelvara annual") << "frmKelvaraAnn"
+                                    << "Kelvara : Annual Calculation"
                                     << QStringList{"numRADeduct", "numProvFund", "numCCProvFund"}
                                     << QStringList{"numCCNetMonSalReq", "numPenDeduct"};
-    QTest::newRow("Kelvara monthly") << "frmKelvaraMon" << "Kelvara : Monthly Calculation" << QStringList{}
+    QTest::newRow("Kelvara monthly") << "frmKelvaraMon"
+                                     << "Kelvara : Monthly Calculation" << QStringList{}
                                      << QStringList{"numRADeduct", "numProvFund", "numCCNetMonSalReq"};
-    QTest::newRow("Pravel annual") << "frmPravelAnn" << "Pravel : Annual Calculation"
+    QTest::newRow("Pravel annual") << "frmPravelAnn"
+                                   << "Pravel : Annual Calculation"
                                    << QStringList{"numCCNetMonSalReq", "numPenDeduct", "numCCPenDeduct", "numRADeduct"}
                                    << QStringList{};
-    QTest::newRow("Pravel monthly") << "frmPravelMon" << "Pravel : Monthly Calculation"
-                                    << QStringList{"numCCNetMonSalReq", "numProvFund"} << QStringList{};
+    QTest::newRow("Pravel monthly") << "frmPravelMon"
+                                    << "Pravel : Monthly Calculation" << QStringList{"numCCNetMonSalReq", "numProvFund"}
+                                    << QStringList{};
 }
 
 void PackageWindowTest::eachWindowHasItsCaptionAndLines() {
@@ -154,40 +160,54 @@ void PackageWindowTest::workedPackagesShowTheirResults_data() {
     QTest::addColumn<QString>("employerPercent");
     QTest::addColumn<Entries>("typed");
     QTest::addColumn<Entries>("shown");
-    QTest::newRow("net 150000 a year") << "frmKelvaraAnn" << "0" << "0" << Entries{"numAge=40", "numNetMonSalReq=150000"}
-                                       << Entries{"numMAns=11 553.48", "numUIFCont=1 631.86", "numCCUIFCont=1 631.86",
-                                                  "numCCSkillLev=1 631.86", "numGrossSal=163 185.34",
-                                                  "numTotCostComp=166 449.06", "numTaxDeduct=11 553.48"};
+    QTest::newRow("net 150000 a year") << "frmKelvaraAnn"
+                                       << "0"
+                                       << "0" << Entries{"numAge=40", "numNetMonSalReq=150000"}
+                                       << Entries{"numMAns=11 553.48",      "numUIFCont=1 631.86",
+                                                  "numCCUIFCont=1 631.86",  "numCCSkillLev=1 631.86",
+                                                  "numGrossSal=163 185.34", "numTotCostComp=166 449.06",
+                                                  "numTaxDeduct=11 553.48"};
     QTest::newRow("net 150000 with a travel allowance")
-        << "frmKelvaraAnn" << "0" << "0" << Entries{"numAge=40", "numNetMonSalReq=150000", "numTravAll=60000"}
+        << "frmKelvaraAnn"
+        << "0"
+        << "0" << Entries{"numAge=40", "numNetMonSalReq=150000", "numTravAll=60000"}
         << Entries{"numMAns=8 886.78", "numUIFCont=1 483.71", "numGrossSal=160 370.49", "numTotCostComp=163 337.91"};
-    QTest::newRow("net 12000 a month") << "frmKelvaraMon" << "0" << "0" << Entries{"numAge=40", "numNetMonSalReq=12000"}
+    QTest::newRow("net 12000 a month") << "frmKelvaraMon"
+                                       << "0"
+                                       << "0" << Entries{"numAge=40", "numNetMonSalReq=12000"}
                                        << Entries{"numMAns=851.76", "numUIFCont=129.82", "numGrossSal=12 981.58",
                                                   "numTotCostComp=13 241.22"};
     QTest::newRow("net 200000 with 7.5% to the fund")
-        << "frmKelvaraAnn" << "7.5" << "0" << Entries{"numAge=40", "numNetMonSalReq=200000"}
+        << "frmKelvaraAnn"
+        << "7.5"
+        << "0" << Entries{"numAge=40", "numNetMonSalReq=200000"}
         << Entries{"numRFundCont=18 224.03", "numMAns=22 637.34", "numUIFCont=2 125.44"};
-    QTest::newRow("package 300000 a year") << "frmPravelAnn" << "7.5" << "0"
-                                           << Entries{"numAge=40", "numNetMonSalReq=300000"}
-                                           << Entries{"numRFundCont=22 500.00", "numMAns=34 722.00",
-                                                      "numUIFCont=2 125.44", "numCCSkillLev=2 775.00",
-                                                      "numGrossSal=240 652.56", "numTotCostComp=304 900.44",
-                                                      "numCCNetMonSalReq=300 000.00"};
-    QTest::newRow("package 25000 a month") << "frmPravelMon" << "7.5" << "0"
-                                           << Entries{"numAge=40", "numNetMonSalReq=25000"}
-                                           << Entries{"numRFundCont=1 875.00", "numMAns=2 893.50", "numUIFCont=177.12",
-                                                      "numCCSkillLev=231.25", "numGrossSal=20 054.38",
-                                                      "numTotCostComp=25 408.37"};
+    QTest::newRow("package 300000 a year")
+        << "frmPravelAnn"
+        << "7.5"
+        << "0" << Entries{"numAge=40", "numNetMonSalReq=300000"}
+        << Entries{"numRFundCont=22 500.00",      "numMAns=34 722.00",      "numUIFCont=2 125.44",
+                   "numCCSkillLev=2 775.00",      "numGrossSal=240 652.56", "numTotCostComp=304 900.44",
+                   "numCCNetMonSalReq=300 000.00"};
+    QTest::newRow("package 25000 a month")
+        << "frmPravelMon"
+        << "7.5"
+        << "0" << Entries{"numAge=40", "numNetMonSalReq=25000"}
+        << Entries{"numRFundCont=1 875.00", "numMAns=2 893.50",      "numUIFCont=177.12",
+                   "numCCSkillLev=231.25",  "numGrossSal=20 054.38", "numTotCostComp=25 408.37"};
     QTest::newRow("car, travel and medical aid at 66")
-        << "frmPravelAnn" << "10" << "20"
-        << Entries{"numAge=66",         "numNetMonSalReq=400000", "numTravAll=60000", "numMedAidCont=12000",
-                   "numCCMedAidCont=24000", "numPMems=24",            "numCompCar=300000"}
+        << "frmPravelAnn"
+        << "10"
+        << "20" << Entries{"numAge=66",           "numNetMonSalReq=400000", "numTravAll=60000",
+                           "numMedAidCont=12000", "numCCMedAidCont=24000",  "numPMems=24",
+                           "numCompCar=300000"}
         << Entries{"numCCRFundCont=80 000.00", "numTaxCredit=11 997.02", "numTaxDeduct=36 697.98",
-                   "numCCSkillLev=3 688.00",  "numGrossSal=205 176.58", "numTotCostComp=485 813.44",
+                   "numCCSkillLev=3 688.00",   "numGrossSal=205 176.58", "numTotCostComp=485 813.44",
                    "numOnceOff=300 000.00"};
     QTest::newRow("medical deductions count from 65 only")
-        << "frmPravelAnn" << "0" << "0" << Entries{"numAge=64", "numNetMonSalReq=300000", "numMedDeduct=5000"}
-        << Entries{"numMedDeduct=0.00"};
+        << "frmPravelAnn"
+        << "0"
+        << "0" << Entries{"numAge=64", "numNetMonSalReq=300000", "numMedDeduct=5000"} << Entries{"numMedDeduct=0.00"};
 }
 
 void PackageWindowTest::workedPackagesShowTheirResults() {
@@ -238,11 +258,21 @@ void PackageWindowTest::netToGrossHoldsTheFundPercentagesTo27_5_data() {
     QTest::addColumn<QString>("employer");
     QTest::addColumn<double>("keptEmployee");
     QTest::addColumn<double>("keptEmployer");
-    QTest::newRow("27.5 in all stays") << "frmKelvaraAnn" << "20" << "7.5" << 20.0 << 7.5;
-    QTest::newRow("27.6 falls to nothing") << "frmKelvaraAnn" << "20" << "7.6" << 0.0 << 0.0;
-    QTest::newRow("15 and 15 fall to nothing") << "frmKelvaraMon" << "15" << "15" << 0.0 << 0.0;
-    QTest::newRow("gross to net keeps 20 and 10") << "frmPravelAnn" << "20" << "10" << 20.0 << 10.0;
-    QTest::newRow("gross to net keeps 15 and 15") << "frmPravelMon" << "15" << "15" << 15.0 << 15.0;
+    QTest::newRow("27.5 in all stays") << "frmKelvaraAnn"
+                                       << "20"
+                                       << "7.5" << 20.0 << 7.5;
+    QTest::newRow("27.6 falls to nothing") << "frmKelvaraAnn"
+                                           << "20"
+                                           << "7.6" << 0.0 << 0.0;
+    QTest::newRow("15 and 15 fall to nothing") << "frmKelvaraMon"
+                                               << "15"
+                                               << "15" << 0.0 << 0.0;
+    QTest::newRow("gross to net keeps 20 and 10") << "frmPravelAnn"
+                                                  << "20"
+                                                  << "10" << 20.0 << 10.0;
+    QTest::newRow("gross to net keeps 15 and 15") << "frmPravelMon"
+                                                  << "15"
+                                                  << "15" << 15.0 << 15.0;
 }
 
 void PackageWindowTest::netToGrossHoldsTheFundPercentagesTo27_5() {
@@ -383,14 +413,19 @@ void PackageWindowTest::retirementAnnuityExplanation_data() {
     QTest::addColumn<QString>("lineA");
     QTest::addColumn<QString>("lineC");
     QTest::newRow("no fund percentage: all of the gross")
-        << "frmKelvaraAnn" << "0" << Entries{"numAge=40", "numNetMonSalReq=150000"} << "ie: R 3 500 - R0.00 = R3 500.00"
+        << "frmKelvaraAnn"
+        << "0" << Entries{"numAge=40", "numNetMonSalReq=150000"} << "ie: R 3 500 - R0.00 = R3 500.00"
         << "ie: R163 185.34 X 15% = R24 477.80";
     QTest::newRow("contributions above R3 500")
-        << "frmPravelAnn" << "7.5" << Entries{"numAge=40", "numNetMonSalReq=300000", "numTravAll=20000"}
-        << "ie: R 3 500 - R22 500.00 = - R19 000.00" << "ie: R20 000.00 X 15% = R3 000.00";
+        << "frmPravelAnn"
+        << "7.5" << Entries{"numAge=40", "numNetMonSalReq=300000", "numTravAll=20000"}
+        << "ie: R 3 500 - R22 500.00 = - R19 000.00"
+        << "ie: R20 000.00 X 15% = R3 000.00";
     QTest::newRow("a month raised to a year")
-        << "frmPravelMon" << "0" << Entries{"numAge=40", "numNetMonSalReq=25000", "numRFundCont=200"}
-        << "ie: R 3 500 - R2 400.00 = R1 100.00" << "ie: R300 000.00 X 15% = R45 000.00";
+        << "frmPravelMon"
+        << "0" << Entries{"numAge=40", "numNetMonSalReq=25000", "numRFundCont=200"}
+        << "ie: R 3 500 - R2 400.00 = R1 100.00"
+        << "ie: R300 000.00 X 15% = R45 000.00";
 }
 
 void PackageWindowTest::retirementAnnuityExplanation() {
@@ -418,17 +453,24 @@ void PackageWindowTest::printWritesTheSalPackageRecord_data() {
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("title");
     QTest::addColumn<Entries>("record");  // text fields as written
-    QTest::newRow("Kelvara annual") << "frmKelvaraAnn" << Entries{"numAge=40", "numNetMonSalReq=150000"}
-                                    << "Kelvara Salary Package Calculation : Annual"
-                                    << "Kelvara2020 Annual - To export printout click on the suitcase button or goto Help"
-                                    << Entries{"MonAnnSal=Net annual salary required",
-                                               "RADirective=Medical beneficiaries months", "OEXPTXT=", "PlusCompCar1="};
+    QTest::newRow("Kelvara annual")
+        << "frmKelvaraAnn" << Entries{"numAge=40", "numNetMonSalReq=150000"}
+        << "Kelvara Salary Package Calculation : Annual"
+        << "Kelvara2020 Annual - To export printout click on the suitcase button or goto Help"
+        << Entries{"MonAnnSal=Net annual salary required", "RADirective=Medical beneficiaries months",
+                   "OEXPTXT=", "PlusCompCar1="};
     QTest::newRow("Kelvara monthly, one other expense")
-        << "frmKelvaraMon" << Entries{"numAge=40", "numNetMonSalReq=12000", "txtOtherDet_2=Parking", "numOtherDet_2=500"}
+        << "frmKelvaraMon"
+        << Entries{"numAge=40", "numNetMonSalReq=12000", "txtOtherDet_2=Parking", "numOtherDet_2=500"}
         << "Kelvara Salary Package Calculation : Monthly"
         << "Kelvara2020 Monthly - To export printout click on the suitcase button or goto Help"
-        << Entries{"MonAnnSal=Net monthly salary required", "RADirective=Med. aid fund beneficiaries",
-                   "OEXPTXT=Other Expenses :", "ODedTxt2=Parking", "ODedR2=R", "ODedTxt0=", "ODedR0="};
+        << Entries{"MonAnnSal=Net monthly salary required",
+                   "RADirective=Med. aid fund beneficiaries",
+                   "OEXPTXT=Other Expenses :",
+                   "ODedTxt2=Parking",
+                   "ODedR2=R",
+                   "ODedTxt0=",
+                   "ODedR0="};
     QTest::newRow("Pravel annual, a description without an amount")
         << "frmPravelAnn" << Entries{"numAge=40", "numNetMonSalReq=300000", "txtOtherDet_1=Club", "numOtherDet_3=100"}
         << "Pravel Salary Package Calculation : Annual"
