@@ -59,13 +59,14 @@ void LoanAmortGraphWindow::LoanAmortGraph(std::int16_t scheduleYears, std::int16
     auto* balanceAxis = new QValueAxis;
     balanceAxis->setTitleText("Balance (R)");
     balanceAxis->setLabelFormat("%.0f");
-    balanceAxis->setRange(0, highestBalance > 0 ? highestBalance * 1.05 : 1);
+    balanceAxis->setRange(0, highestBalance > 0 ? highestBalance : 1);
     chart->addAxis(balanceAxis, Qt::AlignRight);
     payments->attachAxis(yearAxis);
     payments->attachAxis(paymentAxis);
     balance->attachAxis(yearAxis);
     balance->attachAxis(balanceAxis);
     paymentAxis->applyNiceNumbers();
+    balanceAxis->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
 
     auto* view = new QChartView(chart, this);

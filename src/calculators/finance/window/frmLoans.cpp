@@ -212,6 +212,8 @@ void frmLoans::LoanCalc() {
     QApplication::restoreOverrideCursor();
 }
 
+LoanAmortGraphWindow* frmLoans::graphWindow() const { return graph_; }
+
 int frmLoans::modeRow() const {
     for (int row = 0; row < static_cast<int>(optLoanCalc.size()); ++row) {
         if (loan_.LoanMode == LoanModes[row]) return row;

@@ -42,7 +42,7 @@ public:
     void LoanCalc();
 
     // The chart window of the last "Annual &Graph", while it is open.
-    LoanAmortGraphWindow* graphWindow() const { return graph_; }
+    LoanAmortGraphWindow* graphWindow() const;
 
 private:
     void chooseMode(int row);
