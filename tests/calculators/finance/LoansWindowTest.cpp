@@ -28,6 +28,7 @@ private slots:
     void eachModeCalculatesItsQuantity_data();
     void eachModeCalculatesItsQuantity();
     void theModeMarksTheCalculatedField();
+    void aFieldThatBecomesAnInputShowsWhatTheCalculationTakes();
     void financeChargesToggleAndFollowTheCalculation();
     void aRateAboveFiftyShowsTheErrorBox();
     void outOfRangeEntriesAreRefused_data();
@@ -154,6 +155,19 @@ void LoansWindowTest::theModeMarksTheCalculatedField() {
         }
         QCOMPARE(QApplication::focusWidget(), child(row == 1 ? "numPeriod" : "numPrinAmount"));
     }
+}
+
+void LoansWindowTest::aFieldThatBecomesAnInputShowsWhatTheCalculationTakes() {
+    loan_.Principal = 100000;
+    loan_.PeriodMonths = 60;
+    loan_.AnnualRate = 10;
+    loan_.Repayment = 2124.70;
+    window_ = std::make_unique<frmLoans>(loan_, printDirect_, *bench_->Reports);
+    QCOMPARE(field("numMonRePay")->text(), QString("0.00"));  // calculated, so not refilled
+    mode(3);
+    QCOMPARE(field("numMonRePay")->text(), QString("2 124.70"));
+    click("cmdCalculate");
+    QCOMPARE(field("numIntRate")->text(), QString("9.990"));
 }
 
 void LoansWindowTest::financeChargesToggleAndFollowTheCalculation() {
