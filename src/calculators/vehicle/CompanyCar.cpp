@@ -152,10 +152,13 @@ void CompCarCalc(CompanyCarState& state) {
     state.Results.assign(state.Vehicles.size(), CompanyCarResults{});
     CompanyCarVehicle& current = OnScreenVehicle(state);
 
+    // Every total comes from the readings first: the vehicle on screen must not
+    // count as without distance (and lose its business distance) only because
+    // the vehicles before it are computed first.
+    for (int i = 1; i <= state.VehicleCount; ++i) DeriveTotalDistance(state.Vehicles[i]);
     for (int i = 1; i <= state.VehicleCount; ++i) {
         CompanyCarVehicle& v = state.Vehicles[i];
         ComputeDaysOfUse(v, state.Results[i]);
-        DeriveTotalDistance(v);
         if (current.TotalDistance == 0 || current.CCPrice == 0) {
             ZeroShownEntries(current);
             SumTotals(state);

@@ -47,6 +47,7 @@ private slots:
     void theExampleCarShowsItsFringeBenefit();
     void theFuelTableBoxClearsTheFuelItReplaces();
     void secondVehicleSharesTheCode3802TotalByDaysOfUse();
+    void aLaterVehicleTakesItsDistanceFromItsReadings();
     void closingWithARefusedEndDate_data();
     void closingWithARefusedEndDate();
     void theListSurvivesClosingUntilInitialised();
@@ -293,6 +294,25 @@ void CompanyCarWindowTest::secondVehicleSharesTheCode3802TotalByDaysOfUse() {
     QCOMPARE(shown("numFB3802ThisCar"), QString("41 769"));
     QCOMPARE(shown("numCCMonths"), QString("181"));
     QCOMPARE(shown("dtCCEndDate"), QString("28/08/2026"));
+}
+
+// The vehicle on screen is not the first: its readings give its total before
+// the calculation asks whether it has a distance, and its business distance stays.
+void CompanyCarWindowTest::aLaterVehicleTakesItsDistanceFromItsReadings() {
+    CompanyCarVehicle second;
+    second.CCRegNumber = "B";
+    state_ = ListOf({Registered("A"), second}, 0);
+    open();
+    click("cmdForward");
+    type("numCCPrice", "250000");
+    type("numEndMileage", "30000");
+    type("numStartMileage", "12000");
+    type("numBusDistance", "8000");
+    click("cmdCalculate");
+    QCOMPARE(shown("numTotalDistance"), QString("18 000"));
+    QCOMPARE(shown("numBusDistance"), QString("8 000"));
+    QCOMPARE(shown("numPrivateDistance"), QString("10 000"));
+    QCOMPARE(state_.Vehicles[2].BusDistance, 8000.0);
 }
 
 void CompanyCarWindowTest::closingWithARefusedEndDate_data() {

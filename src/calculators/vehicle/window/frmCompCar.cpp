@@ -1,6 +1,7 @@
 #include "frmCompCar.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -119,7 +120,6 @@ void frmCompCar::Open() {
     LoadVehicleFields();
     RegistrationChanged(true);
     if (!empty) {
-        if (!OnScreenVehicle(state_).CCRegNumber.empty()) EnableAll(true);
         if (state_.VehicleCount == 1) {
             c_.cmdBack->setEnabled(false);
             c_.cmdForward->setEnabled(false);
@@ -127,16 +127,10 @@ void frmCompCar::Open() {
         } else {
             Enable({c_.cmdBack, c_.cmdForward, c_.cmdDelete});
         }
-        Enable({c_.lblCCRegNumber, c_.txtCCRegNumber});
         ShowFigures();
     }
     c_.cmdCalculate->setEnabled(true);
     SetCaption();
-}
-
-void frmCompCar::CompCarCalc() {
-    kelvara::CompCarCalc(state_);
-    ShowFigures();
 }
 
 void frmCompCar::Calculate() {
@@ -152,8 +146,7 @@ void frmCompCar::Add() {
     LoadVehicleFields();
     SetCaption();
     ShowFigures();
-    EnableAll(false);
-    Enable({c_.cmdAdd, c_.cmdOk, c_.cmdDelete, c_.lblCCRegNumber, c_.txtCCRegNumber});
+    EnableOnly({c_.cmdAdd, c_.cmdOk, c_.cmdDelete, c_.lblCCRegNumber, c_.txtCCRegNumber});
     c_.txtCCRegNumber->setFocus();
 }
 
@@ -174,8 +167,7 @@ void frmCompCar::Delete() {
     if (state_.VehicleCount >= 1) {
         RegistrationChanged(true);
     } else {
-        EnableAll(false);
-        Enable({c_.cmdAdd, c_.cmdOk, c_.cmdCalculate, c_.cmdPrint});
+        EnableOnly({c_.cmdAdd, c_.cmdOk, c_.cmdCalculate, c_.cmdPrint});
     }
     if (state_.VehicleCount <= 1) {
         c_.cmdForward->setEnabled(false);
@@ -213,7 +205,6 @@ void frmCompCar::closeEvent(QCloseEvent* event) {
         c_.dtCCStartDate->setFocus();
         return;
     }
-    ShowFigures();
     event->accept();
 }
 
@@ -275,31 +266,33 @@ void frmCompCar::ShowFigures() {
 void frmCompCar::SetCaption() { setWindowTitle(FromStd(CompanyCarCaption(state_))); }
 
 // A vehicle without a registration number locks the window down to the
-// registration field and the commands that leave the vehicle.
+// registration field and the commands that leave the vehicle. The field
+// itself stays enabled throughout, so typing in it keeps the focus.
 void frmCompCar::RegistrationChanged(bool moveFocus) {
-    const bool typing = c_.txtCCRegNumber->hasFocus();
     const bool registered = !OnScreenVehicle(state_).CCRegNumber.empty();
     const bool several = state_.VehicleCount > 1;
-    EnableAll(registered);
     if (registered && several) {
-        Enable({c_.cmdBack, c_.cmdForward, c_.cmdOk, c_.cmdAdd, c_.cmdDelete});
+        EnableAllBut({});
     } else if (registered) {
-        c_.cmdBack->setEnabled(false);
-        c_.cmdForward->setEnabled(false);
-        Enable({c_.cmdOk, c_.cmdAdd});
+        EnableAllBut({c_.cmdBack, c_.cmdForward});
     } else if (several) {
-        Enable({c_.cmdDelete});
+        EnableOnly({c_.cmdDelete, c_.lblCCRegNumber, c_.txtCCRegNumber});
     } else {
-        Enable({c_.cmdOk, c_.cmdAdd});
+        EnableOnly({c_.cmdOk, c_.cmdAdd, c_.lblCCRegNumber, c_.txtCCRegNumber});
+        if (moveFocus) c_.txtCCRegNumber->setFocus();
     }
-    Enable({c_.lblCCRegNumber, c_.txtCCRegNumber});
-    if (typing || (moveFocus && !registered && !several)) c_.txtCCRegNumber->setFocus();
 }
 
-// Every control but the print panel, which "&Print" alone brings up.
-void frmCompCar::EnableAll(bool enabled) {
+// Each control is set once, so that no focus passes through a control that is
+// disabled on the way. The print panel is left alone: "&Print" brings it up.
+void frmCompCar::EnableOnly(std::initializer_list<QWidget*> open) {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (control != c_.Frame1) control->setEnabled(enabled);
+        if (control != c_.Frame1) control->setEnabled(std::find(open.begin(), open.end(), control) != open.end());
+}
+
+void frmCompCar::EnableAllBut(std::initializer_list<QWidget*> closed) {
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != c_.Frame1) control->setEnabled(std::find(closed.begin(), closed.end(), control) == closed.end());
 }
 
 void frmCompCar::Enable(std::initializer_list<QWidget*> controls) {

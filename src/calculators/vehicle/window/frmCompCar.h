@@ -25,9 +25,6 @@ public:
     // printDirect: where the next report goes, set by the print buttons.
     frmCompCar(CompanyCarState& state, std::int16_t& printDirect, ReportEngine& reports, QWidget* parent = nullptr);
 
-    // Computes every vehicle and shows the figures of the one on screen.
-    void CompCarCalc();
-
     // Writes one "compcar" row per vehicle and runs the report.
     void CompCarPrint();
 
@@ -51,7 +48,8 @@ private:
     void ShowFigures();
     void SetCaption();
     void RegistrationChanged(bool moveFocus);
-    void EnableAll(bool enabled);
+    void EnableOnly(std::initializer_list<QWidget*> open);
+    void EnableAllBut(std::initializer_list<QWidget*> closed);
     void Enable(std::initializer_list<QWidget*> controls);
     void ShowAutoSplitBoxForSeveral();
 

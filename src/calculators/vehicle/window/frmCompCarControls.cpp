@@ -18,7 +18,7 @@ namespace kelvara {
 namespace {
 
 constexpr int FieldWidth = 96;
-constexpr int CaptionWidth = 178;
+constexpr int CaptionWidth = 150;
 
 const VehicleFieldBounds& BoundsOf(std::string_view field) {
     for (const VehicleFieldBounds& bounds : CompanyCarFieldBounds)
@@ -32,7 +32,7 @@ QLabel* Caption(QWidget& window, const QString& text, QWidget* field) {
     auto* label = new QLabel(text, &window);
     label->setObjectName("lbl" + field->objectName().mid(field->objectName().startsWith("dt") ? 2 : 3));
     label->setWordWrap(true);
-    label->setMaximumWidth(CaptionWidth);
+    label->setFixedWidth(CaptionWidth);
     label->setBuddy(field);
     return label;
 }
@@ -71,7 +71,7 @@ ui::DecimalField* Figure(QWidget& window, const char* name, int decimals = 0) {
 ui::TextField* Text(QWidget& window, const char* name, int maxLength) {
     auto* field = new ui::TextField(maxLength, &window);
     field->setObjectName(name);
-    field->setMaximumWidth(FieldWidth + 40);
+    field->setMaximumWidth(FieldWidth + 24);
     return field;
 }
 
@@ -227,6 +227,8 @@ CompCarControls BuildCompCarControls(QWidget& w) {
     benefits->addWidget(Heading(w, "20%"), 0, 2, Qt::AlignRight);
     const auto benefitRow = [&](int row, const QString& caption, ui::DecimalField* at80, ui::DecimalField* at20) {
         auto* label = Caption(w, caption, at80);
+        label->setWordWrap(false);
+        label->setMinimumWidth(0);
         label->setMaximumWidth(QWIDGETSIZE_MAX);
         benefits->addWidget(label, row, 0);
         benefits->addWidget(at80, row, 1);
