@@ -1,13 +1,11 @@
-#include <iostream>
 #include <utility>
 #include <vector>
 
 #include "Commands.h"
-#include "DatabaseLocation.h"
 #include "GrossToNet.h"
 #include "NetToGross.h"
 #include "PackageFieldBounds.h"
-#include "SettingsStore.h"
+#include "StoredSettings.h"
 
 namespace kelvara::cli {
 
@@ -56,16 +54,6 @@ const SettingOption SettingOptions[] = {
     {"ta-inc-rate", &Settings::TAIncRate8020, RateBounds, "travel-allowance inclusion rate"},
     {"car-fb-rate", &Settings::CompCarFBRate8020, RateBounds, "company-car fringe-benefit rate"},
 };
-
-// The settings the windows would open with: those of the database beside the
-// program. A database that cannot be read leaves the delivered values.
-Settings StoredSettings() {
-    const DatabasePaths paths = ResolveDatabasePaths(ProgramFolder(), UserDataFolder());
-    Settings settings;
-    const StoreStatus status = SettingsStore(paths.SettingsDatabasePath).Load(PackageSettingsFields(), settings);
-    if (!status.ok) std::cerr << "kelvara-calc: " << status.message << "\n";
-    return settings;
-}
 
 // Where the value of a setting option lands: a whole-rand setting is read as
 // a whole number, the others as amounts.
@@ -144,7 +132,7 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
             in.OtherExpenses[i].Amount = otherExpenses[i];
             in.OtherExpenses[i].CostToCompany = otherExpenses[i];
         }
-        Settings setup = StoredSettings();
+        Settings setup = StoredSettings(PackageSettingsFields());
         for (const SettingValue& setting : settings) {
             if (numbers.Given(setting.Option->Name)) setup.*(setting.Option->Field) = setting.Value();
         }

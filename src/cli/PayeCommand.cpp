@@ -5,8 +5,7 @@
 
 #include "Commands.h"
 #include "CsvPayeBatch.h"
-#include "DatabaseLocation.h"
-#include "SettingsStore.h"
+#include "StoredSettings.h"
 
 namespace kelvara::cli {
 
@@ -25,15 +24,6 @@ constexpr PayeKind Kinds[] = {
     {PayPeriodKind::Weekly, "weekly", "PAYE for a week"},
     {PayPeriodKind::Daily, "daily", "PAYE for a day"},
 };
-
-// The shared settings as the windows read them when they open.
-Settings StoredSettings() {
-    const DatabasePaths paths = ResolveDatabasePaths(ProgramFolder(), UserDataFolder());
-    Settings settings;
-    const StoreStatus status = SettingsStore(paths.SettingsDatabasePath).Load(PayeSettingsFields(), settings);
-    if (!status.ok) std::cerr << "kelvara-calc: " << status.message << "\n";
-    return settings;
-}
 
 std::string DefaultText(const PayeOption& option, const PayPeriodInputs& defaults) {
     if (option.Kind == PayeOption::Type::Date) {
@@ -78,7 +68,7 @@ void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
                             "and optionally payslip-paye ('-' reads standard input)");
     CLI::App* app = command.App;
     command.Run = [kind = kind.Kind, &options, texts, csv, app, defaults] {
-        PayeRow base{defaults, StoredSettings()};
+        PayeRow base{defaults, StoredSettings(PayeSettingsFields())};
         for (std::size_t i = 0; i < options.size(); ++i) {
             if (app->count("--" + options[i].Name) > 0) ApplyPayeOption(options[i], (*texts)[i], base);
         }
