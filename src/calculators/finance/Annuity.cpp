@@ -11,9 +11,13 @@ namespace {
 double Discount(double monthlyRate, double months) { return 1 - std::pow(1 + monthlyRate, -months); }
 
 // Raises the repayment a cent at a time until it pays off the principal in
-// the given months.
+// the given months. The whole cents it certainly falls short by are added at
+// once: a repayment far below the one that pays off would otherwise take
+// millions of raises (half of R100 million is five billion cents).
 double RaiseToPayOff(double principal, double monthlyRate, int months, double repayment) {
     const double discount = Discount(monthlyRate, months);
+    const double centsShort = std::floor((principal * monthlyRate / discount - repayment) * 100) - 1;
+    if (centsShort > 0) repayment += centsShort / 100;
     do {
         repayment += 0.01;
     } while (discount * repayment / monthlyRate < principal);

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "Amortisation.h"
+#include "Annuity.h"
+#include "DailyBalance.h"
+#include "Inflation.h"
+#include "Loan.h"
+#include "LoanBuster.h"
+#include "LoanComparison.h"
+#include "RandomInputs.h"
+
+namespace kelvara::testing {
+namespace {
+
+template <class Bounds>
+double Input(RandomInputs& random, const Bounds& bounds) {
+    return random.Field(bounds.Name, bounds);
+}
+
+void ExpectShownRows(const std::vector<ScheduleRow>& rows, std::size_t count) {
+    ASSERT_EQ(rows.size(), count);
+    // A finite figure is one the grid shows as digits; formatting every row
+    // of every schedule would only slow the test down.
+    for (const ScheduleRow& row : rows) {
+        ASSERT_TRUE(std::isfinite(row.Capital) && std::isfinite(row.Interest) && std::isfinite(row.Balance))
+            << "row " << row.Number << ": " << row.Capital << ' ' << row.Interest << ' ' << row.Balance;
+    }
+}
+
+// The schedules the window offers for the loan as calculated.
+void ExpectShownSchedules(LoanState loan) {
+    if (CanShowMonthlySchedule(loan)) {
+        MonthlySchedule(loan);
+        ExpectShownRows(MonthlyRows(loan), static_cast<std::size_t>(loan.PeriodMonths));
+    }
+    if (CanShowAnnualSchedule(loan)) {
+        CalcAnnAmort(loan);
+        ExpectShownRows(AnnualRows(loan), static_cast<std::size_t>(loan.ScheduleYears));
+    }
+}
+
+// What each search promises of its answer.
+void ExpectSearchEnded(const LoanState& before, const LoanState& loan, bool rateError) {
+    const double i = Annuity::MonthlyRate(loan.AnnualRate);
+    if (loan.LoanMode == LoanModes[2]) {
+        ASSERT_GE(loan.PeriodMonths, 0);
+        ASSERT_LE(loan.PeriodMonths, Annuity::MaxMonths);
+        EXPECT_EQ(loan.PeriodMonths, std::floor(loan.PeriodMonths));
+        EXPECT_EQ(loan.Principal, before.Principal);
+        // The repayment found pays the loan off in the months found.
+        if (loan.PeriodMonths > 0) {
+            EXPECT_GE(Annuity::Principal(loan.Repayment, i, loan.PeriodMonths), loan.Principal * (1 - 1e-12));
+        }
+    } else if (loan.LoanMode == LoanModes[3]) {
+        EXPECT_EQ(rateError, loan.AnnualRate > 50);
+        EXPECT_EQ(loan.Repayment, before.Repayment);
+        // The rate found is the last on the cent grid whose repayment stays within the target.
+        if (loan.AnnualRate > 0) {
+            EXPECT_LE(Annuity::Repayment(loan.Principal, i, loan.PeriodMonths), loan.Repayment * (1 + 1e-12));
+            const double above = Annuity::MonthlyRate(loan.AnnualRate + 0.01);
+            EXPECT_GT(Annuity::Repayment(loan.Principal, above, loan.PeriodMonths), loan.Repayment * (1 - 1e-12));
+        }
+    }
+}
+
+class LoanProperty : public ::testing::TestWithParam<int> {};
+
+// Every loan the window's fields accept, in every calculate mode, ends in
+// figures and schedules the window can show; the searches end where they say.
+TEST_P(LoanProperty, EveryAcceptedInputShowsFigures) {
+    const int mode = GetParam();
+    RandomInputs random(8100 + mode);
+    for (int i = 0; i < 5000; ++i) {
+        random.NextCase();
+        LoanState loan;
+        loan.LoanMode = LoanModes[mode];
+        loan.Principal = Input(random, LoanFields::Principal);
+        loan.PeriodMonths = Input(random, LoanFields::Period);
+        loan.AnnualRate = Input(random, LoanFields::Rate);
+        loan.Repayment = Input(random, LoanFields::Repayment);
+        SCOPED_TRACE(random.Trace());
+
+        const LoanState before = loan;
+        const bool rateError = LoanCalc(loan);
+
+        ExpectSearchEnded(before, loan, rateError);
+        ExpectShown({{"principal", loan.Principal},
+                     {"period", loan.PeriodMonths, 0},
+                     {"rate", loan.AnnualRate, 3},
+                     {"repayment", loan.Repayment},
+                     {"total interest", TotalInterest(loan)},
+                     {"total repayments", TotalRepayments(loan)}});
+        ExpectShownSchedules(loan);
+        if (HasFailure()) return;
+    }
+}
+
+std::string ModeName(const ::testing::TestParamInfo<int>& info) {
+    constexpr const char* names[] = {"Repayment", "Principal", "Period", "Rate"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, LoanProperty, ::testing::Values(0, 1, 2, 3), ModeName);
+
+// Found by the loan property: a repayment just over half the principal pays
+// the loan off in two months, and the repayment that pays it off in one lies
+// nearly a billion cents higher. The period search raised it one cent at a
+// time, for seconds.
+TEST(LoanPropertyRegression, PeriodSearchFarBelowTheOneMonthRepayment) {
+    LoanState loan;
+    loan.LoanMode = LoanModes[2];
+    loan.Principal = 19000000;
+    loan.AnnualRate = 1;
+    loan.Repayment = 9999999.99;
+    LoanCalc(loan);
+    EXPECT_EQ(loan.PeriodMonths, 1);
+    // 19 000 000 plus a month's interest at 1%, raised to the next cent.
+    EXPECT_EQ(FormatNumber(loan.Repayment, 2), "19 015 833.34");
+}
+
+// The same in the loan buster, where the extra payment lifts the repayment of
+// a two-month loan of R100 million over its half: five billion cents to raise.
+TEST(LoanPropertyRegression, LoanBusterFarBelowTheOneMonthRepayment) {
+    LoanBusterState buster{100000000, 12, 1000};
+    LoanState loan;
+    LoanBusterResult r;
+    BBCalc(buster, loan, 2, r);
+    EXPECT_EQ(r.NewPeriod, 1);
+    EXPECT_GE(r.NewRepayment, 101000000);
+    EXPECT_LT(r.NewRepayment, 101000000.01);
+}
+
+// Every loan-buster input the fields accept ends with figures it can show.
+TEST(LoanBusterProperty, EveryAcceptedInputShowsFigures) {
+    RandomInputs random(8201);
+    for (int i = 0; i < 5000; ++i) {
+        random.NextCase();
+        LoanBusterState buster;
+        buster.BusterPrincipal = Input(random, LoanBusterFields::Principal);
+        buster.BusterRate = static_cast<float>(Input(random, LoanBusterFields::Rate));
+        buster.ExtraPayment = Input(random, LoanBusterFields::Extra);
+        const auto period = static_cast<std::int16_t>(Input(random, LoanBusterFields::Period));
+        SCOPED_TRACE(random.Trace());
+
+        LoanState loan;
+        LoanBusterResult r;
+        BBCalc(buster, loan, period, r);
+
+        EXPECT_GE(r.NewPeriod, 0);
+        EXPECT_LE(r.NewPeriod, Annuity::MaxMonths);
+        ExpectShown({{"repayment", r.Repayment},
+                     {"total interest", r.TotalInterest},
+                     {"total repayments", r.TotalRepayments},
+                     {"new repayment", r.NewRepayment},
+                     {"new total interest", r.NewTotalInterest},
+                     {"new total repayments", r.NewTotalRepayments},
+                     {"saving", r.TotalSaving},
+                     {"extra payment", buster.ExtraPayment}});
+        if (HasFailure()) return;
+    }
+}
+
+TEST(LoanComparisonProperty, EveryAcceptedInputShowsFigures) {
+    RandomInputs random(8301);
+    for (int i = 0; i < 5000; ++i) {
+        random.NextCase();
+        LoanCompState comp;
+        comp.CompPrincipal = Input(random, LoanComparisonFields::Principal);
+        comp.CompRate = static_cast<float>(Input(random, LoanComparisonFields::Rate));
+        SCOPED_TRACE(random.Trace());
+
+        for (const LoanComparisonRow& row : Compare(comp)) {
+            ExpectShown({{row.Label.c_str(), row.Repayment},
+                         {row.Label.c_str(), row.TotalInterest},
+                         {row.Label.c_str(), row.TotalPaid}});
+        }
+        if (HasFailure()) return;
+    }
+}
+
+TEST(InflationProperty, EveryAcceptedInputShowsFiguresOrTooLarge) {
+    RandomInputs random(8401);
+    for (int i = 0; i < 5000; ++i) {
+        random.NextCase();
+        InflationState inflation;
+        inflation.InflPresentCost = Input(random, InflationFields::PresentCost);
+        inflation.InflPeriod = Input(random, InflationFields::Period);
+        inflation.InflRate = Input(random, InflationFields::Rate);
+        SCOPED_TRACE(random.Trace());
+
+        ProjectInflation(inflation);
+
+        // A future value too large to show is still a number: the window
+        // says so instead of showing it.
+        ExpectShown({{"future value", inflation.InflFutureValue}, {"buying power", inflation.InflBuyingPower}});
+        EXPECT_GE(inflation.InflBuyingPower, 0);
+        if (HasFailure()) return;
+    }
+}
+
+// The dates of the window: inside the fields' design bounds, the end at most
+// 10960 days after the start; either field may still be empty when the window
+// calculates on activation.
+TEST(DailyBalanceProperty, EveryAcceptedInputShowsFigures) {
+    RandomInputs random(8501);
+    const PeriodDates::Bounds design = DailyBalanceDesignBounds();
+    for (int i = 0; i < 5000; ++i) {
+        random.NextCase();
+        DailyBalanceState balance;
+        balance.DayBalCapital = static_cast<float>(Input(random, DailyBalanceFields::Capital));
+        balance.DayBalRate = static_cast<float>(Input(random, DailyBalanceFields::Rate));
+        const bool datesSet = random.Chance(0.9);
+        if (datesSet) {
+            balance.DayBalStartDay = static_cast<std::int32_t>(random.Between("start", design.Lower, design.Upper));
+            const long last = std::min<long>(balance.DayBalStartDay + 10960, design.Upper);
+            balance.DayBalEndDay = static_cast<std::int32_t>(random.Between("end", balance.DayBalStartDay, last));
+        } else {
+            std::int32_t& set = random.Flag("start empty") ? balance.DayBalEndDay : balance.DayBalStartDay;
+            set = static_cast<std::int32_t>(random.Between("date", design.Lower, design.Upper));
+        }
+        SCOPED_TRACE(random.Trace());
+
+        const DailyBalanceResult r = CalculateDailyBalance(balance);
+
+        ExpectShown({{"interest", static_cast<double>(r.Interest)}, {"days", static_cast<double>(r.Days), 0}});
+        if (datesSet) {
+            EXPECT_GE(r.Days, 0);
+            EXPECT_LE(r.Days, 10960);
+        }
+        if (HasFailure()) return;
+    }
+}
+
+}  // namespace
+}  // namespace kelvara::testing
