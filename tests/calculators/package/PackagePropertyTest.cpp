@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "GrossToNet.h"
+#include "NetToGross.h"
+#include "PackageFieldBounds.h"
+#include "RandomInputs.h"
+
+namespace kelvara::testing {
+namespace {
+
+double Amount(RandomInputs& random, const char* name, PackageField field = PackageField::Required) {
+    return random.Field(name, BoundsOf(field));
+}
+
+// Most packages leave most fields empty; a field filled in takes any amount.
+double Optional(RandomInputs& random, const char* name) { return random.Chance(0.7) ? 0 : Amount(random, name); }
+
+std::int16_t Whole(RandomInputs& random, const char* name, PackageField field) {
+    return static_cast<std::int16_t>(random.Field(name, BoundsOf(field)));
+}
+
+PackageInputs RandomPackage(RandomInputs& random) {
+    PackageInputs in;
+    in.Required = Amount(random, "Required");
+    in.RequiredCostToCompany = in.Required;
+    in.Age = Whole(random, "Age", PackageField::Age);
+    in.CompanyCar = Optional(random, "CompanyCar");
+    in.CompanyCarCost = Optional(random, "CompanyCarCost");
+    in.TravelAllowance = Optional(random, "TravelAllowance");
+    in.TravelAllowanceCost = in.TravelAllowance;
+    in.MedicalAid = Optional(random, "MedicalAid");
+    in.MedicalAidCost = Optional(random, "MedicalAidCost");
+    in.Members = Whole(random, "Members", PackageField::Members);
+    in.OtherFringeBenefits = Optional(random, "OtherFringeBenefits");
+    in.OtherFringeBenefitsCost = in.OtherFringeBenefits;
+    in.MedicalDeductions = Optional(random, "MedicalDeductions");
+    in.FundEmployee = Optional(random, "FundEmployee");
+    in.FundEmployer = Optional(random, "FundEmployer");
+    in.RADeduction = Optional(random, "RADeduction");
+    in.AdditionalBeneficiaries = Whole(random, "AdditionalBeneficiaries", PackageField::AdditionalBeneficiaries);
+    OtherExpense& row = in.OtherExpenses[random.Between("row", 0, 3)];
+    row.Amount = Optional(random, "OtherExpense");
+    row.CostToCompany = row.Amount;
+    return in;
+}
+
+Settings RandomPackageSettings(RandomInputs& random) {
+    // Mostly the modest percentages of real funds and UIF, at times any the field takes.
+    const auto percent = [&random](const char* name) {
+        return random.Chance(0.7) ? random.Field(name, 0, 15, 3)
+                                  : random.Field(name, BoundsOf(PackageField::Percentage));
+    };
+    Settings s;
+    s.PensionCont = percent("PensionCont");
+    s.EmployerPenCont = percent("EmployerPenCont");
+    s.EmployeeUIF = percent("EmployeeUIF");
+    s.EmployerUIF = percent("EmployerUIF");
+    s.SkillLevy = percent("SkillLevy");
+    s.ProvCont = percent("ProvCont");
+    s.EmployerProvCont = percent("EmployerProvCont");
+    s.UIFLimit = random.Field("UIFLimit", BoundsOf(PackageField::UIFLimit));
+    s.TAIncRate8020 = random.OneOf("TAIncRate", {0.8, 0.2});
+    s.CompCarFBRate8020 = random.OneOf("CompCarFBRate", {0.8, 0.2});
+    s.CompCarMPYesNo = random.Flag("MaintenancePlan");
+    return s;
+}
+
+void ExpectShownPackage(const PackageCalculation& calc) {
+    const PackageResult& r = calc.Result;
+    const PackageShown& s = calc.Shown;
+    const PackageInputs& in = calc.Inputs;
+    ExpectShown({{"car benefit", r.CarBen},
+                 {"rebate", r.Rebate},
+                 {"MSFC", r.MSFC},
+                 {"AMC", r.AMC},
+                 {"employee fund", r.FundEE},
+                 {"employer fund", r.FundER},
+                 {"fund limit", r.FundLimit},
+                 {"tax", r.Tax},
+                 {"employee UIF", r.UIFEE},
+                 {"employer UIF", r.UIFER},
+                 {"skills levy", r.SDL},
+                 {"search", r.Search},
+                 {"shown UIF", s.UIFCont},
+                 {"shown employer UIF", s.CCUIFCont},
+                 {"shown levy", s.CCSkillLev},
+                 {"tax due", s.MAns},
+                 {"tax credit", s.TaxCredit},
+                 {"tax deduct", s.TaxDeduct},
+                 {"gross salary", s.GrossSal},
+                 {"cost to company", s.TotCostComp},
+                 {"once-off", s.OnceOff},
+                 {"fund employee field", in.FundEmployee},
+                 {"fund employer field", in.FundEmployer}});
+}
+
+// The search ended where it says: the net at the gross found exceeds the net
+// required and the net a rand lower does not.
+void ExpectGrossFound(const PackageInputs& inputs, const Settings& settings, PackagePeriod period,
+                      const PackageCalculation& calc) {
+    const NetToGrossBasis basis = PrepareNetToGross(inputs, settings, period);
+    const double gross = calc.Result.Search;
+    ASSERT_GE(gross, 1);
+    ASSERT_LE(gross, LargestSearch);
+    EXPECT_GT(EvaluateNetToGrossStep(basis, gross).Net, inputs.Required);
+    if (gross > 1) {
+        EXPECT_LE(EvaluateNetToGrossStep(basis, gross - 1).Net, inputs.Required);
+    }
+}
+
+struct PackageCase {
+    PackageDirection Direction;
+    PackagePeriod Period;
+};
+
+std::string KindName(const ::testing::TestParamInfo<PackageCase>& info) {
+    return std::string(info.param.Direction == PackageDirection::NetToGross ? "NetToGross" : "GrossToNet") +
+           (info.param.Period == PackagePeriod::Annual ? "Annual" : "Monthly");
+}
+
+class PackageProperty : public ::testing::TestWithParam<PackageCase> {};
+
+// Every package the window's fields and settings accept ends in figures it
+// can show, or in a refusal that says why; a gross salary found is the
+// smallest whole rand that gives more than the net required.
+TEST_P(PackageProperty, EveryAcceptedInputShowsFiguresOrARefusal) {
+    const auto [direction, period] = GetParam();
+    RandomInputs random(6100 + 2 * static_cast<int>(direction) + static_cast<int>(period));
+    PackageResult previous;  // the window keeps the last result standing
+    int found = 0;
+    for (int i = 0; i < 4000; ++i) {
+        random.NextCase();
+        const PackageInputs inputs = RandomPackage(random);
+        const Settings settings = RandomPackageSettings(random);
+        SCOPED_TRACE(random.Trace());
+
+        EngineState engine;
+        const PackageCalculation calc = direction == PackageDirection::NetToGross
+                                            ? CalculateNetToGross(engine, inputs, settings, period, previous)
+                                            : CalculateGrossToNet(engine, inputs, settings, period, previous);
+        if (calc.Refusal) {
+            EXPECT_TRUE(calc.StoppedEarly);
+            EXPECT_FALSE(calc.Refusal->Title.empty());
+            EXPECT_FALSE(calc.Refusal->Text.empty());
+        } else if (!calc.StoppedEarly && direction == PackageDirection::NetToGross) {
+            ExpectGrossFound(inputs, settings, period, calc);
+            ++found;
+        }
+        ExpectShownPackage(calc);
+        if (HasFailure()) return;
+        previous = calc.Result;
+    }
+    // Enough searches ran to end somewhere.
+    if (direction == PackageDirection::NetToGross) {
+        EXPECT_GT(found, 500);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPackage, PackageProperty,
+                         ::testing::Values(PackageCase{PackageDirection::NetToGross, PackagePeriod::Annual},
+                                           PackageCase{PackageDirection::NetToGross, PackagePeriod::Monthly},
+                                           PackageCase{PackageDirection::GrossToNet, PackagePeriod::Annual},
+                                           PackageCase{PackageDirection::GrossToNet, PackagePeriod::Monthly}),
+                         KindName);
+
+}  // namespace
+}  // namespace kelvara::testing
