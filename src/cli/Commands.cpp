@@ -10,4 +10,10 @@ Command& NewCommand(CLI::App& parent, CommandList& commands, const std::string& 
     return command;
 }
 
+std::shared_ptr<Explanation> AddExplainOption(Command& command) {
+    command.Explain = std::make_shared<Explanation>();
+    command.App->add_flag("--explain", command.Explain->Wanted, "print the working, step by step, after the result");
+    return command.Explain;
+}
+
 }  // namespace kelvara::cli

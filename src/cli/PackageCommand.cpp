@@ -123,7 +123,8 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
     }
     bool& maintenancePlan = numbers.YesNo("car-maintenance-plan", false, "the company car has a maintenance plan");
 
-    command.Run = [kind, inputs, settings, &numbers, &age, &members, &otherExpenses, &maintenancePlan] {
+    std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Run = [kind, inputs, settings, &numbers, &age, &members, &otherExpenses, &maintenancePlan, explain] {
         PackageInputs in;
         for (const auto& [value, field] : inputs) in.*field = *value;
         in.Age = static_cast<std::int16_t>(age);
@@ -140,8 +141,8 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
 
         EngineState engine;
         const PackageCalculation c = kind.Direction == PackageDirection::NetToGross
-                                         ? CalculateNetToGross(engine, in, setup, kind.Period, {})
-                                         : CalculateGrossToNet(engine, in, setup, kind.Period, {});
+                                         ? CalculateNetToGross(engine, in, setup, kind.Period, {}, explain->Target())
+                                         : CalculateGrossToNet(engine, in, setup, kind.Period, {}, explain->Target());
         return ResultKeys(c, kind.Direction);
     };
 }

@@ -67,14 +67,15 @@ void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
                             "check a payroll: a CSV file whose header names these options without dashes, "
                             "and optionally payslip-paye ('-' reads standard input)");
     CLI::App* app = command.App;
-    command.Run = [kind = kind.Kind, &options, texts, csv, app, defaults] {
+    std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Run = [kind = kind.Kind, &options, texts, csv, app, defaults, explain] {
         PayeRow base{defaults, StoredSettings(PayeSettingsFields())};
         for (std::size_t i = 0; i < options.size(); ++i) {
             if (app->count("--" + options[i].Name) > 0) ApplyPayeOption(options[i], (*texts)[i], base);
         }
         if (app->count("--csv") > 0) RunBatch(kind, base, *csv);
         EngineState engine;
-        const PayPeriodOutcome outcome = Calculate(kind, engine, base.Inputs, base.Setup);
+        const PayPeriodOutcome outcome = Calculate(kind, engine, base.Inputs, base.Setup, explain->Target());
         if (outcome.Refusal) return ErrorResult(outcome.Refusal->Title, outcome.Refusal->Message);
         return PayeResult(kind, outcome.Result, engine);
     };

@@ -7,12 +7,13 @@ void AddQuickTaxCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "quicktax", "QuickTax: tax, rebates and average rates");
     double& income = command.Numbers->Amount("income", 0, 99999999, 0, "annual taxable income, rand");
     long long& age = command.Numbers->Whole("age", 0, 99, 0, "age in whole years");
-    command.Run = [&income, &age] {
+    std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Run = [&income, &age, explain] {
         EngineState engine;
         engine.TaxableIncome = income;
         QuickTaxState qt;
         qt.QtAge = static_cast<std::int16_t>(age);
-        QuickTaxCalculate(engine, qt);
+        QuickTaxCalculate(engine, qt, explain->Target());
         Result result;
         result["TaxableIncome"] = engine.TaxableIncome;
         result["QtAge"] = static_cast<long long>(qt.QtAge);

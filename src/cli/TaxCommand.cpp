@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "TaxEngine.h"
+#include "TaxWorking.h"
 
 namespace kelvara::cli {
 
@@ -10,8 +11,14 @@ void AddTaxCommand(CLI::App& app, CommandList& commands) {
     double& income = command.Numbers->Amount("income", std::nullopt, std::nullopt, 0, "annual taxable income, rand");
     long long& age = command.Numbers->Whole("age", std::numeric_limits<std::int16_t>::min(),
                                             std::numeric_limits<std::int16_t>::max(), 0, "age in whole years");
-    command.Run = [&income, &age] {
+    std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Run = [&income, &age, explain] {
         const TaxResult r = AnnualTaxOn(income);
+        const double rebate = RebateForAge(static_cast<std::int16_t>(age));
+        if (Working* working = explain->Target()) {
+            ExplainAnnualTax(*working, "Normal tax", income, r);
+            ExplainRebate(*working, static_cast<std::int16_t>(age), rebate);
+        }
         Result result;
         result["Tax"] = r.Tax;
         result["BaseTax"] = r.BaseTax;
@@ -19,7 +26,7 @@ void AddTaxCommand(CLI::App& app, CommandList& commands) {
         result["MarginalRate"] = r.MarginalRate;
         result["BracketLower"] = r.BracketLower;
         result["BracketUpper"] = r.BracketUpper;
-        result["Rebate"] = RebateForAge(static_cast<std::int16_t>(age));
+        result["Rebate"] = rebate;
         return result;
     };
 }

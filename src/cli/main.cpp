@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
             command.Numbers->Read();
             const Result result = command.Run();
             std::cout << (format == "text" ? ToText(result) : ToJson(result));
+            if (command.Explain && !command.Explain->Account.Empty()) {
+                std::cout << "\n" << kelvara::WorkingText(command.Explain->Account);
+            }
             return result.contains("error") ? 1 : 0;
         }
     } catch (const CLI::CallForHelp&) {

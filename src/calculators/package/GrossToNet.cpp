@@ -1,53 +1,94 @@
 #include "GrossToNet.h"
 
 #include "PackageAmounts.h"
+#include "TaxWorking.h"
 
 namespace kelvara {
 
 namespace {
 
 // Works out the package; the window state takes the rules' changes.
-PackageResult Package(EngineState& engine, PackageInputs& state, const Settings& settings, PackagePeriod period) {
+PackageResult Package(EngineState& engine, PackageInputs& state, const Settings& settings, PackagePeriod period,
+                      Working* working) {
     PackageResult r;
     const double required = state.Required;
-    r.CarBen = CompanyCarBenefit(state.CompanyCar, settings, period);
     r.Rebate = RebateForAge(state.Age);
+    if (working) {
+        working->Heading(std::string("Gross to net, amounts ") + PeriodWords(period));
+        working->Step("Total package", required);
+        ExplainRebate(*working, state.Age, r.Rebate);
+    }
+    r.CarBen = CompanyCarBenefit(state.CompanyCar, settings, period, working);
     ApplyMedicalFieldRules(state);
-    const PackageCredits credits = PackageMedicalCredits(state, period);
+    const PackageCredits credits = PackageMedicalCredits(state, period, working);
     r.MSFC = credits.MSFC;
     r.AMC = credits.AMC;
 
-    const FundContributions funds = Contributions(required, state, settings);
+    const FundContributions funds = Contributions(required, state, settings, working);
     r.FundEE = funds.Employee;
     r.FundER = funds.Employer;
     const double includedTravel = state.TravelAllowance * settings.TAIncRate8020;
     r.FundLimit = FundDeductionLimit(
-        funds, required + state.MedicalAidCost + includedTravel + funds.Employer, period);
+        funds, required + state.MedicalAidCost + includedTravel + funds.Employer, period, working);
 
     const double taxable = required - state.TravelAllowance + includedTravel + r.CarBen - r.FundLimit;
-    r.Tax = PeriodTax(&engine, taxable, r.Rebate, period);
+    if (working) {
+        working->Heading("Taxable income");
+        working->Step("Total package", required);
+        working->Step("Less the travel allowance", -state.TravelAllowance);
+        working->Step("Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " +
+                          Rand(state.TravelAllowance),
+                      includedTravel);
+        working->Step("Company-car benefit", r.CarBen);
+        working->Step("Less the retirement-fund deduction limit", -r.FundLimit);
+        working->Step("Taxable income", taxable);
+    }
+    r.Tax = PeriodTax(&engine, taxable, r.Rebate, period, working);
     WriteBackContributions(state, funds, settings);
 
     const double uifBase = required - state.TravelAllowance + includedTravel + r.CarBen;
-    const UifAndLevy uif = UifAndSkillsLevy(uifBase, r.FundLimit, settings, period);
+    const UifAndLevy uif = UifAndSkillsLevy(uifBase, r.FundLimit, settings, period, working);
     r.UIFEE = uif.Employee;
     r.UIFER = uif.Employer;
     r.SDL = uif.SkillsLevy;
     return r;
 }
 
+void ExplainTotals(Working& working, const PackageInputs& state, const PackageShown& shown) {
+    working.Heading("Take-home salary");
+    working.Step("Total package", state.Required);
+    working.Step("Less the employee's medical aid", -state.MedicalAid);
+    working.Step("Less the other fringe benefits", -state.OtherFringeBenefits);
+    working.Step("Less the employee's fund contribution", -state.FundEmployee);
+    working.Step("Less the medical deductions", -state.MedicalDeductions);
+    working.Step("Less the employee's UIF", -shown.UIFCont);
+    working.Step("Less the tax deduction", -shown.TaxDeduct);
+    working.Step("Less the employer's medical aid", -state.MedicalAidCost);
+    working.Step("Less the employer's fund contribution", -state.FundEmployer);
+    working.Step("Less the other expenses", -OtherExpenseTotal(state));
+    working.Result("Take-home salary", shown.GrossSal, "GrossSal");
+    working.Heading("Cost to the company");
+    working.Step("Total package", state.Required);
+    working.Step("Employer's fund contribution", state.FundEmployer);
+    working.Step("Employer's UIF", shown.CCUIFCont);
+    working.Step("Skills levy", shown.CCSkillLev);
+    working.Step("Employer's cost of the car", state.CompanyCarCost);
+    working.Result("Total cost to the company", shown.TotCostComp, "TotCostComp");
+}
+
 }  // namespace
 
 PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous) {
+                                       PackagePeriod period, const PackageResult& previous, Working* working) {
     PackageCalculation calc;
     calc.Inputs = inputs;
     if (inputs.Required == 0) {
         calc.Result = previous;
         calc.Result.AMC = 0;
         calc.StoppedEarly = true;
+        if (working) working->Note("No total package was given, so nothing was worked out");
     } else {
-        calc.Result = Package(engine, calc.Inputs, settings, period);
+        calc.Result = Package(engine, calc.Inputs, settings, period, working);
     }
 
     const PackageInputs& state = calc.Inputs;
@@ -60,6 +101,10 @@ PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs&
                                 state.FundEmployer - OtherExpenseTotal(state));
     shown.TotCostComp = ShownCents(state.Required + state.FundEmployer + shown.CCUIFCont + shown.CCSkillLev +
                                    state.CompanyCarCost);
+    if (working && !calc.StoppedEarly) {
+        ExplainShownAmounts(*working, calc.Result, shown);
+        ExplainTotals(*working, state, shown);
+    }
     return calc;
 }
 

@@ -2,13 +2,16 @@
 #include "PackageResult.h"
 #include "Settings.h"
 #include "TaxEngine.h"
+#include "Working.h"
 
 namespace kelvara {
 
 // Pravel: from the total package to the take-home salary and the employer's
 // total cost, in one pass. previous is the result the window holds; a package
-// of 0 is not worked out and leaves it standing.
+// of 0 is not worked out and leaves it standing. Given an account, the
+// calculation records its working there.
 PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous);
+                                       PackagePeriod period, const PackageResult& previous,
+                                       Working* working = nullptr);
 
 }  // namespace kelvara

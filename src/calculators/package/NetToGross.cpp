@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "TaxWorking.h"
+
 namespace kelvara {
 
 namespace {
@@ -22,7 +24,7 @@ bool NetExceedsRequired(const NetToGrossBasis& basis, double search) {
     return EvaluateNetToGrossStep(basis, search).Net > basis.State.Required;
 }
 
-PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step) {
+PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step, Working* working) {
     PackageResult r;
     r.CarBen = basis.CarBen;
     r.Rebate = basis.Rebate;
@@ -38,41 +40,114 @@ PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step)
     const PackageInputs& in = basis.State;
     const double remuneration = step.Search + in.MedicalAidCost + in.MedicalAid +
                                 in.TravelAllowance * basis.Setup.TAIncRate8020 + step.Funds.Employer;
-    r.FundLimit = FundDeductionLimit(step.Funds, remuneration, basis.Period);
+    if (working) working->Heading("Retirement-fund deduction limit");
+    r.FundLimit = FundDeductionLimit(step.Funds, remuneration, basis.Period, working);
     return r;
+}
+
+// The search's last step: the gross found gives more than the net required,
+// the rand below it does not.
+void ExplainSearch(Working& working, const NetToGrossBasis& basis, double search) {
+    working.Heading("Search for the gross salary");
+    working.Step("Net salary required", basis.State.Required);
+    if (search > 1) {
+        working.Step("Net salary at a gross of " + Rand(search - 1) + ": not more than required",
+                     EvaluateNetToGrossStep(basis, search - 1).Net);
+    }
+    working.Step("Net salary at a gross of " + Rand(search) + ": more than required",
+                 EvaluateNetToGrossStep(basis, search).Net);
+    working.Result("Gross salary found: the least whole rand that gives more than the net required", search, "Search");
+}
+
+void ExplainTotals(Working& working, const PackageInputs& state, const PackageShown& shown) {
+    working.Heading("Gross salary");
+    working.Step("Net salary required", state.Required);
+    working.Step("Medical deductions", state.MedicalDeductions);
+    working.Step("Employee's UIF", shown.UIFCont);
+    working.Step("Tax deduction", shown.TaxDeduct);
+    working.Step("Other expenses", OtherExpenseTotal(state));
+    working.Step("Employee's fund contribution", state.FundEmployee);
+    working.Step("Employee's medical aid", state.MedicalAid);
+    working.Result("Gross salary", shown.GrossSal, "GrossSal");
+    working.Heading("Cost to the company");
+    working.Step("Gross salary", shown.GrossSal);
+    working.Step("Employer's medical aid", state.MedicalAidCost);
+    working.Step("Employer's UIF", shown.CCUIFCont);
+    working.Step("Skills levy", shown.CCSkillLev);
+    working.Step("Employer's cost of the car", state.CompanyCarCost);
+    working.Step("Employer's fund contribution", state.FundEmployer);
+    working.Result("Total cost to the company", shown.TotCostComp, "TotCostComp");
 }
 
 }  // namespace
 
-NetToGrossBasis PrepareNetToGross(const PackageInputs& inputs, const Settings& settings, PackagePeriod period) {
+NetToGrossBasis PrepareNetToGross(const PackageInputs& inputs, const Settings& settings, PackagePeriod period,
+                                  Working* working) {
     NetToGrossBasis basis;
     basis.State = inputs;
     ApplyMedicalFieldRules(basis.State);
     basis.Setup = settings;
     basis.Period = period;
-    basis.CarBen = CompanyCarBenefit(inputs.CompanyCar, settings, period);
     basis.Rebate = RebateForAge(inputs.Age);
-    basis.Credits = PackageMedicalCredits(basis.State, period);
+    if (working) {
+        working->Heading(std::string("Net to gross, amounts ") + PeriodWords(period));
+        ExplainRebate(*working, inputs.Age, basis.Rebate);
+    }
+    basis.CarBen = CompanyCarBenefit(inputs.CompanyCar, settings, period, working);
+    basis.Credits = PackageMedicalCredits(basis.State, period, working);
     basis.OtherExpenses = OtherExpenseTotal(inputs);
     return basis;
 }
 
-NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double search, EngineState* engine) {
+NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double search, EngineState* engine,
+                                      Working* working) {
     const PackageInputs& in = basis.State;
     const double credits = basis.Credits.Total();
     const double includedTravel = in.TravelAllowance * basis.Setup.TAIncRate8020;
     NetToGrossStep step;
     step.Search = search;
-    step.Funds = Contributions(search + in.MedicalAid + in.MedicalAidCost - credits, in, basis.Setup);
+    const double pensionable = search + in.MedicalAid + in.MedicalAidCost - credits;
+    if (working) {
+        working->Heading("Pensionable amount at the gross salary found");
+        working->Step("Gross salary and the medical aid of employee and employer, less the medical credits",
+                      pensionable);
+    }
+    step.Funds = Contributions(pensionable, in, basis.Setup, working);
     const double taxable = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses -
                            step.Funds.Employee - in.MedicalDeductions + in.MedicalAid - credits + in.MedicalAidCost;
-    step.Tax = PeriodTax(engine, taxable, basis.Rebate, basis.Period);
+    if (working) {
+        working->Heading("Taxable income at the gross salary found");
+        working->Step("Gross salary", search);
+        working->Step("Company-car benefit", basis.CarBen);
+        working->Step("Taxable travel allowance: " + Figure(basis.Setup.TAIncRate8020 * 100) + "% of " +
+                          Rand(in.TravelAllowance),
+                      includedTravel);
+        working->Step("Other fringe benefits and other expenses", in.OtherFringeBenefits + basis.OtherExpenses);
+        working->Step("Less the employee's fund contribution", -step.Funds.Employee);
+        working->Step("Less the medical deductions", -in.MedicalDeductions);
+        working->Step("Medical aid of employee and employer, less the medical credits",
+                      in.MedicalAid - credits + in.MedicalAidCost);
+        working->Step("Taxable income", taxable);
+    }
+    step.Tax = PeriodTax(engine, taxable, basis.Rebate, basis.Period, working);
     const double uifBase = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses +
                            in.MedicalAidCost + step.Funds.Employer - credits;
-    step.Uif = UifAndSkillsLevy(uifBase, step.Funds.Employee + step.Funds.Employer, basis.Setup, basis.Period);
+    step.Uif = UifAndSkillsLevy(uifBase, step.Funds.Employee + step.Funds.Employer, basis.Setup, basis.Period,
+                                working);
     // The medical credits reduce the net instead of the tax when they reach it.
     const double taken = credits < step.Tax ? step.Tax : credits;
     step.Net = search + in.TravelAllowance - step.Funds.Employee - in.MedicalDeductions - step.Uif.Employee - taken;
+    if (working) {
+        working->Heading("Net salary at the gross salary found");
+        working->Step("Gross salary and the travel allowance", search + in.TravelAllowance);
+        working->Step("Less the employee's fund contribution and medical deductions",
+                      -(step.Funds.Employee + in.MedicalDeductions));
+        working->Step("Less the employee's UIF", -step.Uif.Employee);
+        working->Step(credits < step.Tax ? "Less the tax (the credits are below it)"
+                                         : "Less the medical credits (they reach the tax)",
+                      -taken);
+        working->Step("Net salary", step.Net);
+    }
     return step;
 }
 
@@ -103,7 +178,7 @@ std::optional<double> FindGross(const NetToGrossBasis& basis) {
 }
 
 PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous) {
+                                       PackagePeriod period, const PackageResult& previous, Working* working) {
     PackageCalculation calc;
     calc.Inputs = inputs;
     calc.Result = previous;
@@ -111,22 +186,25 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
     calc.StoppedEarly = true;
     if (inputs.Required == 0) {
         // Nothing required: nothing is worked out and no message is shown.
+        if (working) working->Note("No net salary was required, so nothing was worked out");
     } else if (FringeBenefitsExceedRequired(inputs, period)) {
         calc.Refusal = FringeBenefitsRefusal();
     } else if (!NetRisesWithGross(settings)) {
         calc.Refusal = NetCannotRiseRefusal();
     } else {
-        const NetToGrossBasis basis = PrepareNetToGross(inputs, settings, period);
+        const NetToGrossBasis basis = PrepareNetToGross(inputs, settings, period, working);
         calc.Inputs = basis.State;
         if (const std::optional<double> search = FindGross(basis)) {
-            const NetToGrossStep step = EvaluateNetToGrossStep(basis, *search, &engine);
-            calc.Result = ResultOf(basis, step);
+            if (working) ExplainSearch(*working, basis, *search);
+            const NetToGrossStep step = EvaluateNetToGrossStep(basis, *search, &engine, working);
+            calc.Result = ResultOf(basis, step, working);
             calc.StoppedEarly = false;
             WriteBackContributions(calc.Inputs, step.Funds, settings);
         } else {
             calc.Refusal = NetOutOfReachRefusal();
         }
     }
+    if (working && calc.Refusal) working->Note("Nothing was worked out: " + calc.Refusal->Text);
 
     const PackageInputs& state = calc.Inputs;
     PackageShown& shown = calc.Shown;
@@ -135,6 +213,10 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
                                 OtherExpenseTotal(state) + state.FundEmployee + state.MedicalAid);
     shown.TotCostComp = ShownCents(shown.GrossSal + state.MedicalAidCost + shown.CCUIFCont + shown.CCSkillLev +
                                    state.CompanyCarCost + state.FundEmployer);
+    if (working && !calc.StoppedEarly) {
+        ExplainShownAmounts(*working, calc.Result, shown);
+        ExplainTotals(*working, state, shown);
+    }
     return calc;
 }
 

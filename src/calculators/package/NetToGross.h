@@ -19,7 +19,8 @@ struct NetToGrossBasis {
     double OtherExpenses = 0;
 };
 
-NetToGrossBasis PrepareNetToGross(const PackageInputs& inputs, const Settings& settings, PackagePeriod period);
+NetToGrossBasis PrepareNetToGross(const PackageInputs& inputs, const Settings& settings, PackagePeriod period,
+                                  Working* working = nullptr);
 
 // Every amount of one trial gross salary.
 struct NetToGrossStep {
@@ -32,7 +33,8 @@ struct NetToGrossStep {
 
 // The step at a trial gross; with an engine state the tax call is remembered
 // there, as the window's call is.
-NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double search, EngineState* engine = nullptr);
+NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double search, EngineState* engine = nullptr,
+                                      Working* working = nullptr);
 
 // The largest trial gross: the largest whole rand an amount field shows.
 inline constexpr double LargestSearch = 99999999;
@@ -51,9 +53,11 @@ bool NetRisesWithGross(const Settings& settings);
 
 // Kelvara: finds the gross salary that yields the net salary required, and
 // the employer's total cost. previous is the result the window holds; a
-// calculation that stops early leaves it standing.
+// calculation that stops early leaves it standing. Given an account, the
+// calculation records its working there, the search's last step included.
 PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous);
+                                       PackagePeriod period, const PackageResult& previous,
+                                       Working* working = nullptr);
 
 // The messages of a net-to-gross calculation that cannot be made.
 PackageRefusal FringeBenefitsRefusal();

@@ -3,6 +3,7 @@
 #include "PayPeriodRules.h"
 #include "PeriodDates.h"
 #include "Rounding.h"
+#include "TaxWorking.h"
 
 namespace kelvara {
 
@@ -11,15 +12,23 @@ using namespace PayPeriodRules;
 namespace {
 
 constexpr double DaysInTaxYear = 365;
+constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                                 "July",    "August",   "September", "October", "November", "December"};
 
 // The credit of the months in the period, taken in tax-year order; the
 // counts of the other months are cleared.
-double MedicalCreditOfPeriod(const PayPeriodInputs& in, MonthCounts& counts) {
+double MedicalCreditOfPeriod(const PayPeriodInputs& in, MonthCounts& counts, Working* working) {
     double credit = 0;
     for (int month : TaxYearMonths) {
         std::int16_t& count = counts[month - 1];
         if (MonthInPeriod(month, in.StartDate, in.EndDate)) {
-            credit += MedicalCreditForMembers(count);
+            const double monthCredit = MedicalCreditForMembers(count);
+            credit += monthCredit;
+            if (working) {
+                working->Detail(std::string(MonthNames[month - 1]) + ": " + std::to_string(count) +
+                                    (count == 1 ? " member" : " members"),
+                                monthCredit);
+            }
         } else {
             count = 0;
         }
@@ -29,7 +38,8 @@ double MedicalCreditOfPeriod(const PayPeriodInputs& in, MonthCounts& counts) {
 
 }  // namespace
 
-PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in, const Settings& settings) {
+PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                 Working* working) {
     // The end-date field cannot precede the start date; a period given
     // otherwise is refused as that field refuses it.
     if (in.EndDate < in.StartDate) {
@@ -39,34 +49,64 @@ PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in,
     }
     PayPeriodResult r;
     r.MonthMembers = in.MonthMembers;
-    if (HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)) {
-        r.MedicalCredit = MedicalCreditOfPeriod(in, r.MonthMembers);
-    }
-
     const double rebate = RebateForAge(in.Age);
     const double days = static_cast<double>(in.EndDate - in.StartDate + 1);
+    if (working) {
+        working->Heading("Annual PAYE for " + FormatDate(in.StartDate) + " to " + FormatDate(in.EndDate));
+        working->Step("Days in the period", days, WorkingUnit::Count);
+        ExplainRebate(*working, in.Age, rebate);
+    }
     // The cap is a year's, even for a shorter period.
-    r.FundDeduction = AllowableFundDeduction(in, settings, FundDeductionCapPerYear);
+    r.FundDeduction = AllowableFundDeduction(in, settings, 1, working);
 
     double income = in.Salary + in.Commission + TaxableTravel(in, settings) - r.FundDeduction + in.EmployerMedAidCont +
                     in.EmployerFundCont;
+    if (working) ExplainPeriodIncome(*working, in, settings, r.FundDeduction, income);
     const bool shortPeriod = days < DaysInTaxYear;
-    if (shortPeriod) income = income * DaysInTaxYear / days;  // the bonus is not annualised
+    if (shortPeriod) {
+        income = income * DaysInTaxYear / days;  // the bonus is not annualised
+        if (working) working->Step("Annualised: × 365 ÷ " + Figure(days) + " days", income);
+    }
 
-    double withBonus = CalcAnnualTax(engine, income + in.Bonus).Tax - rebate;
-    double withoutBonus = CalcAnnualTax(engine, income).Tax - rebate;
+    double withBonus = AnnualTaxLessRebate(engine, income + in.Bonus, rebate, "Annual tax with the bonus", working);
+    double withoutBonus = AnnualTaxLessRebate(engine, income, rebate, "Annual tax without the bonus", working);
+    if (working) working->Heading("Tax liability of the period");
     if (in.TravelAllowance + in.Commission > 0) {
         withBonus = IntPart(withBonus);
         withoutBonus = IntPart(withoutBonus);
+        if (working) {
+            working->Note("With a travel allowance or commission, both annual taxes are taken in whole rand");
+        }
     }
     withBonus = AtLeastZero(withBonus);
     withoutBonus = AtLeastZero(withoutBonus);
 
     // The tax on the bonus falls wholly in the period.
     const double bonusTax = withBonus - withoutBonus;
-    r.PeriodTax = AtLeastZero(shortPeriod ? days * withoutBonus / DaysInTaxYear + bonusTax : withoutBonus + bonusTax);
+    const double share = shortPeriod ? days * withoutBonus / DaysInTaxYear : withoutBonus;
+    r.PeriodTax = AtLeastZero(share + bonusTax);
+    if (working) {
+        working->Step("Annual tax with the bonus, not below 0", withBonus);
+        working->Step("Annual tax without the bonus, not below 0", withoutBonus);
+        working->Step("Tax on the bonus: " + Rand(withBonus) + " − " + Rand(withoutBonus), bonusTax);
+        working->Step(shortPeriod ? "The period's share: " + Rand(withoutBonus) + " × " + Figure(days) + " ÷ 365 days"
+                                  : "The period is the whole year",
+                      share);
+        working->Result("Tax liability: the share plus the tax on the bonus, not below 0", r.PeriodTax, "PeriodTax");
+        working->Heading("Medical tax credits");
+    }
+    if (HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)) {
+        r.MedicalCredit = MedicalCreditOfPeriod(in, r.MonthMembers, working);
+    }
+    if (working) {
+        working->Result(HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)
+                            ? "Medical scheme fees tax credit of the months of the period (" +
+                                  MedicalCreditRatesText() + ")"
+                            : "No medical-aid contributions, so no medical scheme fees tax credit",
+                        r.MedicalCredit, "MedicalCredit");
+    }
 
-    AddCredits(r, in);
+    AddCredits(r, in, working);
     return {std::nullopt, r};
 }
 

@@ -1,6 +1,7 @@
 #include "MedicalCredits.h"
 #include "PayPeriod.h"
 #include "PayPeriodRules.h"
+#include "TaxWorking.h"
 
 namespace kelvara {
 
@@ -10,20 +11,28 @@ namespace {
 constexpr int DaysInYear = 260;
 }  // namespace
 
-PayPeriodOutcome CalculateDaily(EngineState& engine, const PayPeriodInputs& in, const Settings& settings) {
+PayPeriodOutcome CalculateDaily(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                Working* working) {
     PayPeriodResult r;
-    if (HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)) {
-        r.MedicalCredit = MedicalCreditForPeriod(in.Members, CreditPeriod::Daily);
+    const double rebate = RebateForAge(in.Age);
+    if (working) {
+        working->Heading("Daily PAYE");
+        ExplainRebate(*working, in.Age, rebate);
     }
-    r.FundDeduction = AllowableFundDeduction(in, settings, FundDeductionCapPerYear / DaysInYear);
-    const double income = (TaxableTravel(in, settings) + in.Salary + in.Commission - r.FundDeduction +
-                           in.EmployerMedAidCont + in.EmployerFundCont) *
-                          DaysInYear;
+    r.FundDeduction = AllowableFundDeduction(in, settings, DaysInYear, working);
+    const double day = TaxableTravel(in, settings) + in.Salary + in.Commission - r.FundDeduction +
+                       in.EmployerMedAidCont + in.EmployerFundCont;
+    const double income = day * DaysInYear;
+    if (working) {
+        ExplainPeriodIncome(*working, in, settings, r.FundDeduction, day);
+        working->Step("Annualised: × " + std::to_string(DaysInYear) + " working days", income);
+    }
     // A day is always a whole period: one day worked of one.
-    r.PeriodTax = RegularPeriodTax(engine, income, in.Bonus, RebateForAge(in.Age), DaysInYear, 1, 1);
+    r.PeriodTax = RegularPeriodTax(engine, income, in.Bonus, rebate, DaysInYear, 1, 1, working);
 
-    AddUifAndSkillsLevy(r, in, settings, UifLimit(settings, DaysInYear));
-    AddCredits(r, in);
+    AddUifAndSkillsLevy(r, in, settings, DaysInYear, working);
+    AddMedicalCredit(r, in, CreditPeriod::Daily, working);
+    AddCredits(r, in, working);
     return {std::nullopt, r};
 }
 

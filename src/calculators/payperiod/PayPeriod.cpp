@@ -29,13 +29,13 @@ PayPeriodInputs DefaultInputs(PayPeriodKind kind) {
 }
 
 PayPeriodOutcome Calculate(PayPeriodKind kind, EngineState& engine, const PayPeriodInputs& in,
-                           const Settings& settings) {
+                           const Settings& settings, Working* working) {
     switch (kind) {
-        case PayPeriodKind::Annual: return CalculateAnnual(engine, in, settings);
-        case PayPeriodKind::Monthly: return CalculateMonthly(engine, in, settings);
-        case PayPeriodKind::Fortnightly: return CalculateFortnightly(engine, in, settings);
-        case PayPeriodKind::Weekly: return CalculateWeekly(engine, in, settings);
-        case PayPeriodKind::Daily: return CalculateDaily(engine, in, settings);
+        case PayPeriodKind::Annual: return CalculateAnnual(engine, in, settings, working);
+        case PayPeriodKind::Monthly: return CalculateMonthly(engine, in, settings, working);
+        case PayPeriodKind::Fortnightly: return CalculateFortnightly(engine, in, settings, working);
+        case PayPeriodKind::Weekly: return CalculateWeekly(engine, in, settings, working);
+        case PayPeriodKind::Daily: return CalculateDaily(engine, in, settings, working);
     }
     return {};
 }

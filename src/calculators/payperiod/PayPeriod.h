@@ -7,6 +7,7 @@
 #include "DayNumber.h"
 #include "Settings.h"
 #include "TaxEngine.h"
+#include "Working.h"
 
 namespace kelvara {
 
@@ -73,14 +74,20 @@ PayPeriodInputs DefaultInputs(PayPeriodKind kind);
 
 // Each calculation calls the tax engine twice, with and without the bonus,
 // so that afterwards the engine holds the annualised income without it.
-PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in, const Settings& settings);
-PayPeriodOutcome CalculateMonthly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings);
-PayPeriodOutcome CalculateFortnightly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings);
-PayPeriodOutcome CalculateWeekly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings);
-PayPeriodOutcome CalculateDaily(EngineState& engine, const PayPeriodInputs& in, const Settings& settings);
+// Given an account, a calculation records its working there.
+PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                 Working* working = nullptr);
+PayPeriodOutcome CalculateMonthly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                  Working* working = nullptr);
+PayPeriodOutcome CalculateFortnightly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                      Working* working = nullptr);
+PayPeriodOutcome CalculateWeekly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                 Working* working = nullptr);
+PayPeriodOutcome CalculateDaily(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                Working* working = nullptr);
 
 // The calculator of the given kind.
 PayPeriodOutcome Calculate(PayPeriodKind kind, EngineState& engine, const PayPeriodInputs& in,
-                           const Settings& settings);
+                           const Settings& settings, Working* working = nullptr);
 
 }  // namespace kelvara

@@ -8,6 +8,8 @@ namespace kelvara {
 // figures and texts in which they differ.
 struct ShortPeriodDesign {
     PayPeriodKind Kind;
+    const char* Name;        // "Fortnightly"
+    const char* PeriodWord;  // "fortnight"
     int Periods;      // a year
     double FullDays;  // the default and largest day count
     CreditPeriod Credit;
@@ -19,6 +21,8 @@ struct ShortPeriodDesign {
 
 inline constexpr ShortPeriodDesign FortnightlyDesign{
     PayPeriodKind::Fortnightly,
+    "Fortnightly",
+    "fortnight",
     26,
     14,
     CreditPeriod::Fortnightly,
@@ -30,6 +34,8 @@ inline constexpr ShortPeriodDesign FortnightlyDesign{
 
 inline constexpr ShortPeriodDesign WeeklyDesign{
     PayPeriodKind::Weekly,
+    "Weekly",
+    "week",
     52,
     7,
     CreditPeriod::Weekly,

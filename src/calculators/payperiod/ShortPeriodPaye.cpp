@@ -1,6 +1,7 @@
 #include "PayPeriod.h"
 #include "PayPeriodRules.h"
 #include "ShortPeriodDesign.h"
+#include "TaxWorking.h"
 
 namespace kelvara {
 
@@ -20,34 +21,47 @@ std::optional<PayPeriodRefusal> CheckDays(const ShortPeriodDesign& design, const
 }
 
 PayPeriodOutcome CalculateShortPeriod(const ShortPeriodDesign& design, EngineState& engine,
-                                      const PayPeriodInputs& in, const Settings& settings) {
+                                      const PayPeriodInputs& in, const Settings& settings, Working* working) {
     if (auto refusal = CheckDays(design, in)) return {std::move(refusal), {}};
 
     PayPeriodResult r;
-    if (HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)) {
-        r.MedicalCredit = MedicalCreditForPeriod(in.Members, design.Credit);
+    const double rebate = RebateForAge(in.Age);
+    if (working) {
+        working->Heading(std::string(design.Name) + " PAYE");
+        working->Step(std::string("Days worked this ") + design.PeriodWord, in.ThisDays, WorkingUnit::Count);
+        working->Step(std::string("Days of a normal ") + design.PeriodWord, in.NormalDays, WorkingUnit::Count);
+        ExplainRebate(*working, in.Age, rebate);
     }
-    r.FundDeduction = AllowableFundDeduction(in, settings, FundDeductionCapPerYear / design.Periods);
+    r.FundDeduction = AllowableFundDeduction(in, settings, design.Periods, working);
     const double period = in.EmployerFundCont + in.EmployerMedAidCont +
                           (TaxableTravel(in, settings) + in.Salary + in.Commission - r.FundDeduction);
     // A short period is raised to a normal one and annualised; the bonus is not.
     const double income = period * (in.NormalDays / in.ThisDays * design.Periods);
-    r.PeriodTax = RegularPeriodTax(engine, income, in.Bonus, RebateForAge(in.Age), design.Periods, in.ThisDays,
-                                   in.NormalDays);
+    if (working) {
+        ExplainPeriodIncome(*working, in, settings, r.FundDeduction, period);
+        working->Step("Raised to a normal " + std::string(design.PeriodWord) + " and annualised: × " +
+                          Figure(in.NormalDays) + " ÷ " + Figure(in.ThisDays) + " × " + std::to_string(design.Periods),
+                      income);
+    }
+    r.PeriodTax = RegularPeriodTax(engine, income, in.Bonus, rebate, design.Periods, in.ThisDays, in.NormalDays,
+                                   working);
 
-    AddUifAndSkillsLevy(r, in, settings, UifLimit(settings, design.Periods));
-    AddCredits(r, in);
+    AddUifAndSkillsLevy(r, in, settings, design.Periods, working);
+    AddMedicalCredit(r, in, design.Credit, working);
+    AddCredits(r, in, working);
     return {std::nullopt, r};
 }
 
 }  // namespace
 
-PayPeriodOutcome CalculateFortnightly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings) {
-    return CalculateShortPeriod(FortnightlyDesign, engine, in, settings);
+PayPeriodOutcome CalculateFortnightly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                      Working* working) {
+    return CalculateShortPeriod(FortnightlyDesign, engine, in, settings, working);
 }
 
-PayPeriodOutcome CalculateWeekly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings) {
-    return CalculateShortPeriod(WeeklyDesign, engine, in, settings);
+PayPeriodOutcome CalculateWeekly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                                 Working* working) {
+    return CalculateShortPeriod(WeeklyDesign, engine, in, settings, working);
 }
 
 }  // namespace kelvara

@@ -1,11 +1,40 @@
 #include "QuickTax.h"
 
 #include "Rounding.h"
+#include "TaxWorking.h"
 #include "TaxYear.h"
 
 namespace kelvara {
 
-void NEWCALC(EngineState& engine, QuickTaxState& qt) {
+namespace {
+
+void Explain(Working& working, const QuickTaxState& qt, double income, const TaxResult& r) {
+    working.Heading("QuickTax");
+    working.Result("Age", qt.QtAge, "QtAge", WorkingUnit::Count);
+    ExplainRebate(working, qt.QtAge, qt.QtRebate, WorkingUnit::WholeRand);
+    ExplainAnnualTax(working, "Tax on the annual taxable income", income, r, WorkingUnit::WholeRand);
+    working.Heading("Tax commitment");
+    working.Step("Total tax", qt.QtTotalTax, WorkingUnit::WholeRand);
+    working.Step("Less rebates", -qt.QtRebate, WorkingUnit::WholeRand);
+    working.Result("Tax commitment, not below 0", qt.QtTaxCommitment, "QtTaxCommitment", WorkingUnit::WholeRand);
+    working.Step("Monthly tax commitment: " + Rand(qt.QtTaxCommitment) + " ÷ 12", MonthlyTaxCommitment(qt));
+    if (r.Tax > 0) {
+        working.Result("Average rate before rebates: " + Rand(r.Tax) + " ÷ " + Rand(income) + " × 100",
+                       qt.QtAverageRate, "QtAverageRate", WorkingUnit::PercentOneDecimal);
+        working.Result("Average rate after rebates: (" + Rand(r.Tax) + " − " + Rand(qt.QtRebate) + ") ÷ " +
+                           Rand(income) + " × 100, not below 0",
+                       qt.QtAverageRateAfter, "QtAverageRateAfter", WorkingUnit::PercentOneDecimal);
+    } else {
+        working.Result("Average rate before rebates: without tax, the marginal rate", qt.QtAverageRate,
+                       "QtAverageRate", WorkingUnit::PercentOneDecimal);
+        working.Result("Average rate after rebates: without tax, none", qt.QtAverageRateAfter, "QtAverageRateAfter",
+                       WorkingUnit::PercentOneDecimal);
+    }
+}
+
+}  // namespace
+
+void NEWCALC(EngineState& engine, QuickTaxState& qt, Working* working) {
     double extra = 0;
     if (qt.QtAge >= TaxYear::TertiaryRebateAge) {
         extra = TaxYear::SecondaryPlusTertiaryRebate;
@@ -24,11 +53,12 @@ void NEWCALC(EngineState& engine, QuickTaxState& qt) {
     if (qt.QtTaxCommitment < 0) qt.QtTaxCommitment = 0;
     qt.QtAverageRateAfter = r.Tax > 0 ? (r.Tax - qt.QtRebate) / income * 100 : 0;
     if (qt.QtAverageRateAfter < 0) qt.QtAverageRateAfter = 0;
+    if (working) Explain(*working, qt, income, r);
 }
 
-void QuickTaxCalculate(EngineState& engine, QuickTaxState& qt) {
+void QuickTaxCalculate(EngineState& engine, QuickTaxState& qt, Working* working) {
     qt.QtReportIncome = engine.TaxableIncome;
-    NEWCALC(engine, qt);
+    NEWCALC(engine, qt, working);
 }
 
 FieldValues KwikTaxRecord(const EngineState& engine, const QuickTaxState& qt) {

@@ -3,6 +3,7 @@
 
 #include "FieldValue.h"
 #include "TaxEngine.h"
+#include "Working.h"
 
 namespace kelvara {
 
@@ -19,12 +20,13 @@ struct QuickTaxState {
 };
 
 // The QuickTax calculation over the engine's current taxable income and the
-// QuickTax age; the engine remembers the tax-table figures it used.
-void NEWCALC(EngineState& engine, QuickTaxState& quickTax);
+// QuickTax age; the engine remembers the tax-table figures it used. Given an
+// account, the calculation records its working there.
+void NEWCALC(EngineState& engine, QuickTaxState& quickTax, Working* working = nullptr);
 
 // What "Calculate" and every activation of the window do: take the engine's
 // taxable income into QuickTax, then calculate.
-void QuickTaxCalculate(EngineState& engine, QuickTaxState& quickTax);
+void QuickTaxCalculate(EngineState& engine, QuickTaxState& quickTax, Working* working = nullptr);
 
 // The monthly tax commitment the report prints beside the annual one.
 inline double MonthlyTaxCommitment(const QuickTaxState& quickTax) { return quickTax.QtTaxCommitment / 12; }

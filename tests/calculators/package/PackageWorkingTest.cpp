@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "GrossToNet.h"
+#include "NetToGross.h"
+#include "NumberFormat.h"
+#include "PackageTestSettings.h"
+
+namespace kelvara::testing {
+namespace {
+
+// The result fields every package window shows, by key.
+struct ShownField {
+    const char* Key;
+    double PackageShown::*Field;
+};
+constexpr ShownField ShownFields[] = {
+    {"UIFCont", &PackageShown::UIFCont},     {"CCUIFCont", &PackageShown::CCUIFCont},
+    {"CCSkillLev", &PackageShown::CCSkillLev}, {"MAns", &PackageShown::MAns},
+    {"TaxCredit", &PackageShown::TaxCredit}, {"TaxDeduct", &PackageShown::TaxDeduct},
+    {"GrossSal", &PackageShown::GrossSal},   {"TotCostComp", &PackageShown::TotCostComp},
+};
+
+using Calculator = PackageCalculation (*)(EngineState&, const PackageInputs&, const Settings&, PackagePeriod,
+                                          const PackageResult&, Working*);
+
+struct Direction {
+    const char* Name;
+    Calculator Calculate;
+};
+constexpr Direction Directions[] = {{"net to gross", &CalculateNetToGross}, {"gross to net", &CalculateGrossToNet}};
+
+PackageInputs RandomPackage(std::mt19937_64& random, PackagePeriod period) {
+    const auto amount = [&random](double most) {
+        return std::uniform_int_distribution<int>(0, 3)(random) == 0
+                   ? 0.0
+                   : std::round(std::uniform_real_distribution<double>(0, most)(random) * 100) / 100;
+    };
+    const double scale = period == PackagePeriod::Annual ? 2e6 : 1.6e5;
+    PackageInputs in;
+    in.Required = 1 + amount(scale);
+    in.Age = static_cast<std::int16_t>(std::uniform_int_distribution<int>(18, 90)(random));
+    in.CompanyCar = amount(600000);
+    in.CompanyCarCost = amount(scale / 20);
+    in.TravelAllowance = amount(scale / 10);
+    in.MedicalAid = amount(scale / 30);
+    in.MedicalAidCost = amount(scale / 30);
+    in.Members = static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 48)(random));
+    in.MedicalDeductions = amount(scale / 50);
+    in.FundEmployee = amount(scale / 20);
+    in.FundEmployer = amount(scale / 20);
+    in.OtherExpenses[0].Amount = amount(scale / 40);
+    return in;
+}
+
+// The account holds every figure the window shows, as the window shows it,
+// and recording it changes nothing.
+TEST(PackageWorking, AccountAgreesWithTheShownAmountsOnManyPackages) {
+    std::mt19937_64 random(27);
+    for (const Direction& direction : Directions) {
+        for (PackagePeriod period : {PackagePeriod::Annual, PackagePeriod::Monthly}) {
+            for (int i = 0; i < 300; ++i) {
+                const PackageInputs in = RandomPackage(random, period);
+                const Settings setup = PackageSettings(i % 3 == 0 ? 7.5 : 0, i % 4 == 0 ? 10 : 0);
+                SCOPED_TRACE(::testing::Message() << direction.Name << ", period " << static_cast<int>(period)
+                                                  << ", case " << i << ", required " << in.Required);
+                EngineState plainEngine;
+                EngineState explainedEngine;
+                Working working;
+                const PackageCalculation plain = direction.Calculate(plainEngine, in, setup, period, {}, nullptr);
+                const PackageCalculation explained =
+                    direction.Calculate(explainedEngine, in, setup, period, {}, &working);
+                EXPECT_EQ(explained.Shown.GrossSal, plain.Shown.GrossSal);
+                EXPECT_EQ(explainedEngine.TaxableIncome, plainEngine.TaxableIncome);
+                if (explained.StoppedEarly) {
+                    EXPECT_FALSE(working.Empty());  // says why nothing was worked out
+                    continue;
+                }
+                for (const ShownField& field : ShownFields) {
+                    SCOPED_TRACE(field.Key);
+                    const WorkingLine* line = working.Find(field.Key);
+                    ASSERT_NE(line, nullptr);
+                    EXPECT_EQ(AmountText(*line), FormatNumber(explained.Shown.*field.Field, 2));
+                }
+                if (direction.Calculate == &CalculateNetToGross) {
+                    EXPECT_EQ(working.Find("Search")->Amount, explained.Result.Search);
+                }
+            }
+        }
+    }
+}
+
+TEST(PackageWorking, NetToGrossShowsTheSearchsLastStep) {
+    PackageInputs in;
+    in.Required = 30000;
+    in.Age = 40;
+    EngineState engine;
+    Working working;
+    const PackageCalculation c =
+        CalculateNetToGross(engine, in, PackageSettings(7.5), PackagePeriod::Monthly, {}, &working);
+    const std::string text = WorkingText(working);
+    const std::string found = FormatNumber(c.Result.Search, 2);
+    const std::string below = FormatNumber(c.Result.Search - 1, 2);
+    EXPECT_NE(text.find("Net salary at a gross of " + below + ": not more than required"), std::string::npos) << text;
+    EXPECT_NE(text.find("Net salary at a gross of " + found + ": more than required"), std::string::npos) << text;
+}
+
+TEST(PackageWorking, RefusalIsTheWholeAccount) {
+    PackageInputs in;
+    in.Required = 1000;
+    in.TravelAllowance = 5000;
+    EngineState engine;
+    Working working;
+    const PackageCalculation c =
+        CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Monthly, {}, &working);
+    ASSERT_TRUE(c.Refusal);
+    ASSERT_EQ(working.Lines().size(), 1u);
+    EXPECT_NE(working.Lines()[0].Text.find(c.Refusal->Text), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvara::testing

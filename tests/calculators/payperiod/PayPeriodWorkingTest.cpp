@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "NumberFormat.h"
+#include "PayeTestSupport.h"
+#include "Rounding.h"
+
+namespace kelvara::testing {
+namespace {
+
+using K = PayPeriodKind;
+
+// The figures each window shows, by key, with the decimals the window shows.
+struct ShownFigure {
+    const char* Key;
+    double PayPeriodResult::*Field;
+    int Decimals;
+};
+constexpr ShownFigure TaxFigures[] = {
+    {"FundDeduction", &PayPeriodResult::FundDeduction, 0},
+    {"PeriodTax", &PayPeriodResult::PeriodTax, 2},
+    {"MedicalCredit", &PayPeriodResult::MedicalCredit, 2},
+    {"AdditionalCredit", &PayPeriodResult::AdditionalCredit, 2},
+    {"TaxAfterCredits", &PayPeriodResult::TaxAfterCredits, 2},
+};
+constexpr ShownFigure UifFigures[] = {
+    {"UIFEmployee", &PayPeriodResult::UIFEmployee, 2},
+    {"UIFEmployer", &PayPeriodResult::UIFEmployer, 2},
+    {"SkillsLevy", &PayPeriodResult::SkillsLevy, 2},
+};
+
+// Every figure the window shows stands in the account, as the window shows it.
+void ExpectAccountShowsResult(K kind, const Working& working, const PayPeriodResult& r) {
+    std::vector<ShownFigure> figures(std::begin(TaxFigures), std::end(TaxFigures));
+    if (kind != K::Annual) figures.insert(figures.end(), std::begin(UifFigures), std::end(UifFigures));
+    for (const ShownFigure& figure : figures) {
+        SCOPED_TRACE(figure.Key);
+        const WorkingLine* line = working.Find(figure.Key);
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->Amount, r.*figure.Field);
+        EXPECT_EQ(AmountText(*line), FormatNumber(RoundHalfEven(r.*figure.Field, figure.Decimals), figure.Decimals));
+    }
+}
+
+TEST(PayPeriodWorking, MonthlyExampleCanBeFollowedToTheTax) {
+    PayPeriodInputs in = DefaultInputs(K::Monthly);
+    in.Salary = 25000;
+    in.StartDate = Day("01/03/2026");
+    in.EndDate = Day("15/03/2026");
+    EngineState engine;
+    Working working;
+    const PayPeriodOutcome outcome = CalculateMonthly(engine, in, DeliveredPayeSettings(), &working);
+    ASSERT_FALSE(outcome.Refusal);
+    const std::string text = WorkingText(working);
+    for (const char* step : {"Days in the period", "Days in the month", "Income of the period, without the bonus",
+                             "Raised to a full month: × 31 ÷ 15", "Annualised: × 12", "Tax table: above 530 200",
+                             "Tax on the first 530 200", "36% of the 89 800.00 above 530 200",
+                             "Less the rebate of 17 820.00",
+                             "The period's share: 140 107.00 ÷ 12 × 15 ÷ 31 days"}) {
+        EXPECT_NE(text.find(step), std::string::npos) << step << "\n" << text;
+    }
+    EXPECT_EQ(AmountText(*working.Find("PeriodTax")), "5 649.48");
+    EXPECT_EQ(AmountText(*working.Find("TaxAfterCredits")), "5 649.48");
+}
+
+// Recording the account changes nothing: the same result, the same engine
+// state, and every shown figure in the account.
+TEST(PayPeriodWorking, AccountAgreesWithTheResultOnManyInputs) {
+    std::mt19937_64 random(2027);
+    const auto amount = [&random](double most) {
+        return std::uniform_int_distribution<int>(0, 4)(random) == 0
+                   ? 0.0
+                   : std::round(std::uniform_real_distribution<double>(0, most)(random) * 100) / 100;
+    };
+    for (K kind : {K::Annual, K::Monthly, K::Fortnightly, K::Weekly, K::Daily}) {
+        for (int i = 0; i < 400; ++i) {
+            PayPeriodInputs in = DefaultInputs(kind);
+            in.Age = static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 99)(random));
+            const double scale = kind == K::Annual ? 3e6 : kind == K::Monthly ? 2.5e5 : 6e4;
+            in.Salary = amount(scale);
+            in.Commission = amount(scale / 10);
+            in.Bonus = amount(scale / 4);
+            in.TravelAllowance = amount(scale / 10);
+            in.EmployerFundCont = amount(scale / 10);
+            in.EmployeeFundCont = amount(scale / 10);
+            in.EmployerMedAidCont = amount(scale / 20);
+            in.EmployeeMedAidCont = amount(scale / 20);
+            in.Members = static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 12)(random));
+            in.MonthMembers.fill(in.Members);
+            if (kind == K::Monthly) in.EndDate = in.StartDate + std::uniform_int_distribution<int>(0, 30)(random);
+            if (kind == K::Annual) in.StartDate += std::uniform_int_distribution<int>(0, 300)(random);
+            if (kind == K::Weekly || kind == K::Fortnightly) {
+                in.ThisDays = std::uniform_int_distribution<int>(1, static_cast<int>(in.NormalDays))(random);
+            }
+            SCOPED_TRACE(::testing::Message() << "kind " << static_cast<int>(kind) << ", case " << i);
+
+            EngineState plainEngine;
+            EngineState explainedEngine;
+            Working working;
+            const PayPeriodOutcome plain = Calculate(kind, plainEngine, in, DeliveredPayeSettings());
+            const PayPeriodOutcome explained = Calculate(kind, explainedEngine, in, DeliveredPayeSettings(), &working);
+            ASSERT_FALSE(plain.Refusal);
+            EXPECT_EQ(explained.Result.PeriodTax, plain.Result.PeriodTax);
+            EXPECT_EQ(explained.Result.TaxAfterCredits, plain.Result.TaxAfterCredits);
+            EXPECT_EQ(explainedEngine.TaxableIncome, plainEngine.TaxableIncome);
+            ExpectAccountShowsResult(kind, working, explained.Result);
+        }
+    }
+}
+
+TEST(PayPeriodWorking, RefusedCalculationRecordsNothing) {
+    PayPeriodInputs in = DefaultInputs(K::Weekly);
+    in.ThisDays = 0;
+    EngineState engine;
+    Working working;
+    EXPECT_TRUE(CalculateWeekly(engine, in, DeliveredPayeSettings(), &working).Refusal);
+    EXPECT_TRUE(working.Empty());
+}
+
+}  // namespace
+}  // namespace kelvara::testing

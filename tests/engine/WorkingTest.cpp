@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "Working.h"
+
+namespace kelvara {
+namespace {
+
+TEST(Working, AmountsShowAsTheWindowsShowThem) {
+    const struct {
+        double Amount;
+        WorkingUnit Unit;
+        const char* Text;
+    } cases[] = {
+        {5649.484, WorkingUnit::Money, "5 649.48"},   {18224.025, WorkingUnit::Money, "18 224.03"},
+        {-299.95, WorkingUnit::Money, "-299.95"},     {0.5, WorkingUnit::WholeRand, "0"},
+        {1.5, WorkingUnit::WholeRand, "2"},           {31, WorkingUnit::Count, "31"},
+        {27.5, WorkingUnit::Percent, "27.5%"},        {23.25, WorkingUnit::PercentOneDecimal, "23.2%"},
+        {12, WorkingUnit::None, ""},
+    };
+    for (const auto& c : cases) {
+        Working working;
+        working.Step("x", c.Amount, c.Unit);
+        EXPECT_EQ(AmountText(working.Lines()[0]), c.Text) << c.Amount;
+    }
+}
+
+TEST(Working, FindGivesTheLastLineOfAFigure) {
+    Working working;
+    working.Result("with the bonus", 1, "Tax");
+    working.Step("between", 2);
+    working.Result("without the bonus", 3, "Tax");
+    ASSERT_NE(working.Find("Tax"), nullptr);
+    EXPECT_EQ(working.Find("Tax")->Amount, 3);
+    EXPECT_EQ(working.Find("Rebate"), nullptr);
+}
+
+TEST(Working, TextAlignsAmountsAndWrapsLongStepsBetweenWords) {
+    Working working;
+    working.Heading("Monthly PAYE");
+    working.Step("Days × 31 ÷ 15", 31, WorkingUnit::Count);
+    working.Step("Remuneration: salary, commission, bonus, taxable travel allowance and the employer's 27 585.00 "
+                 "medical-aid and fund contributions",
+                 25000);
+    working.Note("A note has no amount");
+    const std::string text = WorkingText(working);
+    EXPECT_EQ(text,
+              "Monthly PAYE\n"
+              "  Days × 31 ÷ 15                                                                31\n"
+              "  Remuneration: salary, commission, bonus, taxable travel\n"
+              "    allowance and the employer's 27 585.00 medical-aid and fund\n"
+              "    contributions                                                        25 000.00\n"
+              "  A note has no amount\n");
+}
+
+TEST(Working, FiguresAreWrittenBriefly) {
+    EXPECT_EQ(Figure(31), "31");
+    EXPECT_EQ(Figure(27.5), "27.5");
+    EXPECT_EQ(Figure(0.333 * 100), "33.3");
+    EXPECT_EQ(Figure(-0.0), "0");
+    EXPECT_EQ(Rand(430000), "430 000.00");
+}
+
+}  // namespace
+}  // namespace kelvara
