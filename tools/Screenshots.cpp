@@ -272,6 +272,28 @@ bool SaveReport(MainWindow& main, QWidget& calculator, const QDir& folder) {
     return ok;
 }
 
+// Shows a tax calculator's working and prints it to a report window: both are
+// shot and the working is written as a PDF.
+bool SaveWorking(MainWindow& main, QWidget& calculator, const QDir& folder) {
+    auto* show = calculator.findChild<QPushButton*>("cmdWorking");
+    if (!show) return true;
+    show->click();
+    auto* working = calculator.findChild<QWidget*>("frmWorking");
+    if (!working) return false;
+    const QString name = calculator.objectName() + "-working";
+    bool ok = Save(*working, folder, name);
+    working->findChild<QPushButton*>("cmdPrint")->click();
+    QMdiSubWindow* report = main.workArea().activeSubWindow();
+    ok &= report && report->widget() != &calculator && Save(*report, folder, name + "-report");
+    QString error;
+    const QString pdf = folder.filePath(name + ".pdf");
+    ok &= RenderReportToPdf(main.reportEngine().ReportFile(), main.calcState().ReportDatabasePath, pdf, &error);
+    std::printf("%s %s %s\n", ok ? "wrote" : "could not write", qPrintable(pdf), qPrintable(error));
+    if (report) report->close();
+    working->close();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -313,6 +335,7 @@ int main(int argc, char* argv[]) {
             filler->second(*window);
         ok &= Save(*window->parentWidget(), folder, window->objectName());
         ok &= SaveReport(main, *window, folder);
+        ok &= SaveWorking(main, *window, folder);
     }
     ok &= Save(main, folder, "MDIForm1-with-windows");
     // The loan window's annual graph opens a chart window of its own.

@@ -462,3 +462,18 @@ CREATE TABLE "DailyBal" (
   "ANS2"      INTEGER  NOT NULL DEFAULT 0
 );
 INSERT INTO "DailyBal" DEFAULT VALUES;
+
+-- The working of a tax calculation: the calculator it comes from, and one row
+-- per line of the account, written as the window shows it.
+CREATE TABLE "Working" (
+  "Calculator" TEXT NOT NULL DEFAULT ''
+);
+INSERT INTO "Working" DEFAULT VALUES;
+CREATE TABLE "WorkingLines" (
+  "Indent"   TEXT    NOT NULL DEFAULT '',
+  "Weight"   TEXT    NOT NULL DEFAULT 'normal',
+  "Shade"    TEXT    NOT NULL DEFAULT '#ffffff',
+  "Text"     TEXT    NOT NULL DEFAULT '',
+  "Currency" TEXT    NOT NULL DEFAULT '',
+  "Amount"   TEXT    NOT NULL DEFAULT ''
+);

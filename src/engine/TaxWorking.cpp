@@ -19,30 +19,43 @@ std::string RowText(const TaxResult& r) {
 
 }  // namespace
 
-void ExplainAnnualTax(Working& working, std::string heading, double income, const TaxResult& r, WorkingUnit money) {
+void ExplainAnnualTax(Working& working, std::string heading, double income, const TaxResult& r, WorkingUnit money,
+                      bool shownFigures) {
+    const auto figure = [&](std::string text, double amount, const char* key, WorkingUnit unit) {
+        if (shownFigures) {
+            working.Result(std::move(text), amount, key, unit);
+        } else {
+            working.Step(std::move(text), amount, unit);
+        }
+    };
     working.Heading(std::move(heading));
-    working.Result("Annual taxable income", income, "TaxableIncome", money);
-    working.Result(RowText(r) + ", marginal rate", r.MarginalRate, "MarginalRate", WorkingUnit::Percent);
+    figure("Annual taxable income", income, "TaxableIncome", money);
+    figure(RowText(r) + ", marginal rate", r.MarginalRate, "MarginalRate", WorkingUnit::Percent);
     if (r.BracketLower > 0) {
-        working.Result("Tax on the first " + WholeRand(r.BracketLower), r.BaseTax, "BaseTax", money);
-        working.Result(Figure(r.MarginalRate) + "% of the " + Rand(income - r.BracketLower) + " above " +
-                           WholeRand(r.BracketLower),
-                       r.Portion, "Portion", money);
+        figure("Tax on the first " + WholeRand(r.BracketLower), r.BaseTax, "BaseTax", money);
+        figure(Figure(r.MarginalRate) + "% of the " + Rand(income - r.BracketLower) + " above " +
+                   WholeRand(r.BracketLower),
+               r.Portion, "Portion", money);
     } else {
-        working.Result("The lowest row has no base tax", r.BaseTax, "BaseTax", money);
-        working.Result(Figure(r.MarginalRate) + "% of " + Rand(income), r.Portion, "Portion", money);
+        figure("The lowest row has no base tax", r.BaseTax, "BaseTax", money);
+        figure(Figure(r.MarginalRate) + "% of " + Rand(income), r.Portion, "Portion", money);
     }
-    working.Result("Normal tax", r.Tax, "NormalTax", money);
+    figure("Normal tax", r.Tax, "NormalTax", money);
 }
 
-void ExplainRebate(Working& working, std::int16_t age, double rebate, WorkingUnit money) {
+void ExplainRebate(Working& working, std::int16_t age, double rebate, WorkingUnit money, bool shownFigure) {
     std::string which = "primary";
     if (age >= TaxYear::TertiaryRebateAge) {
         which = "primary, secondary and tertiary";
     } else if (age >= TaxYear::SecondaryRebateAge) {
         which = "primary and secondary";
     }
-    working.Result("Rebate for age " + std::to_string(age) + " (" + which + ")", rebate, "Rebate", money);
+    std::string text = "Rebate for age " + std::to_string(age) + " (" + which + ")";
+    if (shownFigure) {
+        working.Result(std::move(text), rebate, "Rebate", money);
+    } else {
+        working.Step(std::move(text), rebate, money);
+    }
 }
 
 std::string MedicalCreditRatesText() {

@@ -11,8 +11,8 @@ namespace {
 void Explain(Working& working, const QuickTaxState& qt, double income, const TaxResult& r) {
     working.Heading("QuickTax");
     working.Result("Age", qt.QtAge, "QtAge", WorkingUnit::Count);
-    ExplainRebate(working, qt.QtAge, qt.QtRebate, WorkingUnit::WholeRand);
-    ExplainAnnualTax(working, "Tax on the annual taxable income", income, r, WorkingUnit::WholeRand);
+    ExplainRebate(working, qt.QtAge, qt.QtRebate, WorkingUnit::WholeRand, true);
+    ExplainAnnualTax(working, "Tax on the annual taxable income", income, r, WorkingUnit::WholeRand, true);
     working.Heading("Tax commitment");
     working.Step("Total tax", qt.QtTotalTax, WorkingUnit::WholeRand);
     working.Step("Less rebates", -qt.QtRebate, WorkingUnit::WholeRand);

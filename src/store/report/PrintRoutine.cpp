@@ -6,13 +6,16 @@
 
 namespace kelvara {
 
-void PrintReportRecord(ReportEngine& engine, const ReportJob& job, std::int16_t printDirect, QWidget* parent) {
-    const StoreStatus written = ReportOutput(engine.ReportDatabase()).WriteReportRecord(job.Table, job.Record);
-    if (!written.message.empty()) {
-        ui::ShowMessage(parent, "Report", QString::fromStdString(written.message),
-                        written.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
+bool ReportWritten(const StoreStatus& status, QWidget* parent) {
+    if (!status.message.empty()) {
+        ui::ShowMessage(parent, "Report", QString::fromStdString(status.message),
+                        status.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
     }
-    if (!written.ok) return;
+    return status.ok;
+}
+
+void PrintReportRecord(ReportEngine& engine, const ReportJob& job, std::int16_t printDirect, QWidget* parent) {
+    if (!ReportWritten(ReportOutput(engine.ReportDatabase()).WriteReportRecord(job.Table, job.Record), parent)) return;
     engine.SetReportFile(engine.LayoutFile(job.Layout));
     if (printDirect == ReportEngine::Window) {
         engine.SetWindowTitle(job.Title);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FieldValue.h"
+#include "StoreStatus.h"
 
 class QWidget;
 
@@ -19,6 +20,10 @@ struct ReportJob {
     QString Layout;  // as the print routines name it, "\kwiktep.rpt"
     QString Title;
 };
+
+// Shows the message of a write to the report database, if it has one, and
+// says whether the write succeeded.
+bool ReportWritten(const StoreStatus& status, QWidget* parent);
 
 // The print routine the calculators share: writes the record into its
 // single-record table and runs the layout, in a report window titled as given

@@ -6,6 +6,7 @@
 #include "PrintPanel.h"
 #include "SettingsStore.h"
 #include "WindowTestBench.h"
+#include "WorkingWindow.h"
 #include "frmKelvaraAnn.h"
 #include "frmKelvaraMon.h"
 #include "frmPravelAnn.h"
@@ -51,6 +52,9 @@ private slots:
     void printWritesTheSalPackageRecord();
     void printRecalculatesAndLocksTheScreenUntilDone();
     void aRefusedPackageIsNotPrinted();
+    void workingShowsEveryResultAsTheWindowShowsIt_data();
+    void workingShowsEveryResultAsTheWindowShowsIt();
+    void workingOfARefusalSaysWhy();
 
 private:
     void open(const QString& form) {
@@ -306,7 +310,7 @@ void PackageWindowTest::setupOpensAtItsTopAndLocksTheCommands() {
     QFETCH(QString, form);
     QFETCH(int, topTwips);
     open(form);
-    const char* commands[] = {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint", "cmdRAExpl"};
+    const char* commands[] = {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint", "cmdRAExpl", "cmdWorking"};
     click("cmdSettings");
     auto* setup = window_->findChild<QWidget*>("Frame3");
     QVERIFY(setup->isVisible());
@@ -551,6 +555,46 @@ void PackageWindowTest::aRefusedPackageIsNotPrinted() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isHidden());
     QVERIFY(button("cmdCalculate")->isEnabled());
+}
+
+void PackageWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Entries>("typed");
+    QTest::newRow("net to gross, annual")
+        << "frmKelvaraAnn" << Entries{"numAge=67", "numNetMonSalReq=150000", "numTravAll=60000", "numMedAidCont=12000",
+                                      "numPMems=24"};
+    QTest::newRow("net to gross, monthly") << "frmKelvaraMon" << Entries{"numAge=40", "numNetMonSalReq=12000"};
+    QTest::newRow("gross to net, annual") << "frmPravelAnn" << Entries{"numAge=40", "numNetMonSalReq=300000"};
+    QTest::newRow("gross to net, monthly")
+        << "frmPravelMon" << Entries{"numAge=70", "numNetMonSalReq=25000", "numMedAidCont=2000", "numPMems=2"};
+}
+
+void PackageWindowTest::workingShowsEveryResultAsTheWindowShowsIt() {
+    QFETCH(QString, form);
+    QFETCH(Entries, typed);
+    open(form);
+    typeAll(typed);
+    click("cmdCalculate");
+    click("cmdWorking");
+    auto* working = window_->findChild<ui::WorkingWindow*>("frmWorking");
+    QVERIFY(working && working->isVisible());
+    for (const char* key : {"UIFCont", "CCUIFCont", "CCSkillLev", "MAns", "TaxCredit", "TaxDeduct", "GrossSal",
+                            "TotCostComp"}) {
+        const WorkingLine* line = working->working().Find(key);
+        QVERIFY2(line, key);
+        QCOMPARE(QString::fromStdString(AmountText(*line)), field(QString("num") + key)->text());
+    }
+}
+
+void PackageWindowTest::workingOfARefusalSaysWhy() {
+    open("frmKelvaraMon");
+    typeAll({"numNetMonSalReq=1000", "numTravAll=5000"});
+    click("cmdCalculate");
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    click("cmdWorking");
+    const Working& working = window_->findChild<ui::WorkingWindow*>("frmWorking")->working();
+    QCOMPARE(working.Lines().size(), std::size_t{1});
+    QVERIFY(working.Lines()[0].Text.find("Fringe benefits more than salary required!") != std::string::npos);
 }
 
 QTEST_MAIN(PackageWindowTest)

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +15,9 @@
 #include "SetupPanel.h"
 #include "TextField.h"
 #include "WholeNumberField.h"
+#include "ReportOutput.h"
 #include "WindowTestBench.h"
+#include "WorkingWindow.h"
 #include "frmAnnual.h"
 #include "frmDaily.h"
 #include "frmFortNight.h"
@@ -58,6 +62,9 @@ private slots:
     void printingWritesThePayslipCheck();
     void printingRecalculatesFirst();
     void aRefusedCalculationPrintsNothing();
+    void workingShowsEveryResultAsTheWindowShowsIt_data();
+    void workingShowsEveryResultAsTheWindowShowsIt();
+    void workingFollowsCalculationsCopiesAndPrints();
 
 private:
     void open(const QString& form);
@@ -470,6 +477,74 @@ void PayPeriodWindowTest::aRefusedCalculationPrintsNothing() {
     QCOMPARE(bench_->Messages.last().Text, QString("The Start and End dates entered must be for the same Month"));
     QVERIFY(bench_->ReportWindows.empty());
     QCOMPARE(text(record("IRP5Mon"), "TypeAM"), std::string());
+}
+
+void PayPeriodWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<Typing>("typing");
+    const Typing medical{{"numEmpEEMedAidCont", "900"}, {"numEmpERFundCont", "2500"}, {"numMedAidBens", "3"}};
+    QTest::newRow("annual") << "frmAnnual"
+                            << Typing{{"silgEdit1", "67"}, {"silgEdit2", "420000"}, {"numEmpEEMedAidCont", "36000"},
+                                      {"numAnnCalcBens_3", "2"}, {"dtEndDate", "30112026"}};
+    QTest::newRow("monthly part month")
+        << "frmMonthly" << Typing{{"silgEdit9", "40"}, {"numSalRemun", "25000"}, {"dtMEndDate", "15032026"}};
+    QTest::newRow("fortnightly") << "frmFortNight" << (Typing{{"silgEdit14", "70"}, {"numSalRemun", "12000"}} + medical);
+    QTest::newRow("weekly") << "frmWeekly"
+                            << (Typing{{"silgEdit14", "40"}, {"numSalRemun", "6000"}, {"silgEdit22", "3"}} + medical);
+    QTest::newRow("daily") << "frmDaily" << Typing{{"silgEdit23", "40"}, {"numSalRemun", "1200"}, {"sidbEdit4", "2000"}};
+}
+
+void PayPeriodWindowTest::workingShowsEveryResultAsTheWindowShowsIt() {
+    QFETCH(QString, form);
+    QFETCH(Typing, typing);
+    open(form);
+    typeAll(typing);
+    click("cmdCalculate");
+    click("cmdWorking");
+    auto* working = window_->findChild<ui::WorkingWindow*>("frmWorking");
+    QVERIFY(working && working->isVisible());
+    QCOMPARE(working->windowTitle(), "Working - " + window_->windowTitle());
+    const QList<QPair<QString, std::string>> fields{
+        {"numAllowableRFundDed", "FundDeduction"}, {"numMAns", "PeriodTax"},
+        {"numTaxCredit", "MedicalCredit"},         {"numMTCForContri", "AdditionalCredit"},
+        {"numTaxLiability", "TaxAfterCredits"},    {"numMAns1", "UIFEmployee"},
+        {"numMAns2", "UIFEmployer"},               {"numMAns3", "SkillsLevy"},
+    };
+    for (const auto& [field, key] : fields) {
+        if (!window_->findChild<QLineEdit*>(field)) continue;  // the annual window has no UIF
+        const WorkingLine* line = working->working().Find(key);
+        QVERIFY2(line, key.c_str());
+        QCOMPARE(QString::fromStdString(AmountText(*line)), shown(field));
+    }
+}
+
+void PayPeriodWindowTest::workingFollowsCalculationsCopiesAndPrints() {
+    open("frmMonthly");
+    typeAll({{"silgEdit9", "40"}, {"numSalRemun", "25000"}});
+    click("cmdCalculate");
+    click("cmdWorking");
+    auto* working = window_->findChild<ui::WorkingWindow*>("frmWorking");
+    QCOMPARE(AmountText(*working->working().Find("PeriodTax")), std::string("3 381.00"));
+
+    // Typing alone changes nothing; the open window follows the next calculation.
+    type("dtMEndDate", "15032026");
+    QCOMPARE(AmountText(*working->working().Find("PeriodTax")), std::string("3 381.00"));
+    click("cmdCalculate");
+    QCOMPARE(AmountText(*working->working().Find("PeriodTax")), std::string("5 649.48"));
+
+    working->findChild<QPushButton*>("cmdCopy")->click();
+    QCOMPARE(QApplication::clipboard()->text().toStdString(), WorkingText(working->working()));
+
+    working->findChild<QPushButton*>("cmdPrint")->click();
+    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+    QCOMPARE(bench_->ReportWindows.back()->windowTitle(), QString("Working - Monthly"));
+    std::vector<FieldValues> rows;
+    QVERIFY(ReportOutput(bench_->ReportDatabase).ReadReportRows("WorkingLines", rows).ok);
+    QCOMPARE(rows.size(), working->working().Lines().size());
+    QVERIFY(bench_->Messages.empty());
+
+    working->findChild<QPushButton*>("cmdClose")->click();
+    QVERIFY(working->isHidden());
 }
 
 QTEST_MAIN(PayPeriodWindowTest)

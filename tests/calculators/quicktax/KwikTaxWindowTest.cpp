@@ -8,6 +8,7 @@
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "WindowTestBench.h"
+#include "WorkingWindow.h"
 #include "frmKwikTax.h"
 
 using namespace kelvara;
@@ -87,6 +88,17 @@ void KwikTaxWindowTest::typedFiguresGiveTheTaxOnCalculate() {
     type(1, age);
     click("cmdCalculate");
     for (int i = 0; i < shown.size(); ++i) QCOMPARE(window_->field(i + 2)->text(), shown[i]);
+
+    // The working shows every field's figure as the field shows it.
+    click("cmdWorking");
+    const Working& working = window_->findChild<ui::WorkingWindow*>("frmWorking")->working();
+    const char* keys[] = {"TaxableIncome", "QtAge",     "BaseTax", "MarginalRate",    "Portion",
+                          "NormalTax",     "Rebate",    "QtTaxCommitment", "QtAverageRate", "QtAverageRateAfter"};
+    for (int i = 0; i < 10; ++i) {
+        const WorkingLine* line = working.Find(keys[i]);
+        QVERIFY2(line, keys[i]);
+        QCOMPARE(QString::fromStdString(AmountText(*line)).remove('%'), window_->field(i)->text());
+    }
 }
 
 void KwikTaxWindowTest::typingAloneDoesNotRecalculate() {

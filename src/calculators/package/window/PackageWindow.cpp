@@ -20,6 +20,8 @@
 #include "SetupPanel.h"
 #include "TextField.h"
 #include "WholeNumberField.h"
+#include "WorkingReport.h"
+#include "WorkingWindow.h"
 
 namespace kelvara {
 
@@ -72,8 +74,11 @@ void PackageWindow::BuildCommands() {
     cmdSettings = Button("&Settings", "cmdSettings", this);
     cmdPrint = Button("&Print", "cmdPrint", this);
     cmdRAExpl = Button("&R/A Explained", "cmdRAExpl", this);
+    cmdWorking = Button("Show &working", "cmdWorking", this);
+    frmWorking = NewWorkingWindow(reports_, windowTitle(), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdRAExpl);
+    buttons->addWidget(cmdWorking);
     buttons->addStretch();
     for (QPushButton* button : {cmdOk, cmdCalculate, cmdSettings, cmdPrint}) buttons->addWidget(button);
 
@@ -94,6 +99,7 @@ void PackageWindow::BuildCommands() {
     connect(cmdSettings, &QPushButton::clicked, this, &PackageWindow::OpenSettings);
     connect(cmdPrint, &QPushButton::clicked, this, &PackageWindow::OpenPrintPanel);
     connect(cmdRAExpl, &QPushButton::clicked, this, &PackageWindow::ShowRAExplanation);
+    connect(cmdWorking, &QPushButton::clicked, frmWorking, &ui::WorkingWindow::present);
 }
 
 void PackageWindow::BuildPanels(const std::filesystem::path& settingsDatabase) {
@@ -203,6 +209,17 @@ void PackageWindow::LoadSettings(const std::filesystem::path& settingsDatabase) 
 }
 
 void PackageWindow::Calculate() {
+    frmWorking->calculated([netToGross = netToGross(), period = kind_.Period, inputs = inputs_,
+                            settings = settings_, previous = result_] {
+        EngineState scratch;
+        Working working;
+        if (netToGross) {
+            CalculateNetToGross(scratch, inputs, settings, period, previous, &working);
+        } else {
+            CalculateGrossToNet(scratch, inputs, settings, period, previous, &working);
+        }
+        return working;
+    });
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PackageCalculation calc = netToGross()
                                         ? CalculateNetToGross(engine_, inputs_, settings_, kind_.Period, result_)
@@ -257,7 +274,7 @@ void PackageWindow::ShowLimitWarning(bool exceeded) {
 }
 
 void PackageWindow::OpenSettings() {
-    Frame3->Open(SetupTop(kind_), {cmdOk, cmdCalculate, cmdSettings, cmdPrint, cmdRAExpl});
+    Frame3->Open(SetupTop(kind_), {cmdOk, cmdCalculate, cmdSettings, cmdPrint, cmdRAExpl, cmdWorking});
 }
 
 void PackageWindow::OpenPrintPanel() {
@@ -266,7 +283,8 @@ void PackageWindow::OpenPrintPanel() {
     // results on screen would not belong to the inputs.
     if (stoppedEarly_ || shown_.LimitWarning) return;
     for (QWidget* w : {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate),
-                       static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl), screen_}) {
+                       static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl),
+                       static_cast<QWidget*>(cmdWorking), screen_}) {
         w->setEnabled(false);
     }
     CentreOver(Frame1, this);
@@ -276,7 +294,8 @@ void PackageWindow::OpenPrintPanel() {
 
 void PackageWindow::ClosePrintPanel() {
     for (QWidget* w : {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate),
-                       static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl), screen_}) {
+                       static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl),
+                       static_cast<QWidget*>(cmdWorking), screen_}) {
         w->setEnabled(true);
     }
 }

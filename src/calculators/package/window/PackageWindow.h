@@ -20,6 +20,7 @@ namespace ui {
 class PrintPanel;
 class SetupPanel;
 class TextField;
+class WorkingWindow;
 }  // namespace ui
 
 // The screen the four salary package windows share: the package's inputs
@@ -82,6 +83,8 @@ private:
     QPushButton* cmdSettings = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdRAExpl = nullptr;
+    QPushButton* cmdWorking = nullptr;
+    ui::WorkingWindow* frmWorking = nullptr;
     ui::SetupPanel* Frame3 = nullptr;
     ui::PrintPanel* Frame1 = nullptr;
     ui::TextField* Text1 = nullptr;

@@ -20,6 +20,8 @@
 #include "SettingsStore.h"
 #include "SetupPanel.h"
 #include "TextField.h"
+#include "WorkingReport.h"
+#include "WorkingWindow.h"
 
 namespace kelvara {
 
@@ -101,7 +103,10 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
     cmdCalculate = Button("&Calculate", "cmdCalculate", this);
     cmdSettings = Button("&Settings", "cmdSettings", this);
     cmdPrint = Button("&Print", "cmdPrint", this);
+    cmdWorking = Button("Show &working", "cmdWorking", this);
+    frmWorking = NewWorkingWindow(reports_, caption, this);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdWorking);
     buttons->addStretch();
     for (QPushButton* button : {cmdOk, cmdCalculate, cmdSettings, cmdPrint}) buttons->addWidget(button);
 
@@ -132,10 +137,11 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
     connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdCalculate, &QPushButton::clicked, this, &PayPeriodWindow::Calculate);
     connect(cmdSettings, &QPushButton::clicked, this,
-            [this] { Frame3->Open(setupTopTwips_, {cmdOk, cmdCalculate, cmdSettings, cmdPrint}); });
+            [this] { Frame3->Open(setupTopTwips_, {cmdOk, cmdCalculate, cmdSettings, cmdPrint, cmdWorking}); });
     connect(Frame3, &ui::SetupPanel::confirmed, this, &PayPeriodWindow::Calculate);
     connect(cmdPrint, &QPushButton::clicked, fraPrint, &PayslipPrintPanel::presentCentred);
     connect(cmdInfo, &QPushButton::clicked, fraInfo_One, &InformationPanel::present);
+    connect(cmdWorking, &QPushButton::clicked, frmWorking, &ui::WorkingWindow::present);
 }
 
 int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPeriodField field) {
@@ -272,6 +278,12 @@ bool PayPeriodWindow::Calculate() {
         return false;
     }
     result_ = outcome.Result;
+    frmWorking->calculated([kind = kind_, inputs = inputs_, settings = settings_] {
+        EngineState scratch;
+        Working working;
+        kelvara::Calculate(kind, scratch, inputs, settings, &working);
+        return working;
+    });
     showResults();
     return true;
 }

@@ -24,6 +24,7 @@ namespace ui {
 class DateField;
 class DecimalField;
 class SetupPanel;
+class WorkingWindow;
 }
 
 // What the five PAYE windows share: the "&OK", "&Calculate", "&Settings" and
@@ -139,6 +140,8 @@ private:
     QPushButton* cmdSettings;
     QPushButton* cmdPrint;
     QPushButton* cmdInfo;
+    QPushButton* cmdWorking;
+    ui::WorkingWindow* frmWorking;
     ui::SetupPanel* Frame3;
     PayslipPrintPanel* fraPrint;
     InformationPanel* fraInfo_One;

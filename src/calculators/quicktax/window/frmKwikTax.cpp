@@ -12,6 +12,8 @@
 #include "PrintPanel.h"
 #include "PrintRoutine.h"
 #include "Rounding.h"
+#include "WorkingReport.h"
+#include "WorkingWindow.h"
 
 namespace kelvara {
 
@@ -102,7 +104,11 @@ frmKwikTax::frmKwikTax(EngineState& engine, QuickTaxState& quickTax, std::int16_
     cmdOk->setObjectName("cmdOk");
     cmPrint = new QPushButton("&Print", this);
     cmPrint->setObjectName("cmPrint");
+    cmdWorking = new QPushButton("Show &working", this);
+    cmdWorking->setObjectName("cmdWorking");
+    frmWorking = NewWorkingWindow(reports_, windowTitle(), this);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdWorking);
     buttons->addStretch();
     buttons->addWidget(cmdCalculate);
     buttons->addWidget(cmdOk);
@@ -129,12 +135,22 @@ frmKwikTax::frmKwikTax(EngineState& engine, QuickTaxState& quickTax, std::int16_
     connect(cmdCalculate, &QPushButton::clicked, this, &frmKwikTax::Calculate);
     connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
     connect(cmPrint, &QPushButton::clicked, Frame1, &ui::PrintPanel::present);
+    connect(cmdWorking, &QPushButton::clicked, frmWorking, &ui::WorkingWindow::present);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, &frmKwikTax::Calculate);
 
     ShowFigures();
 }
 
 void frmKwikTax::Calculate() {
+    frmWorking->calculated([income = engine_.TaxableIncome, age = quickTax_.QtAge] {
+        EngineState engine;
+        engine.TaxableIncome = income;
+        QuickTaxState quickTax;
+        quickTax.QtAge = age;
+        Working working;
+        QuickTaxCalculate(engine, quickTax, &working);
+        return working;
+    });
     QuickTaxCalculate(engine_, quickTax_);
     ShowFigures();
 }

@@ -13,6 +13,7 @@ class ReportEngine;
 namespace ui {
 class DecimalField;
 class PrintPanel;
+class WorkingWindow;
 }
 
 // The QuickTax window: an annual taxable income and an age in, the tax by the
@@ -51,6 +52,8 @@ private:
     QPushButton* cmdCalculate;
     QPushButton* cmdOk;
     QPushButton* cmPrint;
+    QPushButton* cmdWorking;
+    ui::WorkingWindow* frmWorking;
 };
 
 }  // namespace kelvara
