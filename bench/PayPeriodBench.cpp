@@ -17,7 +17,7 @@ kelvara::Settings DeliveredSettings() {
     return s;
 }
 
-void BM_Calculate(benchmark::State& state, PayPeriodKind kind) {
+kelvara::PayPeriodInputs ExampleInputs(PayPeriodKind kind) {
     kelvara::PayPeriodInputs in = kelvara::DefaultInputs(kind);
     in.Age = 40;
     in.Salary = kind == PayPeriodKind::Annual ? 300000 : 6000;
@@ -27,6 +27,11 @@ void BM_Calculate(benchmark::State& state, PayPeriodKind kind) {
     in.EmployeeMedAidCont = 400;
     in.Members = 3;
     in.MonthMembers.fill(3);
+    return in;
+}
+
+void BM_Calculate(benchmark::State& state, PayPeriodKind kind) {
+    const kelvara::PayPeriodInputs in = ExampleInputs(kind);
     const kelvara::Settings settings = DeliveredSettings();
     kelvara::EngineState engine;
     for (auto _ : state) benchmark::DoNotOptimize(kelvara::Calculate(kind, engine, in, settings));
@@ -36,6 +41,19 @@ BENCHMARK_CAPTURE(BM_Calculate, monthly, PayPeriodKind::Monthly);
 BENCHMARK_CAPTURE(BM_Calculate, fortnightly, PayPeriodKind::Fortnightly);
 BENCHMARK_CAPTURE(BM_Calculate, weekly, PayPeriodKind::Weekly);
 BENCHMARK_CAPTURE(BM_Calculate, daily, PayPeriodKind::Daily);
+
+// The same monthly calculation with its working recorded, as "Show working"
+// and --explain ask for it; without an account the calculation records nothing.
+void BM_CalculateWithWorking(benchmark::State& state) {
+    const kelvara::PayPeriodInputs in = ExampleInputs(PayPeriodKind::Monthly);
+    const kelvara::Settings settings = DeliveredSettings();
+    kelvara::EngineState engine;
+    for (auto _ : state) {
+        kelvara::Working working;
+        benchmark::DoNotOptimize(kelvara::Calculate(PayPeriodKind::Monthly, engine, in, settings, &working));
+    }
+}
+BENCHMARK(BM_CalculateWithWorking);
 
 // A monthly payroll of 10 000 payslips checked in one batch.
 void BM_MonthlyPayrollCsv(benchmark::State& state) {
