@@ -31,9 +31,10 @@ bool PaintReportPages(const QString& html, QPrinter& printer) {
     document.documentLayout()->setPaintDevice(&printer);
     document.setDefaultFont(QFont("DejaVu Sans", 10));
     document.setDocumentMargin(0);
-    document.setHtml(html);
+    // The page size first, so that the text is laid out once, not again for it.
     const QSizeF body(page.width(), page.height() - footerHeight);
     document.setPageSize(body);
+    document.setHtml(html);
 
     const int pages = document.pageCount();
     for (int index = 0; index < pages; ++index) {
