@@ -1,60 +1,114 @@
-// Whole-program figures: kelvara-calc from start to exit, and a report from
-// its record to a finished PDF.
+// Whole-program figures: kelvara-calc from start to exit, the desktop program
+// from start to its first painted main window, and reports from their records
+// to a finished PDF.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "AppVersion.h"
 #include "DeliveredDatabase.h"
+#include "LoanReport.h"
 #include "QuickTax.h"
 #include "ReportOutput.h"
 #include "ReportPages.h"
+#include "StartUpPreferences.h"
 
 extern char** environ;
+
+using namespace kelvara;
 
 namespace {
 
 const std::string kProgramFolder = KV_RUNTIME_DIR;
 
-void BM_KelvaraCalcProcess(benchmark::State& state) {
-    const std::string program = kProgramFolder + "/kelvara-calc";
-    char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>("tax"), const_cast<char*>("--income"),
-                    const_cast<char*>("500000"), nullptr};
+// Runs a program of the program folder with its output thrown away, and waits
+// for it; false when it could not be started or did not exit with 0.
+bool RunProgram(std::vector<std::string> arguments, char** environment = environ) {
+    arguments.front() = kProgramFolder + "/" + arguments.front();
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const bool started = posix_spawn(&pid, argv.front(), &quiet, nullptr, argv.data(), environment) == 0;
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    return started && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void BM_KelvaraCalcProcess(benchmark::State& state) {
     for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, environ) != 0) {
-            state.SkipWithError("kelvara-calc could not be started");
+        if (!RunProgram({"kelvara-calc", "tax", "--income", "500000"})) {
+            state.SkipWithError("kelvara-calc failed");
             break;
         }
-        int status = 0;
-        waitpid(pid, &status, 0);
     }
-    posix_spawn_file_actions_destroy(&quiet);
 }
 BENCHMARK(BM_KelvaraCalcProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_QuickTaxReportToPdf(benchmark::State& state) {
+// The desktop program under the offscreen platform, from start to its main
+// window painted once after start-up (databases checked, preferences read),
+// with About and the disclaimer turned off in a scratch home of its own.
+void BM_DesktopStartUp(benchmark::State& state) {
+    QTemporaryDir home;
+    const QString config = home.filePath(".config");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    SetShowAboutAtStartup(false);
+    SetAcceptedDisclaimerVersion(VersionNumber(CurrentVersion()));
+    QSettings().sync();
+
+    std::vector<std::string> settings;
+    for (char** variable = environ; *variable; ++variable) settings.emplace_back(*variable);
+    settings.push_back("HOME=" + home.path().toStdString());
+    settings.push_back("XDG_CONFIG_HOME=" + config.toStdString());
+    settings.push_back("XDG_DATA_HOME=" + home.filePath(".local/share").toStdString());
+    std::vector<char*> environment;
+    for (std::string& setting : settings) environment.push_back(setting.data());
+    environment.push_back(nullptr);
+
+    for (auto _ : state) {
+        if (!RunProgram({"kelvara2027", "--quit-after-first-paint"}, environment.data())) {
+            state.SkipWithError("kelvara2027 failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_DesktopStartUp)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A report database of its own in a scratch folder.
+struct ScratchReports {
+    ScratchReports() { CreateDeliveredDatabase(database, DeliveredDatabase::Reports); }
+
     QTemporaryDir folder;
     const std::filesystem::path database = folder.filePath("Crysprin.db").toStdString();
-    kelvara::CreateDeliveredDatabase(database, kelvara::DeliveredDatabase::Reports);
-    kelvara::EngineState engine;
-    engine.TaxableIncome = 500000;
-    kelvara::QuickTaxState quickTax;
-    quickTax.QtAge = 40;
-    const QString layout = QString::fromStdString(kProgramFolder) + "/kwiktep.rpt";
     const QString pdf = folder.filePath("report.pdf");
+};
+
+QString Layout(const char* name) { return QString::fromStdString(kProgramFolder) + "/" + name; }
+
+void BM_QuickTaxReportToPdf(benchmark::State& state) {
+    const ScratchReports reports;
+    EngineState engine;
+    engine.TaxableIncome = 500000;
+    QuickTaxState quickTax;
+    quickTax.QtAge = 40;
     for (auto _ : state) {
-        kelvara::QuickTaxCalculate(engine, quickTax);
-        kelvara::ReportOutput(database).WriteReportRecord(kelvara::KwikTaxTable, kelvara::KwikTaxRecord(engine, quickTax));
-        if (!kelvara::RenderReportToPdf(layout, database, pdf)) {
+        QuickTaxCalculate(engine, quickTax);
+        ReportOutput(reports.database).WriteReportRecord(KwikTaxTable, KwikTaxRecord(engine, quickTax));
+        if (!RenderReportToPdf(Layout("kwiktep.rpt"), reports.database, reports.pdf)) {
             state.SkipWithError("the report could not be written");
             break;
         }
@@ -62,11 +116,36 @@ void BM_QuickTaxReportToPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_QuickTaxReportToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A 30-year loan printed with its monthly schedule, as the loan window prints
+// it: the loan's record, the 360 schedule rows, then the layout to a PDF.
+void BM_MonthlyScheduleReportToPdf(benchmark::State& state) {
+    const ScratchReports reports;
+    LoanState loan;
+    loan.Principal = 1500000;
+    loan.PeriodMonths = 360;
+    loan.AnnualRate = 11.75;
+    RPAYMENT(loan);
+    const ReportOutput output(reports.database);
+    for (auto _ : state) {
+        const bool ok =
+            output.WriteReportRecord(LoansTable, LoansRecord(loan, LoanSchedule::Monthly)).ok &&
+            output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, LoanSchedule::Monthly)).ok &&
+            RenderReportToPdf(Layout("LonrepaA.rpt"), reports.database, reports.pdf);
+        if (!ok) {
+            state.SkipWithError("the report could not be written");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_MonthlyScheduleReportToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);  // fonts for the report pages
+    QCoreApplication::setOrganizationName(MakerName);
+    QCoreApplication::setApplicationName("Kelvara 2027");  // where the desktop program keeps its preferences
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
