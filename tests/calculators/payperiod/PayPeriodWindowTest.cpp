@@ -349,6 +349,13 @@ void PayPeriodWindowTest::annualMemberCountsAreLoweredTo24() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{2});
     for (int month = 1; month <= 12; ++month)
         QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("24"));
+
+    // A count still being typed when the shown window is deleted: the field
+    // loses the focus only once the window is gone, and nothing answers it.
+    march->selectAll();
+    QTest::keyClicks(march, "50");
+    window_.reset();
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{2});
 }
 
 void PayPeriodWindowTest::settingsOkSavesOnlyThePayeFieldsAndRecalculates() {

@@ -144,6 +144,13 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
     connect(cmdWorking, &QPushButton::clicked, frmWorking, &ui::WorkingWindow::present);
 }
 
+// A window deleted while it is shown gives up the focus of its field only in
+// QWidget's destructor, when this class and the window's own are already gone:
+// the field's signals must not reach them then.
+PayPeriodWindow::~PayPeriodWindow() {
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
 int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPeriodField field) {
     const EntryBounds bounds = BoundsOf(kind_, field);
     auto* entry = new ui::DecimalField(this);

@@ -38,6 +38,8 @@ class PayPeriodWindow : public QWidget {
     Q_OBJECT
 
 public:
+    ~PayPeriodWindow() override;
+
     const PayPeriodInputs& inputs() const { return inputs_; }
     const PayPeriodResult& result() const { return result_; }
     const Settings& settings() const { return settings_; }
