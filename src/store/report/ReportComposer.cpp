@@ -65,9 +65,13 @@ ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::p
     Data data{Data::type::object};
     data.set("printed_on", QDate::currentDate().toString("dd/MM/yyyy").toStdString());
     auto read = [&](const std::string& table, std::vector<FieldValues>& rows) {
-        StoreStatus status = database.ReadReportRows(table, rows);
-        if (!status.message.empty()) (status.ok ? report.notice : report.error) = QString::fromStdString(status.message);
-        return status.ok;
+        const StoreStatus status = database.ReadReportRows(table, rows);
+        if (status.message.empty()) return true;
+        report.error = QString::fromStdString(status.message);
+        // Rebuilt just now, the database holds the delivered records instead
+        // of the figures written for this report.
+        if (status.ok) report.error += " The figures of this report were lost with it: print the report again.";
+        return false;
     };
     for (const std::string& table : layout.RecordTables) {
         std::vector<FieldValues> rows;

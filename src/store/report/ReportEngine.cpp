@@ -24,7 +24,6 @@ QString ReportEngine::LayoutFile(const QString& name) const {
 bool ReportEngine::Run() {
     if (destination_ != Window && destination_ != Printer) return false;
     const ComposedReport report = ComposeReport(reportFile_, reportDatabase_);
-    if (!report.notice.isEmpty()) ui::ShowMessage(nullptr, "Kelvara 2027", report.notice, ui::MessageIcon::Warning);
     if (!report.ok) {
         ui::ShowMessage(nullptr, "Kelvara 2027", report.error);
         return false;
