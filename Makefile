@@ -39,7 +39,8 @@ test: build
 
 # Every benchmark in bench/, one after the other.
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done
+	@for b in $(BUILD)/bench/*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" --benchmark_min_time=0.2 || exit 1; fi; done
 
 # One PNG per window into $(SHOTS), drawn under the offscreen platform.
 SHOTS ?= $(BUILD)/screenshots
