@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrinterInfo>
@@ -129,9 +128,8 @@ const FaultCase kWhenViewing[] = {
 
 bool RunningAsRoot() { return geteuid() == 0; }
 
-// Another program's hold on a database file, or damage done to it. Damage
-// stays; a hold (a lock, the file made read-only) ends with release() or at
-// the end of the scope.
+// Damage done to a database file, or another program's hold on it. Damage
+// stays; a hold (a lock, the file made read-only) ends with the scope.
 class FaultOn {
 public:
     FaultOn(Fault fault, std::filesystem::path database, const std::string& table) : path_(std::move(database)) {
@@ -147,25 +145,21 @@ public:
             case Fault::ReadOnly: MakeReadOnly(); break;
         }
     }
-    ~FaultOn() { release(); }
+    ~FaultOn() {
+        if (holder_) {
+            sqlite3_exec(holder_, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(holder_);
+        }
+        if (readOnly_) {
+            SetImmutable(false);
+            std::filesystem::permissions(path_, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        }
+    }
     FaultOn(const FaultOn&) = delete;
     FaultOn& operator=(const FaultOn&) = delete;
 
     // False when the file could not be made read-only for this user.
     bool held() const { return held_; }
-
-    void release() {
-        if (holder_) {
-            sqlite3_exec(holder_, "ROLLBACK", nullptr, nullptr, nullptr);
-            sqlite3_close(holder_);
-            holder_ = nullptr;
-        }
-        if (readOnly_) {
-            SetImmutable(false);
-            std::filesystem::permissions(path_, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-            readOnly_ = false;
-        }
-    }
 
 private:
     int PageSize() {
