@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
-#include "MessageService.h"
 #include "PrintPanel.h"
 #include "ReportEngine.h"
 #include "ReportOutput.h"
@@ -45,12 +44,7 @@ void ResultPrintFrame::print() {
 }
 
 bool ResultPrintFrame::writeRecord(const ReportJob& job) {
-    const StoreStatus written = ReportOutput(reports_.ReportDatabase()).WriteReportRecord(job.Table, job.Record);
-    if (!written.message.empty()) {
-        ui::ShowMessage(&window_, "Report", QString::fromStdString(written.message),
-                        written.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
-    }
-    return written.ok;
+    return ReportWritten(ReportOutput(reports_.ReportDatabase()).WriteReportRecord(job.Table, job.Record), &window_);
 }
 
 void ResultPrintFrame::run(int destination) {

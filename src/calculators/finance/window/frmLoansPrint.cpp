@@ -5,24 +5,11 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
-#include "MessageService.h"
+#include "PrintRoutine.h"
 #include "ReportEngine.h"
 #include "ReportOutput.h"
 
 namespace kelvara {
-
-namespace {
-
-// Tells the user what became of a write; true when the record was written.
-bool Written(const StoreStatus& status, QWidget* parent) {
-    if (!status.message.empty()) {
-        ui::ShowMessage(parent, "Report", QString::fromStdString(status.message),
-                        status.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
-    }
-    return status.ok;
-}
-
-}  // namespace
 
 LoanPrintOptions::LoanPrintOptions(QWidget* parent) : QWidget(parent) {
     Check1 = new QCheckBox("Include Amortization", this);
@@ -54,9 +41,9 @@ void LoanPrintOptions::include(bool included) {
 
 void PrintLoanReport(ReportEngine& engine, LoanState& loan, LoanSchedule schedule, int destination, QWidget* parent) {
     const ReportOutput output(engine.ReportDatabase());
-    if (!Written(output.WriteReportRecord(LoansTable, LoansRecord(loan, schedule)), parent)) return;
+    if (!ReportWritten(output.WriteReportRecord(LoansTable, LoansRecord(loan, schedule)), parent)) return;
     if (schedule != LoanSchedule::None &&
-        !Written(output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, schedule)), parent)) {
+        !ReportWritten(output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, schedule)), parent)) {
         return;
     }
     const LoanReportLayout layout = LoanLayout(loan.LoanMode, schedule);

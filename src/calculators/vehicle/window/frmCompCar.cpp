@@ -15,6 +15,7 @@
 #include "MessageService.h"
 #include "PeriodDates.h"
 #include "PrintPanel.h"
+#include "PrintRoutine.h"
 #include "ReportEngine.h"
 #include "ReportOutput.h"
 #include "TextField.h"
@@ -183,14 +184,11 @@ void frmCompCar::Print() {
 }
 
 void frmCompCar::CompCarPrint() {
-    const StoreStatus written = ReportOutput(reports_.ReportDatabase())
-                                    .ReplaceReportRows(CompanyCarTable, CompanyCarEmptyingStatement,
-                                                       CompanyCarPrintRows(state_));
-    if (!written.message.empty()) {
-        ui::ShowMessage(this, "Report", FromStd(written.message),
-                        written.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
+    if (!ReportWritten(ReportOutput(reports_.ReportDatabase())
+                           .ReplaceReportRows(CompanyCarTable, CompanyCarEmptyingStatement, CompanyCarPrintRows(state_)),
+                       this)) {
+        return;
     }
-    if (!written.ok) return;
     if (printDirect_ == ReportEngine::Window) {
         reports_.RunReport(CompanyCarLayout, QString(CompanyCarReportTitle), ReportEngine::Window);
     } else if (printDirect_ == ReportEngine::Printer) {
