@@ -3,16 +3,14 @@
 #include <QApplication>
 #include <algorithm>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ActivationNotifier.h"
+#include "CommandRow.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "FinanceWindowFields.h"
-#include "PrintPanel.h"
 #include "ResultPrintFrame.h"
 #include "SpinButtons.h"
 
@@ -77,17 +75,10 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
     grid->addWidget(Caption("Number of days", "Label1", this), 6, 0);
     grid->addWidget(numAnsDB2, 6, 2);
 
-    cmdCalculate = new QPushButton("&Calculate", this);
-    cmdCalculate->setObjectName("cmdCalculate");
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdPrint = new QPushButton("&Print", this);
-    cmdPrint->setObjectName("cmdPrint");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdPrint);
+    CommandRow commands(this);
+    cmdCalculate = commands.Calculate;
+    cmdOK = commands.OK;
+    cmdPrint = commands.Print;
 
     printFrame_ = new ResultPrintFrame(
         *this, reports, *cmdOK,
@@ -98,11 +89,7 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
          },
          false});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    layout->addWidget(printFrame_->panel());
+    commands.finish(this, grid, printFrame_);
 
     // A change, typed or set by the window, is stored at once; nothing is
     // calculated until "Calculate", a spin press or the next activation.
@@ -150,8 +137,6 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
     connect(cmdCalculate, &QPushButton::clicked, this, [this] {
         if (BothDatesSet()) Calculate();
     });
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdPrint, &QPushButton::clicked, printFrame_, &ResultPrintFrame::print);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, [this] {
         ShowInputs();
         Calculate();

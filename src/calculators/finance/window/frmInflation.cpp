@@ -2,15 +2,13 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ActivationNotifier.h"
+#include "CommandRow.h"
 #include "DecimalField.h"
 #include "FinanceWindowFields.h"
-#include "PrintPanel.h"
 #include "ResultPrintFrame.h"
 #include "SpinButtons.h"
 #include "WholeNumberField.h"
@@ -57,17 +55,10 @@ frmInflation::frmInflation(InflationState& inflation, ReportEngine& reports, QWi
     grid->addWidget(Caption("R", "Label2", this), 5, 1);
     grid->addWidget(numAns2, 5, 2);
 
-    cmdCalculate = new QPushButton("&Calculate", this);
-    cmdCalculate->setObjectName("cmdCalculate");
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdPrint = new QPushButton("&Print", this);
-    cmdPrint->setObjectName("cmdPrint");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdPrint);
+    CommandRow commands(this);
+    cmdCalculate = commands.Calculate;
+    cmdOK = commands.OK;
+    cmdPrint = commands.Print;
 
     printFrame_ = new ResultPrintFrame(*this, reports, *cmdOK,
                                        {[this] { Project(); }, [this] { return CanPrintInflation(inflation_); },
@@ -77,11 +68,7 @@ frmInflation::frmInflation(InflationState& inflation, ReportEngine& reports, QWi
                                         },
                                         true});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    layout->addWidget(printFrame_->panel());
+    commands.finish(this, grid, printFrame_);
 
     // A change is stored at once; nothing is projected until "Calculate", a
     // spin press or the next activation.
@@ -110,8 +97,6 @@ frmInflation::frmInflation(InflationState& inflation, ReportEngine& reports, QWi
             [this] { SpinPeriod(InflationPeriodDown(numPeriod->value())); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmInflation::Project);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdPrint, &QPushButton::clicked, printFrame_, &ResultPrintFrame::print);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, [this] {
         ShowInputs();
         Project();

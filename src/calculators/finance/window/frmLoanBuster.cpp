@@ -1,15 +1,13 @@
 #include "frmLoanBuster.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ActivationNotifier.h"
+#include "CommandRow.h"
 #include "DecimalField.h"
 #include "FinanceWindowFields.h"
-#include "PrintPanel.h"
 #include "ResultPrintFrame.h"
 #include "WholeNumberField.h"
 
@@ -53,17 +51,10 @@ frmLoanBuster::frmLoanBuster(LoanBusterState& buster, LoanState& loan, ReportEng
     line(7, "Total repayments", numAns1[1], numAns1[6], true);
     line(8, "Total saving", nullptr, numAns1[7], true);
 
-    cmdCalculate = new QPushButton("&Calculate", this);
-    cmdCalculate->setObjectName("cmdCalculate");
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdPrint = new QPushButton("&Print", this);
-    cmdPrint->setObjectName("cmdPrint");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdPrint);
+    CommandRow commands(this);
+    cmdCalculate = commands.Calculate;
+    cmdOK = commands.OK;
+    cmdPrint = commands.Print;
 
     printFrame_ = new ResultPrintFrame(
         *this, reports, *cmdOK,
@@ -73,11 +64,7 @@ frmLoanBuster::frmLoanBuster(LoanBusterState& buster, LoanState& loan, ReportEng
          },
          false});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    layout->addWidget(printFrame_->panel());
+    commands.finish(this, grid, printFrame_);
 
     // A change is stored at once; the figures follow on "Calculate".
     connect(numPrinAmount, &ui::DecimalField::valueChanged, this, [this](double principal) {
@@ -102,8 +89,6 @@ frmLoanBuster::frmLoanBuster(LoanBusterState& buster, LoanState& loan, ReportEng
             [this] { Refuse(this, LoanPeriodMessage(), numPeriod); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmLoanBuster::Calculate);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdPrint, &QPushButton::clicked, printFrame_, &ResultPrintFrame::print);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this,
             &frmLoanBuster::ShowInputs);
 

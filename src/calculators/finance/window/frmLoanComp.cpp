@@ -1,7 +1,6 @@
 #include "frmLoanComp.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -10,11 +9,11 @@
 #include <array>
 
 #include "ActivationNotifier.h"
+#include "CommandRow.h"
 #include "DecimalField.h"
 #include "FinanceWindowFields.h"
 #include "Loan.h"
 #include "NumberFormat.h"
-#include "PrintPanel.h"
 #include "ResultPrintFrame.h"
 
 namespace kelvara {
@@ -87,17 +86,10 @@ frmLoanComp::frmLoanComp(LoanCompState& comp, ReportEngine& reports, QWidget* pa
     grid->addWidget(numIntRate, 1, 2);
     grid->addWidget(Caption("%p.a.", "Label1", this), 1, 3);
 
-    cmdCalculate = new QPushButton("&Calculate", this);
-    cmdCalculate->setObjectName("cmdCalculate");
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdPrint = new QPushButton("&Print", this);
-    cmdPrint->setObjectName("cmdPrint");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdPrint);
+    CommandRow commands(this);
+    cmdCalculate = commands.Calculate;
+    cmdOK = commands.OK;
+    cmdPrint = commands.Print;
 
     printFrame_ = new ResultPrintFrame(
         *this, reports, *cmdOK,
@@ -108,13 +100,11 @@ frmLoanComp::frmLoanComp(LoanCompState& comp, ReportEngine& reports, QWidget* pa
          },
          false});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(6);
-    layout->addWidget(grdPayments);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    layout->addWidget(printFrame_->panel());
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(grid);
+    fields->addSpacing(6);
+    fields->addWidget(grdPayments);
+    commands.finish(this, fields, printFrame_);
 
     // A change is stored at once; the table follows on "Calculate" or the
     // next activation.
@@ -130,8 +120,6 @@ frmLoanComp::frmLoanComp(LoanCompState& comp, ReportEngine& reports, QWidget* pa
             [this] { Refuse(this, LoanRateMessage(), numIntRate); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmLoanComp::CompareLoans);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdPrint, &QPushButton::clicked, printFrame_, &ResultPrintFrame::print);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, [this] {
         ShowInputs();
         CompareLoans();
