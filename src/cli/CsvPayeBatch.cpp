@@ -8,6 +8,7 @@
 #include "CsvTable.h"
 #include "Options.h"
 #include "Rounding.h"
+#include "StrictNumber.h"
 #include "TaxYear.h"
 
 namespace kelvara::cli {
@@ -118,12 +119,9 @@ std::string RangeText(const PayeOption& option) {
 }
 
 double ReadNumber(const PayeOption& option, const std::string& text, std::string_view cell, bool whole) {
-    if (!cell.empty() && cell.front() == '+') cell.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    if (cell.empty() || error != std::errc() || end != cell.data() + cell.size() || !std::isfinite(value)) {
-        Refuse(option, text, "is not a number");
-    }
+    const std::optional<double> number = StrictNumber(cell);
+    if (!number) Refuse(option, text, "is not a number");
+    const double value = *number;
     if (whole && std::floor(value) != value) Refuse(option, text, "is not a whole number");
     if (value < option.Min || value > option.Max) Refuse(option, text, "is out of range");
     return value;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "NumberFormat.h"
+#include "StrictNumber.h"
 
 namespace kelvara::cli {
 
@@ -20,17 +21,6 @@ std::string RangeText(const std::optional<double>& min, const std::optional<doub
     if (!max) return "from " + Bound(*min);
     if (!min) return "up to " + Bound(*max);
     return Bound(*min) + " to " + Bound(*max);
-}
-
-// The whole text as one finite number, or nothing.
-std::optional<double> StrictNumber(std::string text) {
-    if (!text.empty() && text.front() == '+') text.erase(0, 1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 }  // namespace
