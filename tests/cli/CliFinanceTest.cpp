@@ -99,7 +99,7 @@ TEST(CliDailyBalance, InterestBetweenTwoDates) {
 }
 
 TEST(CliFinanceUsage, OutOfBoundsAndMissingValuesExitWithStatus2) {
-    const char* cases[] = {
+    ExpectMistakes({
         "loan --period 601",
         "loan --rate 50.5",
         "loan --mode bogus",
@@ -114,13 +114,7 @@ TEST(CliFinanceUsage, OutOfBoundsAndMissingValuesExitWithStatus2) {
         "inflation --present-cost 2147483648",
         "daily-balance --rate 40.5",
         "daily-balance --start-date 31/02/2026",
-    };
-    for (const char* arguments : cases) {
-        const CliRun run = RunCli(arguments);
-        EXPECT_EQ(run.ExitCode, 2) << arguments;
-        EXPECT_TRUE(run.Out.empty()) << arguments << ": " << run.Out;
-        EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << arguments << ": " << run.Err;
-    }
+    });
 }
 
 }  // namespace

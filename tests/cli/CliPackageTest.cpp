@@ -104,7 +104,7 @@ TEST(CliPackage, TheFundRuleOfTheWindowIsNotAppliedToOptions) {
 }
 
 TEST(CliPackage, MistakesAreUsageErrors) {
-    const char* cases[] = {
+    ExpectMistakes({
         "package net-to-gross annual --required -1",
         "package net-to-gross annual --required 100000000",
         "package gross-to-net monthly --age 1000",
@@ -117,13 +117,7 @@ TEST(CliPackage, MistakesAreUsageErrors) {
         "package gross-to-net monthly --month-members 2",
         "package gross-to-net",
         "package sideways annual",
-    };
-    for (const char* arguments : cases) {
-        const CliRun run = RunCli(arguments);
-        EXPECT_EQ(run.ExitCode, 2) << arguments;
-        EXPECT_TRUE(run.Out.empty()) << arguments << ": " << run.Out;
-        EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << arguments << ": " << run.Err;
-    }
+    });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -35,6 +36,16 @@ CliRun RunCli(const std::string& arguments) {
     run.Err = ReadAll(errPath);
     std::filesystem::remove(errPath);
     return run;
+}
+
+void ExpectMistakes(std::initializer_list<const char*> commandLines) {
+    for (const char* arguments : commandLines) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << arguments;
+        EXPECT_TRUE(run.Out.empty()) << arguments << ": " << run.Out;
+        EXPECT_FALSE(run.Err.empty()) << arguments;
+        EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << arguments << ": " << run.Err;
+    }
 }
 
 }  // namespace kelvara::testing

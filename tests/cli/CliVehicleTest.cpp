@@ -154,13 +154,9 @@ TEST(CliCompanyCar, BadInputExitsWithStatus2NamingTheKey) {
 }
 
 TEST(CliVehicleUsage, OutOfBoundsOptionsExitWithStatus2) {
-    for (const char* arguments : {"travel-allowance --vehicle-value 10000000", "travel-allowance --business-km 1.5",
-                                  "travel-allowance --records-kept maybe", "travel-allowance --end-date 01/03/2027",
-                                  "travel-allowance --period-days 30"}) {
-        const CliRun run = RunCli(arguments);
-        EXPECT_EQ(run.ExitCode, 2) << arguments;
-        EXPECT_TRUE(run.Out.empty()) << arguments;
-    }
+    ExpectMistakes({"travel-allowance --vehicle-value 10000000", "travel-allowance --business-km 1.5",
+                    "travel-allowance --records-kept maybe", "travel-allowance --end-date 01/03/2027",
+                    "travel-allowance --period-days 30"});
 }
 
 }  // namespace
