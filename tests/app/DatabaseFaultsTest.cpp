@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TypeOver.h"
 #include "AppVersion.h"
 #include "BackgroundMdiArea.h"
 #include "DecimalField.h"
@@ -38,6 +39,7 @@
 #include "WindowTestBench.h"
 
 using namespace kelvara;
+using kelvara::testing::TypeOver;
 
 namespace {
 
@@ -277,10 +279,7 @@ private:
     void type(const QString& name, const QString& text) {
         auto* field = window_->findChild<QLineEdit*>(name);
         QVERIFY2(field, qPrintable(name));
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
+        TypeOver(field, text);
     }
     void typeAll(const QStringList& entries) {
         for (const QString& entry : entries) type(entry.section('=', 0, 0), entry.section('=', 1));

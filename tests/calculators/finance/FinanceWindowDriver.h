@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "TypeOver.h"
 #include "PrintPanel.h"
 #include "SpinButtons.h"
 
@@ -21,10 +22,7 @@ public:
     // Types the text over the field's entry and leaves the field.
     void type(const char* field, const QString& text) {
         auto* edit = window_.findChild<QLineEdit*>(field);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        TypeOver(edit, text);
     }
 
     void click(const char* button) { window_.findChild<QAbstractButton*>(button)->click(); }

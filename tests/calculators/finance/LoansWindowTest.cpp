@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "TypeOver.h"
 #include "DecimalField.h"
 #include "LoanAmortGraphWindow.h"
 #include "PrintPanel.h"
@@ -17,6 +18,7 @@
 #include "frmLoans.h"
 
 using namespace kelvara;
+using kelvara::testing::TypeOver;
 using kelvara::testing::WindowTestBench;
 
 class LoansWindowTest : public QObject {
@@ -52,10 +54,7 @@ private:
     QLineEdit* field(const char* name) const { return static_cast<QLineEdit*>(child(name)); }
     void type(const char* name, const QString& text) {
         QLineEdit* edit = field(name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        TypeOver(edit, text);
     }
     void click(const char* name) { static_cast<QPushButton*>(child(name))->click(); }
     void mode(int row) { static_cast<QRadioButton*>(child(qPrintable(QString("optLoanCalc_%1").arg(row))))->click(); }

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "TypeOver.h"
 #include "PrintPanel.h"
 #include "SettingsStore.h"
 #include "WindowTestBench.h"
@@ -13,6 +14,7 @@
 #include "frmPravelMon.h"
 
 using namespace kelvara;
+using kelvara::testing::TypeOver;
 using kelvara::testing::WindowTestBench;
 
 namespace {
@@ -80,10 +82,7 @@ private:
     void type(const QString& name, const QString& text) {
         QLineEdit* f = field(name);
         QVERIFY2(f, qPrintable(name));
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, text);
-        QTest::keyClick(f, Qt::Key_Tab);
+        TypeOver(f, text);
     }
     void typeAll(const Entries& entries) {
         for (const QString& entry : entries) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "TypeOver.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "PayslipPrintPanel.h"
@@ -25,6 +26,7 @@
 #include "frmWeekly.h"
 
 using namespace kelvara;
+using kelvara::testing::TypeOver;
 using kelvara::testing::WindowTestBench;
 
 namespace {
@@ -121,10 +123,7 @@ void PayPeriodWindowTest::open(const QString& form) {
 void PayPeriodWindowTest::type(const QString& name, const QString& text) {
     auto* field = window_->findChild<QLineEdit*>(name);
     QVERIFY2(field, qPrintable(name));
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Tab);
+    TypeOver(field, text);
 }
 
 void PayPeriodWindowTest::print(bool afrikaans, const QString& name) {

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <sqlite3.h>
 
+#include "TypeOver.h"
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "WindowTestBench.h"
@@ -12,6 +13,7 @@
 #include "frmKwikTax.h"
 
 using namespace kelvara;
+using kelvara::testing::TypeOver;
 using kelvara::testing::WindowTestBench;
 
 class KwikTaxWindowTest : public QObject {
@@ -33,10 +35,7 @@ private slots:
 private:
     void type(int index, const QString& text) {
         ui::DecimalField* field = window_->field(index);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
+        TypeOver(field, text);
     }
     void click(const char* name) { window_->findChild<QPushButton*>(name)->click(); }
     double record(const char* field) {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "TypeOver.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "PrintPanel.h"
@@ -15,6 +16,7 @@
 #include "frmCarAll1.h"
 
 using namespace kelvara;
+using kelvara::testing::TypeOver;
 using kelvara::testing::WindowTestBench;
 
 class CarAllowanceWindowTest : public QObject {
@@ -58,10 +60,7 @@ private:
     QString shown(const QString& name) { return find<QLineEdit>(name)->text(); }
     void type(const QString& name, const QString& text) {
         auto* field = find<QLineEdit>(name);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
+        TypeOver(field, text);
     }
     void typeDate(const QString& name, const QString& text) {
         auto* field = find<ui::DateField>(name);

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <set>
 
+#include "TypeOver.h"
 #include "CompanyCarFixtures.h"
 #include "DateField.h"
 #include "DecimalField.h"
@@ -17,6 +18,7 @@
 using namespace kelvara;
 using kelvara::testing::ExampleCar;
 using kelvara::testing::ListOf;
+using kelvara::testing::TypeOver;
 using kelvara::testing::WindowTestBench;
 
 namespace {
@@ -68,10 +70,7 @@ private:
     }
     void type(const char* name, const QString& text) {
         auto* field = control<ui::EntryField>(name);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
+        TypeOver(field, text);
     }
     void click(const char* name) { control<QPushButton>(name)->click(); }
     QString shown(const char* name) { return control<QLineEdit>(name)->text(); }
