@@ -93,7 +93,7 @@ std::string WorkingText(const Working& working) {
             const std::string amount = AmountText(line);
             if (i + 1 == rows.size() && !amount.empty()) {
                 const std::size_t used = indent.size() + (i == 0 ? 0 : IndentPerDepth) + Columns(rows[i]);
-                text += std::string(TextColumns + 2 - used, ' ');
+                text += std::string(used < TextColumns + 2 ? TextColumns + 2 - used : 1, ' ');
                 text += std::string(amount.size() < AmountColumn ? AmountColumn - amount.size() : 0, ' ') + amount;
             }
             text += '\n';

@@ -52,6 +52,14 @@ TEST(Working, TextAlignsAmountsAndWrapsLongStepsBetweenWords) {
               "  A note has no amount\n");
 }
 
+// A word that cannot be broken runs past the amount column; its amount
+// follows after one space instead of the padding running out of range.
+TEST(Working, AWordLongerThanTheLineStillEndsWithItsAmount) {
+    Working working;
+    working.Step(std::string(70, 'x'), 12);
+    EXPECT_EQ(WorkingText(working), "  " + std::string(70, 'x') + " " + std::string(11, ' ') + "12.00\n");
+}
+
 TEST(Working, FiguresAreWrittenBriefly) {
     EXPECT_EQ(Figure(31), "31");
     EXPECT_EQ(Figure(27.5), "27.5");
