@@ -85,7 +85,7 @@ std::string AmountText(const WorkingLine& line) {
 std::string WorkingText(const Working& working) {
     std::string text;
     for (const WorkingLine& line : working.Lines()) {
-        if (line.Depth == 0 && !text.empty()) text += '\n';
+        if (line.IsHeading() && !text.empty()) text += '\n';
         const std::string indent(line.Depth * IndentPerDepth, ' ');
         const std::vector<std::string> rows = Wrapped(line.Text, TextColumns - indent.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {

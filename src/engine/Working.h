@@ -23,6 +23,12 @@ struct WorkingLine {
     double Amount = 0;
     WorkingUnit Unit = WorkingUnit::None;
     std::string Key;
+
+    bool IsHeading() const { return Depth == 0; }
+    // Headings and the figures the window shows stand out in bold.
+    bool StandsOut() const { return IsHeading() || !Key.empty(); }
+    // An amount in rand, shown under an "R".
+    bool InRand() const { return Unit == WorkingUnit::Money || Unit == WorkingUnit::WholeRand; }
 };
 
 // The account of one calculation, step by step, in the words of the

@@ -88,16 +88,13 @@ void WorkingWindow::fill() {
     grdWorking->setRowCount(static_cast<int>(lines.size()));
     for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
         const WorkingLine& line = lines[row];
-        const bool heading = line.Depth == 0;
-        const bool bold = heading || !line.Key.empty();
-        const bool money = line.Unit == WorkingUnit::Money || line.Unit == WorkingUnit::WholeRand;
-        QTableWidgetItem* text = Cell(QString::fromStdString(line.Text), bold, Qt::AlignLeft);
+        QTableWidgetItem* text = Cell(QString::fromStdString(line.Text), line.StandsOut(), Qt::AlignLeft);
         // Indent the step under its heading with leading spaces the width of the indent.
         text->setText(QString(line.Depth * IndentPerDepth / fontMetrics().horizontalAdvance(' '), ' ') + text->text());
         grdWorking->setItem(row, 0, text);
-        grdWorking->setItem(row, 1, Cell(money ? "R" : "", false, Qt::AlignRight));
-        grdWorking->setItem(row, 2, Cell(QString::fromStdString(AmountText(line)), bold, Qt::AlignRight));
-        if (heading) {
+        grdWorking->setItem(row, 1, Cell(line.InRand() ? "R" : "", false, Qt::AlignRight));
+        grdWorking->setItem(row, 2, Cell(QString::fromStdString(AmountText(line)), line.StandsOut(), Qt::AlignRight));
+        if (line.IsHeading()) {
             for (int column = 0; column < 3; ++column) grdWorking->item(row, column)->setBackground(HeadingShade);
         }
     }

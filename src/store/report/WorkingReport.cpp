@@ -23,14 +23,12 @@ std::string Indent(int depth) {
 std::vector<FieldValues> WorkingRows(const Working& working) {
     std::vector<FieldValues> rows;
     for (const WorkingLine& line : working.Lines()) {
-        const bool heading = line.Depth == 0;
-        const bool money = line.Unit == WorkingUnit::Money || line.Unit == WorkingUnit::WholeRand;
         rows.push_back({
             {"Indent", Indent(line.Depth)},
-            {"Weight", std::string(heading || !line.Key.empty() ? "bold" : "normal")},
-            {"Shade", std::string(heading ? "#dfe7f1" : "#ffffff")},
+            {"Weight", std::string(line.StandsOut() ? "bold" : "normal")},
+            {"Shade", std::string(line.IsHeading() ? "#dfe7f1" : "#ffffff")},
             {"Text", line.Text},
-            {"Currency", std::string(money ? "R" : "")},
+            {"Currency", std::string(line.InRand() ? "R" : "")},
             {"Amount", AmountText(line)},
         });
     }
