@@ -10,7 +10,7 @@ PACKAGES := cmake g++ make \
   nlohmann-json3-dev libcli11-dev libkainjow-mustache-dev libsqlite3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   xvfb xauth fonts-dejavu-core poppler-utils imagemagick \
-  clang libclang-rt-14-dev dpkg-dev
+  clang libclang-rt-14-dev dpkg-dev ccache
 
 .PHONY: all deps configure build run test bench screenshots clean
 
