@@ -373,7 +373,9 @@ CREATE TABLE "compcar" (
   "FortFB80"           DOUBLE   NOT NULL DEFAULT 0,
   "FortFB20"           DOUBLE   NOT NULL DEFAULT 0,
   "WeekFB80"           DOUBLE   NOT NULL DEFAULT 0,
-  "WeekFB20"           DOUBLE   NOT NULL DEFAULT 0
+  "WeekFB20"           DOUBLE   NOT NULL DEFAULT 0,
+  "TotAdjustTaxableInc"     DOUBLE NOT NULL DEFAULT 0,
+  "TotAdjustTaxableIncSARS" DOUBLE NOT NULL DEFAULT 0
 );
 
 -- Loan calculator: the loan and its finance charges.

@@ -7,12 +7,14 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QShortcut>
 #include <QUrl>
 
 #include "AboutWindow.h"
 #include "BackgroundMdiArea.h"
 #include "BusyPointer.h"
 #include "DesktopCalculator.h"
+#include "HelpWindow.h"
 #include "MenuTree.h"
 #include "MessageService.h"
 #include "ReportEngine.h"
@@ -46,6 +48,16 @@ MainWindow::MainWindow(CalcState& state, const QString& programFolder, QWidget* 
     setCentralWidget(area_);
     resize(1000, 700);
     buildMenu();
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &MainWindow::showHelpForActiveWindow);
+}
+
+void MainWindow::showHelpForActiveWindow() {
+    const QMdiSubWindow* active = area_->activeSubWindow();
+    const QString section = active && active->widget() ? HelpSectionFor(active->widget()->objectName()) : QString();
+    auto* help = qobject_cast<HelpWindow*>(openWindow("mnuContents"));
+    if (help && !section.isEmpty()) help->showSection(section);
 }
 
 MainWindow::~MainWindow() = default;

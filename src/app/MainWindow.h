@@ -71,6 +71,9 @@ public:
     // that do not keep their inputs.
     void initialiseAll();
 
+    // F1: the help window, open at the section of the active calculator.
+    void showHelpForActiveWindow();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

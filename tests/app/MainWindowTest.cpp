@@ -1,13 +1,17 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPdfBookmarkModel>
 #include <QPdfView>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 #include "BackgroundMdiArea.h"
@@ -213,9 +217,51 @@ private slots:
         HelpWindow help("/no/such/kv2027Help.pdf");
         help.show();
         help.resize(200, 400);  // 3000 by 6000 twips
-        QCOMPARE(help.viewer().size(), QSize(193, 393));
+        QCOMPARE(help.content().size(), QSize(193, 393));
         help.resize(600, 150);
-        QCOMPARE(help.viewer().size(), QSize(593, 143));
+        QCOMPARE(help.content().size(), QSize(593, 143));
+    }
+
+    // The help document as built: an outline of its sections, a contents
+    // page that links to them, a search that finds its words, and F1 in a
+    // calculator opening that calculator's section.
+    void helpDocumentHasItsOutlineAndF1OpensTheSection() {
+        const QString document = qEnvironmentVariable("KV_RUNTIME_DIR", ".") + "/kv2027Help.pdf";
+        QProcess text;
+        text.start("pdftotext", {"-l", "1", document, "-"});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains("Contents"));
+        QFile raw(document);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QByteArray bytes = raw.readAll();
+        QVERIFY(bytes.contains("/Outlines"));
+        QVERIFY(bytes.count("/Subtype /Link") >= 15);  // a line of the contents per section
+
+        ui::MessageRecorder messages;
+        QTemporaryDir folder;
+        QFile::copy(document, folder.filePath("kv2027Help.pdf"));
+        Shell shell(folder.path());
+        MainWindow& window = shell.mainWindow();
+        window.show();
+        auto* help = qobject_cast<HelpWindow*>(window.openWindow("mnuContents"));
+        QVERIFY(help);
+        QTRY_VERIFY(help->contents().model()->rowCount() >= 15);
+        help->searchBox().setText("kelvara-calc");
+        QVERIFY(help->finds().isVisible());
+        QTRY_VERIFY(help->finds().model()->rowCount() > 0);
+        help->close();
+
+        struct Case { const char* menuItem; const char* heading; };
+        for (const Case& c : {Case{"mnuAnnual", "Employees' tax"}, Case{"mnuCompCar", "Company car"},
+                              Case{"mnuLoans", "Loans"}, Case{"QuickTax", "QuickTax"}}) {
+            QVERIFY(window.openWindow(c.menuItem));
+            QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F1);
+            auto* opened = qobject_cast<HelpWindow*>(window.findWindow("frmHelpBrowser"));
+            QVERIFY2(opened, c.menuItem);
+            const QModelIndex current = opened->contents().currentIndex();
+            QVERIFY2(current.data().toString().startsWith(c.heading), qPrintable(current.data().toString()));
+            QTRY_COMPARE(opened->currentPage(), current.data(int(QPdfBookmarkModel::Role::Page)).toInt());
+        }
     }
 
     void initialiseAllAndExitCloseTheHelpWindow() {

@@ -53,6 +53,9 @@ FieldValues RowOf(const CompanyCarState& state, int number) {
         {"FortFB20", r.FortFB20},
         {"WeekFB80", r.WeekFB80},
         {"WeekFB20", r.WeekFB20},
+        // The totals over all vehicles, as the window shows them, in every row.
+        {"TotAdjustTaxableInc", state.TotalAdjustment},
+        {"TotAdjustTaxableIncSARS", state.TotalAdjustmentSARS},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <algorithm>
 #include <kainjow/mustache.hpp>
 
 #include "DayNumber.h"
@@ -37,15 +38,47 @@ std::string DisplayValue(const FieldValue& value, const std::string* pattern) {
         value);
 }
 
+bool HasSomething(const FieldValue& value) {
+    return std::visit(
+        [](const auto& v) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>)
+                return v.find_first_not_of(" \t") != std::string::npos;
+            else
+                return v != 0;
+        },
+        value);
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The fields of a row as the template shows them, beside the has.FIELD names.
 Data RowData(const FieldValues& row, const ReportLayout& layout, Data data) {
+    Data has = data.get("has") ? *data.get("has") : Data{Data::type::object};
     for (const auto& [name, value] : row) {
-        const auto format = layout.Formats.find(name);
-        data.set(name, DisplayValue(value, format == layout.Formats.end() ? nullptr : &format->second));
+        data.set(name, ReportFieldText(layout, name, value));
+        has.set(name, Data{HasSomething(value)});
     }
+    data.set("has", has);
     return data;
 }
 
+bool FlagHolds(const ReportFlag& flag, const FieldValues& record) {
+    const auto field = std::find_if(record.begin(), record.end(),
+                                    [&](const auto& named) { return named.first == flag.Field; });
+    if (field == record.end()) return false;
+    const auto* text = std::get_if<std::string>(&field->second);
+    return text && Trimmed(*text) == flag.Text;
+}
+
 }  // namespace
+
+std::string ReportFieldText(const ReportLayout& layout, const std::string& field, const FieldValue& value) {
+    const auto format = layout.Formats.find(field);
+    return DisplayValue(value, format == layout.Formats.end() ? nullptr : &format->second);
+}
 
 ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::path& reportDatabase) {
     ComposedReport report;
@@ -63,7 +96,7 @@ ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::p
 
     const ReportOutput database(reportDatabase);
     Data data{Data::type::object};
-    data.set("printed_on", QDate::currentDate().toString("dd/MM/yyyy").toStdString());
+    for (const ReportFlag& flag : layout.Flags) data.set(flag.Name, Data{false});
     auto read = [&](const std::string& table, std::vector<FieldValues>& rows) {
         const StoreStatus status = database.ReadReportRows(table, rows);
         if (status.message.empty()) return true;
@@ -76,13 +109,24 @@ ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::p
     for (const std::string& table : layout.RecordTables) {
         std::vector<FieldValues> rows;
         if (!read(table, rows)) return report;
-        if (!rows.empty()) data = RowData(rows.front(), layout, data);
+        if (rows.empty()) continue;
+        data = RowData(rows.front(), layout, data);
+        for (const ReportFlag& flag : layout.Flags)
+            if (FlagHolds(flag, rows.front())) data.set(flag.Name, Data{true});
     }
+    report.afrikaans = data.get("afrikaans") && data.get("afrikaans")->is_true();
+    const std::string today = QDate::currentDate().toString("dd/MM/yyyy").toStdString();
+    data.set("printed_on", today);
+    data.set("printed", (report.afrikaans ? "Gedruk op " : "Printed on ") + today);
     for (const std::string& table : layout.RowTables) {
         std::vector<FieldValues> rows;
         if (!read(table, rows)) return report;
         Data list{Data::type::list};
-        for (const FieldValues& row : rows) list.push_back(RowData(row, layout, Data{Data::type::object}));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            Data row = RowData(rows[i], layout, Data{Data::type::object});
+            row.set("last_row", Data{i + 1 == rows.size()});
+            list.push_back(row);
+        }
         data.set(table, list);
     }
 

@@ -28,8 +28,8 @@ bool ReportEngine::Run() {
         ui::ShowMessage(nullptr, "Kelvara 2027", report.error);
         return false;
     }
-    if (destination_ == Printer) return SendReportToPrinter(report.html, printer_, nullptr);
-    auto* window = new ReportWindow(report.html, printer_);
+    if (destination_ == Printer) return SendReportToPrinter(report, printer_, nullptr);
+    auto* window = new ReportWindow(report, printer_);
     window->setWindowTitle(windowTitle_);
     host_.ShowReportWindow(window);
     return true;

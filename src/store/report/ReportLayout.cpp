@@ -19,11 +19,24 @@ std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
+// "NAME = FIELD is TEXT"
+bool FlagOf(const std::string& value, ReportFlag& flag) {
+    const auto equals = value.find('=');
+    const auto is = value.find(" is ", equals);
+    if (equals == std::string::npos || is == std::string::npos) return false;
+    const std::vector<std::string> name = Words(value.substr(0, equals));
+    const std::vector<std::string> field = Words(value.substr(equals + 1, is - equals - 1));
+    if (name.size() != 1 || field.size() != 1) return false;
+    flag = {name.front(), field.front(), Trim(value.substr(is + 4))};
+    return !flag.Text.empty();
+}
+
 }  // namespace
 
 bool ParseReportLayout(const std::string& text, ReportLayout& layout, std::string& error) {
     std::istringstream in(text);
     std::string line;
+    ReportFlag flag;
     for (int number = 1; std::getline(in, line); ++number) {
         line = Trim(line);
         if (line == "---") {
@@ -44,6 +57,8 @@ bool ParseReportLayout(const std::string& text, ReportLayout& layout, std::strin
             const auto equals = value.find('=');
             const std::string pattern = Trim(value.substr(equals + 1));
             for (const std::string& field : Words(value.substr(0, equals))) layout.Formats[field] = pattern;
+        } else if (key == "flag" && FlagOf(value, flag)) {
+            layout.Flags.push_back(flag);
         } else {
             error = "line " + std::to_string(number) + " is not understood: \"" + line + "\"";
             return false;

@@ -6,23 +6,26 @@
 #include <QPrinterInfo>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ReportPages.h"
 #include "ReportPrinting.h"
+#include "SuitcaseIcon.h"
 
 namespace kelvara {
 
-ReportWindow::ReportWindow(const QString& html, QPrinter& printer, QWidget* parent)
-    : QWidget(parent), html_(html), printer_(printer), previewPrinter_(QPrinter::HighResolution) {
+ReportWindow::ReportWindow(const ComposedReport& report, QPrinter& printer, QWidget* parent)
+    : QWidget(parent), report_(report), printer_(printer), previewPrinter_(QPrinter::HighResolution) {
     setAttribute(Qt::WA_DeleteOnClose);
     preview_ = new QPrintPreviewWidget(&previewPrinter_, this);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* target) { PaintReportPages(html_, *target); });
+            [this](QPrinter* target) { PaintReportPages(report_, *target); });
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::ShowPageNumber);
 
     auto* tools = new QToolBar(this);
-    // Page arrows show as icons (their names as tips); the other commands as words.
+    // Page arrows show as icons (their names as tips); the other commands as
+    // words, export with its suitcase beside them.
     tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
     auto icon = [this](QStyle::StandardPixmap which) { return style()->standardIcon(which); };
     tools->addAction(icon(QStyle::SP_MediaSkipBackward), "First", preview_,
@@ -43,8 +46,13 @@ ReportWindow::ReportWindow(const QString& html, QPrinter& printer, QWidget* pare
     tools->addAction("Whole page", preview_, [this] { preview_->fitInView(); });
     tools->addSeparator();
     tools->addAction("&Print...", this, &ReportWindow::Print);
-    tools->addAction("&Export to PDF...", this,
-                     [this] { ExportReportPdf(html_, this); });
+    // The suitcase the report windows' titles send the user to.
+    QAction* exportPdf = tools->addAction(SuitcaseIcon(), "&Export to PDF...", this,
+                                          [this] { ExportReportPdf(report_, this); });
+    exportPdf->setObjectName("actExport");
+    exportPdf->setToolTip("Export the report to a PDF file");
+    if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(exportPdf)))
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -67,7 +75,7 @@ void ReportWindow::Print() {
         QPrintDialog dialog(&printer_, this);
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    SendReportToPrinter(html_, printer_, this);
+    SendReportToPrinter(report_, printer_, this);
 }
 
 }  // namespace kelvara

@@ -2,6 +2,8 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "ReportComposer.h"
+
 class QLabel;
 class QPrintPreviewWidget;
 
@@ -12,7 +14,7 @@ namespace kelvara {
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
-    ReportWindow(const QString& html, QPrinter& printer, QWidget* parent = nullptr);
+    ReportWindow(const ComposedReport& report, QPrinter& printer, QWidget* parent = nullptr);
 
     int pageCount() const;
     QPrintPreviewWidget* preview() const { return preview_; }
@@ -21,7 +23,7 @@ private:
     void ShowPageNumber();
     void Print();
 
-    QString html_;
+    ComposedReport report_;
     QPrinter& printer_;
     QPrinter previewPrinter_;
     QPrintPreviewWidget* preview_;

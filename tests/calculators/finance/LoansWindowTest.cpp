@@ -1,3 +1,5 @@
+#include <QCategoryAxis>
+#include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -393,6 +395,11 @@ void LoansWindowTest::graphOpensAFreshChartAtTheTopLeft() {
     QVERIFY(first && first->isVisible());
     QCOMPARE(first->pos(), first->screen()->availableGeometry().topLeft());
     QCOMPARE(loan_.ScheduleKind, std::int16_t{2});
+    // The balance axis counts in rand as the windows show them.
+    QStringList labels;
+    for (auto* axis : first->findChild<QChartView*>()->chart()->axes())
+        if (auto* rand = qobject_cast<QCategoryAxis*>(axis)) labels += rand->categoriesLabels();
+    QVERIFY2(labels.contains("60 000") && labels.contains("0"), qPrintable(labels.join(" | ")));
     click("cmdLoanGraph");
     QVERIFY(window_->graphWindow() != first.data());
     QTRY_VERIFY(!first);

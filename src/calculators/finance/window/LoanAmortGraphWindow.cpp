@@ -2,15 +2,44 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
+#include <cmath>
+
+#include "NumberFormat.h"
 
 namespace kelvara {
+
+namespace {
+
+// An axis in rand from 0 past the highest amount, its labels in whole rand as
+// the windows show amounts ("100 000"), at round steps: about five of them.
+QCategoryAxis* RandAxis(double highest, const QString& title) {
+    const double rough = std::max(highest, 1.0) / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power * 10;
+    for (double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= rough) {
+            step = factor * power;
+            break;
+        }
+    auto* axis = new QCategoryAxis;
+    axis->setTitleText(title);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double top = std::ceil(std::max(highest, 1.0) / step) * step;
+    axis->setRange(0, top);
+    axis->setStartValue(0);
+    for (double value = 0; value <= top + step / 2; value += step)
+        axis->append(QString::fromStdString(FormatNumber(value, 0)), value);
+    return axis;
+}
+
+}  // namespace
 
 LoanAmortGraphWindow::LoanAmortGraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("LoanAmortGraphWindow");
@@ -52,21 +81,17 @@ void LoanAmortGraphWindow::LoanAmortGraph(std::int16_t scheduleYears, std::int16
     yearAxis->append(categories);
     yearAxis->setTitleText("Year");
     chart->addAxis(yearAxis, Qt::AlignBottom);
-    auto* paymentAxis = new QValueAxis;
-    paymentAxis->setTitleText("Repaid in the year (R)");
-    paymentAxis->setLabelFormat("%.0f");
+    double highestPayment = 0;
+    for (int i = 0; i < capital->count(); ++i)
+        highestPayment = std::max(highestPayment, capital->at(i) + interest->at(i));
+    auto* paymentAxis = RandAxis(highestPayment, "Repaid in the year (R)");
     chart->addAxis(paymentAxis, Qt::AlignLeft);
-    auto* balanceAxis = new QValueAxis;
-    balanceAxis->setTitleText("Balance (R)");
-    balanceAxis->setLabelFormat("%.0f");
-    balanceAxis->setRange(0, highestBalance > 0 ? highestBalance : 1);
+    auto* balanceAxis = RandAxis(highestBalance, "Balance (R)");
     chart->addAxis(balanceAxis, Qt::AlignRight);
     payments->attachAxis(yearAxis);
     payments->attachAxis(paymentAxis);
     balance->attachAxis(yearAxis);
     balance->attachAxis(balanceAxis);
-    paymentAxis->applyNiceNumbers();
-    balanceAxis->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
 
     auto* view = new QChartView(chart, this);
