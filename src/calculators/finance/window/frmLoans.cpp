@@ -12,6 +12,7 @@
 
 #include "ActivationNotifier.h"
 #include "Amortisation.h"
+#include "CloseCommand.h"
 #include "DecimalField.h"
 #include "FinanceWindowFields.h"
 #include "LoanAmortGraphWindow.h"
@@ -169,7 +170,7 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
     connect(numPeriod, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanPeriodMessage(), numPeriod); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmLoans::LoanCalc);
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(cmdOk, this);
     connect(cmdFinCharge, &QPushButton::clicked, this, &frmLoans::toggleFinanceCharges);
     connect(cmdMonAmort, &QPushButton::clicked, this, &frmLoans::showMonthlySchedule);
     connect(cmdAnnAmort, &QPushButton::clicked, this, &frmLoans::showAnnualSchedule);
