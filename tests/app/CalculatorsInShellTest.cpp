@@ -301,8 +301,8 @@ private slots:
         QVERIFY(shown > 0);
     }
 
-    void captionsFitAndNothingOverlaps_data() { table(); }
-    void captionsFitAndNothingOverlaps() {
+    void captionsFitNothingOverlapsResultsStandApart_data() { table(); }
+    void captionsFitNothingOverlapsResultsStandApart() {
         QFETCH(const Calculator*, calculator);
         QWidget* window = open(*calculator);
         QVERIFY(window);
@@ -315,6 +315,15 @@ private slots:
             QVERIFY2(needed <= label->contentsRect().width(),
                      qPrintable(QString("\"%1\" needs %2 px, has %3").arg(ShownText(*label)).arg(needed)
                                     .arg(label->contentsRect().width())));
+        }
+        // Results look unlike the fields to type into: no frame, no entry background.
+        for (QWidget* control : controls) {
+            auto* field = qobject_cast<QLineEdit*>(control);
+            if (!field) continue;
+            QVERIFY2(field->hasFrame() != field->isReadOnly(), qPrintable(describe(field)));
+            if (field->isReadOnly())
+                QVERIFY2(field->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base),
+                         qPrintable(describe(field)));
         }
         for (int i = 0; i < controls.size(); ++i) {
             const QRect a(controls[i]->mapTo(window, QPoint(0, 0)), controls[i]->size());

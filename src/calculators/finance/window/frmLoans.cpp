@@ -48,10 +48,10 @@ void Show(ui::WholeNumberField* field, double value) {
 // The calculated quantity's field is yellow, read-only and out of the tab
 // order; the three inputs are white and editable.
 void MarkCalculated(ui::NumericField* field, bool calculated) {
+    field->setReadOnly(calculated);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, calculated ? Qt::yellow : Qt::white);
     field->setPalette(palette);
-    field->setReadOnly(calculated);
     field->setFocusPolicy(calculated ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
