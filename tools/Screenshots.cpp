@@ -2,14 +2,17 @@
 // without a display:  QT_QPA_PLATFORM=offscreen kv-screenshots <folder>
 //
 // The preferences go to a scratch store, so the user's own stay untouched.
-// Every calculator registered with the main window is shot as it opens; one
-// that wants sample inputs in its picture adds a filler to SampleInputs.
+// Every calculator registered with the main window is opened through its menu
+// item and shot on its own and inside the whole main window, with its report
+// as it opens and after "&OK"; one that wants sample inputs in its picture adds
+// a filler to SampleInputs.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -264,6 +267,7 @@ bool SaveReport(MainWindow& main, QWidget& calculator, const QDir& folder) {
     QMdiSubWindow* report = main.workArea().activeSubWindow();
     if (!report || report->widget() == &calculator) return false;
     bool ok = Save(*report, folder, calculator.objectName() + "-report");
+    ok &= Save(main, folder, "MDIForm1-" + calculator.objectName() + "-report");
     QString error;
     const QString pdf = folder.filePath(calculator.objectName() + ".pdf");
     ok &= RenderReportToPdf(main.reportEngine().ReportFile(), main.calcState().ReportDatabasePath, pdf, &error);
@@ -329,20 +333,37 @@ int main(int argc, char* argv[]) {
     ok &= Save(disclaimer, folder, "frmDisclaimerYesNo");
     disclaimer.close();
 
+    // Each calculator as the user meets it: opened through its menu item in
+    // the main window at the size of a 1366x768 screen, with its report as it
+    // opens there, and the main window again once "&OK" has closed it.
+    main.resize(1366, 768);
     for (const QString& item : main.registeredItems()) {
-        QWidget* window = main.openWindow(item);
+        main.menuAction(item)->trigger();
+        QMdiSubWindow* frame = main.workArea().activeSubWindow();
+        QWidget* window = frame ? frame->widget() : nullptr;
+        if (!window) {
+            std::printf("could not open %s\n", qPrintable(item));
+            ok = false;
+            continue;
+        }
         if (auto filler = SampleInputs().find(window->objectName()); filler != SampleInputs().end())
             filler->second(*window);
-        ok &= Save(*window->parentWidget(), folder, window->objectName());
+        const QString name = window->objectName();
+        ok &= Save(*frame, folder, name);
+        ok &= Save(main, folder, "MDIForm1-" + name);
         ok &= SaveReport(main, *window, folder);
         ok &= SaveWorking(main, *window, folder);
-    }
-    ok &= Save(main, folder, "MDIForm1-with-windows");
-    // The loan window's annual graph opens a chart window of its own.
-    if (QWidget* loans = main.findWindow("frmLoans")) {
-        Click(*loans, "cmdLoanGraph");
-        auto* chart = loans->findChild<QWidget*>("LoanAmortGraphWindow");
-        ok &= chart && Save(*chart, folder, "LoanAmortGraphWindow");
+        // The loan window's annual graph opens a chart window of its own.
+        if (name == "frmLoans") {
+            Click(*window, "cmdLoanGraph");
+            auto* chart = window->findChild<QWidget*>("LoanAmortGraphWindow");
+            ok &= chart && Save(*chart, folder, "LoanAmortGraphWindow");
+        }
+        if (auto* close = window->findChildren<QPushButton*>(QRegularExpression("^cmdO[kK]$")).value(0)) {
+            close->click();
+            ok &= Save(main, folder, "MDIForm1-" + name + "-after-OK");
+        }
+        if (main.findWindow(name)) frame->close();  // the help window has no OK
     }
     return ok ? 0 : 1;
 }

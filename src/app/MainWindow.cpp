@@ -7,12 +7,16 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QUrl>
+#include <algorithm>
 
 #include "AboutWindow.h"
 #include "BackgroundMdiArea.h"
 #include "BusyPointer.h"
+#include "CalculatorAccessKeys.h"
 #include "DesktopCalculator.h"
 #include "HelpWindow.h"
 #include "MenuTree.h"
@@ -46,11 +50,18 @@ MainWindow::MainWindow(CalcState& state, const QString& programFolder, QWidget* 
     setObjectName("MDIForm1");
     setWindowTitle("Kelvara 2027");
     setCentralWidget(area_);
+    // A calculator larger than the work area is reached by scrolling.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     resize(1000, 700);
     buildMenu();
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &MainWindow::showHelpForActiveWindow);
+    new CalculatorAccessKeys([this] { return activeChildWindow(); }, this);
+    // F10 opens the menu as Alt alone does, whatever window is active.
+    auto* menuKey = new QShortcut(Qt::Key_F10, this);
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void MainWindow::showHelpForActiveWindow() {
@@ -62,10 +73,13 @@ void MainWindow::showHelpForActiveWindow() {
 
 MainWindow::~MainWindow() = default;
 
+// The report window takes nine tenths of the visible work area, centred in it,
+// so that its title, its close box and the whole width of its pages show.
 void MainWindow::ShowReportWindow(QWidget* window) {
     QMdiSubWindow* sub = area_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(area_->width() * 9 / 10, area_->height() * 9 / 10);
+    const QRect visible = area_->viewport()->rect();
+    sub->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, visible.size() * 9 / 10, visible));
     sub->show();
     area_->setActiveSubWindow(sub);
 }
@@ -132,15 +146,29 @@ QWidget* MainWindow::openWindow(const QString& menuItemName) {
     sub->raise();
     area_->setActiveSubWindow(sub);
     if (item->Then == AfterOpen::Cascade) area_->cascadeSubWindows();
-    if (item->Then == AfterOpen::WidenAndCascade) widenAndCascade();
+    if (item->Then == AfterOpen::WidenAndCascade) widenAndCascade(*sub);
     return sub->widget();
 }
 
-void MainWindow::widenAndCascade() {
+// The company car is the widest calculator: the main window grows to at least
+// 13405 twips and to what the cascaded window needs, never narrower than it
+// was, and no larger than the screen allows; whatever still does not fit is
+// reached through the work area's scroll bars.
+void MainWindow::widenAndCascade(QMdiSubWindow& opened) {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-    const int frameWidth = frameGeometry().width() - width();
-    resize(PixelsFromTwips(CompanyCarWidthTwips) - frameWidth, height());
     area_->cascadeSubWindows();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitting = size() + QSize(opened.geometry().right() + 1 - area_->viewport()->width(),
+                                         opened.geometry().bottom() + 1 - area_->viewport()->height());
+    const QRect free = screen()->availableGeometry();
+    const QSize wanted = fitting.expandedTo({PixelsFromTwips(CompanyCarWidthTwips) - frame.width(), 0})
+                             .boundedTo(free.size() - frame)
+                             .expandedTo(size());
+    resize(wanted);
+    // Grown past the screen's edge, it moves back onto the screen.
+    const QSize outer = wanted + frame;
+    move(std::clamp(x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width())),
+         std::clamp(y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height())));
 }
 
 // A closed window may linger until its deferred deletion; it no longer counts.
@@ -152,6 +180,11 @@ QMdiSubWindow* MainWindow::findSubWindow(const QString& formName) const {
 
 QWidget* MainWindow::findWindow(const QString& formName) const {
     QMdiSubWindow* sub = findSubWindow(formName);
+    return sub ? sub->widget() : nullptr;
+}
+
+QWidget* MainWindow::activeChildWindow() const {
+    QMdiSubWindow* sub = area_->activeSubWindow();
     return sub ? sub->widget() : nullptr;
 }
 

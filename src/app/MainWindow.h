@@ -82,7 +82,8 @@ private:
     void runMenuCommand(const QString& itemName);
     void showPrinterSetup();
     void startDesktopCalculator();
-    void widenAndCascade();
+    void widenAndCascade(QMdiSubWindow& opened);
+    QWidget* activeChildWindow() const;
     QMdiSubWindow* findSubWindow(const QString& formName) const;
 
     CalcState& state_;

@@ -1,5 +1,6 @@
 #include "EntryField.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,6 +8,19 @@
 namespace kelvara::ui {
 
 EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {}
+
+void EntryField::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ReadOnlyChange) lookAsResult(isReadOnly());
+}
+
+void EntryField::lookAsResult(bool result) {
+    setFrame(!result);
+    QPalette look = palette();
+    const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    look.setBrush(QPalette::Base, result ? inherited.brush(QPalette::Window) : inherited.brush(QPalette::Base));
+    setPalette(look);
+}
 
 // A context menu borrows the focus without the user leaving the field, so it
 // neither commits the entry nor counts as a focus change.

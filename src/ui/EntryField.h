@@ -8,6 +8,9 @@ namespace kelvara::ui {
 // (so typing replaces the entry), and takes its edited text as its value when
 // the user presses Enter or leaves it. Enter and Escape still reach the window,
 // which decides what they do there (calculate, restore an entry).
+//
+// A read-only field shows a result: it has no sunken frame and lies on the
+// window's own background, so that the fields to type into stand out.
 class EntryField : public QLineEdit {
     Q_OBJECT
 
@@ -23,12 +26,15 @@ protected:
     // Takes the edited text as the value; called on Enter and on leaving.
     virtual void commit() {}
 
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void lookAsResult(bool result);
+
     bool selectOnClick_ = false;
 };
 

@@ -50,6 +50,9 @@ WorkingWindow::WorkingWindow(const QString& calculator, std::function<void(const
     grdWorking->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdWorking->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     grdWorking->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // A step's row follows its text as the columns take their widths, on the
+    // first showing as on every resize.
+    grdWorking->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     cmdCopy = Button("&Copy", "cmdCopy", this);
     cmdPrint = Button("&Print", "cmdPrint", this);
@@ -98,7 +101,6 @@ void WorkingWindow::fill() {
             for (int column = 0; column < 3; ++column) grdWorking->item(row, column)->setBackground(HeadingShade);
         }
     }
-    grdWorking->resizeRowsToContents();
     grdWorking->setCurrentItem(nullptr);
 }
 

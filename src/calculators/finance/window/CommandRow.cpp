@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "CloseCommand.h"
 #include "PrintPanel.h"
 #include "ResultPrintFrame.h"
 
@@ -36,7 +37,7 @@ void CommandRow::finish(QWidget* window, QLayout* fields, ResultPrintFrame* prin
     layout->addSpacing(8);
     layout->addLayout(row_);
     layout->addWidget(printFrame->panel());
-    QObject::connect(OK, &QPushButton::clicked, window, &QWidget::close);
+    ui::ClosesWindow(OK, window);
     QObject::connect(Print, &QPushButton::clicked, printFrame, &ResultPrintFrame::print);
 }
 

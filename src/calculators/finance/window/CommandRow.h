@@ -15,7 +15,7 @@ struct CommandRow {
     explicit CommandRow(QWidget* window);
 
     // Lays the window out (its fields, the row, then the print frame's panel
-    // below) and wires "&OK" to close the window and "&Print" to the frame.
+    // below) and wires "&OK" to close the whole window and "&Print" to the frame.
     // What "&Calculate" does is each window's own.
     void finish(QWidget* window, QLayout* fields, ResultPrintFrame* printFrame);
 

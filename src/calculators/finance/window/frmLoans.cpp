@@ -12,6 +12,7 @@
 
 #include "ActivationNotifier.h"
 #include "Amortisation.h"
+#include "CloseCommand.h"
 #include "DecimalField.h"
 #include "FinanceWindowFields.h"
 #include "LoanAmortGraphWindow.h"
@@ -47,10 +48,10 @@ void Show(ui::WholeNumberField* field, double value) {
 // The calculated quantity's field is yellow, read-only and out of the tab
 // order; the three inputs are white and editable.
 void MarkCalculated(ui::NumericField* field, bool calculated) {
+    field->setReadOnly(calculated);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, calculated ? Qt::yellow : Qt::white);
     field->setPalette(palette);
-    field->setReadOnly(calculated);
     field->setFocusPolicy(calculated ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
@@ -169,7 +170,7 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
     connect(numPeriod, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanPeriodMessage(), numPeriod); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmLoans::LoanCalc);
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(cmdOk, this);
     connect(cmdFinCharge, &QPushButton::clicked, this, &frmLoans::toggleFinanceCharges);
     connect(cmdMonAmort, &QPushButton::clicked, this, &frmLoans::showMonthlySchedule);
     connect(cmdAnnAmort, &QPushButton::clicked, this, &frmLoans::showAnnualSchedule);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "CloseCommand.h"
 #include "DecimalField.h"
 #include "FundPercentRule.h"
 #include "GrossToNet.h"
@@ -94,7 +95,7 @@ void PackageWindow::BuildCommands() {
     layout->addWidget(lblLimitWarning);
     layout->addLayout(buttons);
 
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(cmdOk, this);
     connect(cmdCalculate, &QPushButton::clicked, this, &PackageWindow::Calculate);
     connect(cmdSettings, &QPushButton::clicked, this, &PackageWindow::OpenSettings);
     connect(cmdPrint, &QPushButton::clicked, this, &PackageWindow::OpenPrintPanel);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CloseCommand.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "InformationPanel.h"
@@ -134,7 +135,7 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
     ui::UsePrintRoutine(*fraPrint, printDirect_, [this] { PrintPayslip(); });
     connect(fraPrint->nameField(), &QLineEdit::textChanged, this,
             [this](const QString& name) { inputs_.EmployeeName = name.toStdString(); });
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(cmdOk, this);
     connect(cmdCalculate, &QPushButton::clicked, this, &PayPeriodWindow::Calculate);
     connect(cmdSettings, &QPushButton::clicked, this,
             [this] { Frame3->Open(setupTopTwips_, {cmdOk, cmdCalculate, cmdSettings, cmdPrint, cmdWorking}); });

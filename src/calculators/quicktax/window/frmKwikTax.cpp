@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "ActivationNotifier.h"
+#include "CloseCommand.h"
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "PrintRoutine.h"
@@ -133,7 +134,7 @@ frmKwikTax::frmKwikTax(EngineState& engine, QuickTaxState& quickTax, std::int16_
         quickTax_.QtAge = ToInt16(age).value_or(0);
     });
     connect(cmdCalculate, &QPushButton::clicked, this, &frmKwikTax::Calculate);
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(cmdOk, this);
     connect(cmPrint, &QPushButton::clicked, Frame1, &ui::PrintPanel::present);
     connect(cmdWorking, &QPushButton::clicked, frmWorking, &ui::WorkingWindow::present);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, &frmKwikTax::Calculate);

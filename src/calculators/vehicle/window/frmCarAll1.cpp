@@ -14,6 +14,7 @@
 
 #include "CarAllowance.h"
 #include "CarAllowanceReport.h"
+#include "CloseCommand.h"
 #include "DateField.h"
 #include "MessageService.h"
 #include "PeriodDates.h"
@@ -141,7 +142,7 @@ frmCarAll1::frmCarAll1(TravelAllowanceState& state, std::int16_t& printDirect, R
     connectInputs();
     connectDates();
     connect(cmdCalculate, &QPushButton::clicked, this, &frmCarAll1::Recalculate);
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(cmdOk, this);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCarAll1::printPresent);
 
     showState();

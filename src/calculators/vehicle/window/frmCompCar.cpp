@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ActivationNotifier.h"
+#include "CloseCommand.h"
 #include "CompanyCarList.h"
 #include "CompanyCarReport.h"
 #include "DateField.h"
@@ -99,7 +100,7 @@ void frmCompCar::connectDates() {
 }
 
 void frmCompCar::connectCommands() {
-    connect(c_.cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    ui::ClosesWindow(c_.cmdOk, this);
     connect(c_.cmdAdd, &QPushButton::clicked, this, &frmCompCar::Add);
     connect(c_.cmdBack, &QPushButton::clicked, this, [this] { Page(MoveBack); });
     connect(c_.cmdForward, &QPushButton::clicked, this, [this] { Page(MoveForward); });

@@ -1,0 +1,383 @@
+// Every calculator as a user meets it: the program started from its folder,
+// the window opened from the menu of the main window, inside its work area.
+// "&OK" leaves no empty frame behind, a report opens wholly inside the work
+// area, the company car fits, the calculator's own access keys win over the
+// menu's, and no caption is cut off or lies over another control.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QtTest>
+
+#include "AppVersion.h"
+#include "BackgroundMdiArea.h"
+#include "MenuTree.h"
+#include "MessageService.h"
+#include "PrintPanel.h"
+#include "ProgramFolder.h"
+#include "ReportWindow.h"
+#include "ScratchSettings.h"
+#include "Shell.h"
+#include "StartUpPreferences.h"
+#include "TypeOver.h"
+
+using namespace kelvara;
+using kelvara::testing::TypeOver;
+
+namespace {
+
+// A calculator's menu item and what gives it a result worth printing: figures
+// typed ("field=figure") and buttons clicked ("!button"), in order.
+struct Calculator {
+    const char* MenuItem;
+    QStringList Typed;
+};
+
+const Calculator kCalculators[] = {
+    {"mnuKelvaraMon", {"numAge=40", "numNetMonSalReq=12000"}},
+    {"mnuKelvaraAnn", {"numAge=40", "numNetMonSalReq=150000"}},
+    {"mnuPravelMon", {"numAge=40", "numNetMonSalReq=25000"}},
+    {"mnuPravelAnn", {"numAge=40", "numNetMonSalReq=400000"}},
+    {"mnuAnnual", {"silgEdit1=40", "silgEdit2=420000"}},
+    {"mnuMonthly", {"silgEdit9=40", "numSalRemun=25000"}},
+    {"mnuFortNight", {"silgEdit14=40", "numSalRemun=12000"}},
+    {"mnuWeekly", {"silgEdit14=40", "numSalRemun=6000"}},
+    {"mnuDaily", {"silgEdit23=40", "numSalRemun=1200"}},
+    {"QuickTax", {"sidbEdit1_0=500000", "sidbEdit1_1=40"}},
+    {"mnuCompCar",
+     {"txtCCRegNumber=new", "!cmdAdd", "txtCCRegNumber=CA 123-456", "numCCPrice=300000", "numEndMileage=50000",
+      "numStartMileage=20000"}},
+    {"mnuCarAll1", {"silgEdit1=250000", "silgEdit2=120000", "silgEdit3=60000", "silgEdit4=30000"}},
+    {"mnuInflationProject", {"numPresCost=100000", "numPeriod=10", "numInflaRate=6"}},
+    {"mnuLoans", {"numPrinAmount=100000", "numPeriod=30", "numIntRate=10"}},
+    {"mnuLoansBuster", {"numPrinAmount=500000", "numPeriod=240", "numIntRate=10.5"}},
+    {"mnuLoansComparison", {"numBAmt=500000", "numIntRate=10.5"}},
+    {"mnuDailyBalance", {"numCapAmount=100000", "numIntRate=10", "dtStartDate=01/03/2026", "dtEndDate=01/04/2026"}},
+};
+
+QString FormOf(const char* menuItem) { return MenuItemNamed(menuItem)->FormName; }
+
+// The controls a user reads or clicks, each once: a field's own parts (its
+// spin buttons) do not count on their own.
+QList<QWidget*> VisibleControls(QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                             qobject_cast<QLineEdit*>(w);
+        if (!control || !w->isVisible() || w->window() != window.window()) continue;
+        bool inside = false;
+        for (QWidget* up = w->parentWidget(); up && up != &window; up = up->parentWidget())
+            inside |= qobject_cast<QLineEdit*>(up) != nullptr;
+        if (!inside) controls << w;
+    }
+    return controls;
+}
+
+// What a label shows: its text without the access-key marks, or the plain
+// text of rich text.
+QString ShownText(const QLabel& label) {
+    if (Qt::mightBeRichText(label.text())) {
+        QTextDocument document;
+        document.setHtml(label.text());
+        return document.toPlainText();
+    }
+    return QString(label.text()).replace("&&", "\x01").remove('&').replace('\x01', '&');
+}
+
+// The window's area as a rectangle in the work area's viewport.
+QRect InViewport(QWidget& frame, QMdiArea& area) {
+    return QRect(frame.mapTo(area.viewport(), QPoint(0, 0)), frame.size());
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(const Calculator*)
+
+class CalculatorsInShellTest : public QObject {
+    Q_OBJECT
+    ScratchSettings preferences_;
+    testing::ProgramFolder folder_;
+    std::unique_ptr<Shell> shell_;
+    ui::MessageRecorder messages_;
+
+private slots:
+    void init() {
+        preferences_.clear();
+        SetShowAboutAtStartup(false);
+        SetAcceptedDisclaimerVersion(VersionNumber(CurrentVersion()));
+        QVERIFY(folder_.freshDatabases());
+        shell_ = std::make_unique<Shell>(folder_.path());
+        QVERIFY(shell_->start());
+        main().resize(1000, 700);
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+    }
+    void cleanup() {
+        shell_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        messages_.clear();
+    }
+
+    void everyMenuCalculatorIsCovered() {
+        QStringList covered;
+        for (const Calculator& calculator : kCalculators) covered << calculator.MenuItem;
+        QStringList registered = main().registeredItems();
+        registered.removeAll("mnuContents");  // the help window, no calculator
+        QCOMPARE(covered.size(), registered.size());
+        for (const QString& item : registered) QVERIFY2(covered.contains(item), qPrintable(item));
+    }
+
+    void okClosesTheWholeWindow_data() { table(); }
+    void okClosesTheWholeWindow() {
+        QFETCH(const Calculator*, calculator);
+        QPointer<QWidget> window = open(*calculator);
+        QVERIFY(window);
+        QPointer<QMdiSubWindow> frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        const int framesBefore = main().workArea().subWindowList().size();
+        okButton(*window)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!frame || frame->isHidden());
+        QCOMPARE(main().workArea().subWindowList().size(), framesBefore - 1);
+        QVERIFY(!main().findWindow(FormOf(calculator->MenuItem)));
+
+        QWidget* again = open(*calculator);
+        QVERIFY(again);
+        QVERIFY(again != window.data() || !window);
+        QVERIFY(again->isVisible());
+        QVERIFY(again->parentWidget()->isVisible());
+        QVERIFY(again->findChild<QPushButton*>("cmdCalculate")->isEnabled());
+    }
+
+    // A company car list whose dates were refused keeps its window open,
+    // whether OK or the frame's close box asks.
+    void okIsRefusedAsTheCloseBoxIs() {
+        for (bool byOk : {true, false}) {
+            QWidget* window = open(kCalculators[10]);
+            QVERIFY(window);
+            auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+            shell_->calcState().CompanyCar.DatesRejected = true;
+            messages_.clear();
+            byOk ? okButton(*window)->click() : (void)frame->close();
+            QCOMPARE(messages_.messages().size(), std::size_t{1});
+            QVERIFY(frame->isVisible());
+            QVERIFY(window->isVisible());
+            shell_->calcState().CompanyCar.DatesRejected = false;
+            frame->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    // In a roomy main window and in a small one.
+    void reportOpensInsideTheWorkArea_data() {
+        QTest::addColumn<const Calculator*>("calculator");
+        QTest::addColumn<QSize>("mainSize");
+        for (const Calculator& calculator : kCalculators)
+            for (QSize size : {QSize(1000, 700), QSize(640, 480)})
+                QTest::addRow("%s, %dx%d", calculator.MenuItem, size.width(), size.height()) << &calculator << size;
+    }
+    void reportOpensInsideTheWorkArea() {
+        QFETCH(const Calculator*, calculator);
+        QFETCH(QSize, mainSize);
+        QWidget* window = open(*calculator);
+        QVERIFY(window);
+        main().resize(mainSize);
+        typeAll(*window, calculator->Typed);
+        click(*window, "cmdCalculate");
+        const QString button = window->findChild<QPushButton*>("cmPrint") ? "cmPrint" : "cmdPrint";
+        click(*window, qPrintable(button));
+        ui::PrintPanel* panel = nullptr;
+        for (auto* candidate : window->findChildren<ui::PrintPanel*>())
+            if (candidate->isVisible()) panel = candidate;
+        QVERIFY(panel);
+        panel->cmdVR()->click();
+        QVERIFY(messages_.empty());
+
+        QMdiSubWindow* report = main().workArea().activeSubWindow();
+        QVERIFY(report && qobject_cast<ReportWindow*>(report->widget()));
+        QCoreApplication::processEvents();
+        const QRect viewport = main().workArea().viewport()->rect();
+        QVERIFY2(viewport.contains(InViewport(*report, main().workArea())),
+                 qPrintable(QString("report at %1,%2 %3x%4 in %5x%6")
+                                .arg(report->x()).arg(report->y()).arg(report->width()).arg(report->height())
+                                .arg(viewport.width()).arg(viewport.height())));
+    }
+
+    // The company car is wider than the main window's usual width: the main
+    // window widens for it and never narrows.
+    void companyCarWidensTheMainWindow() {
+        const int before = main().frameGeometry().width();
+        main().menuAction("mnuCompCar")->trigger();
+        QCoreApplication::processEvents();
+        auto* frame = qobject_cast<QMdiSubWindow*>(main().findWindow("frmCompCar")->parentWidget());
+        QVERIFY(main().frameGeometry().width() >= before);
+        QVERIFY2(main().workArea().viewport()->rect().contains(InViewport(*frame, main().workArea())),
+                 qPrintable(QString("company car %1x%2 in a main window %3 wide")
+                                .arg(frame->width()).arg(frame->height()).arg(main().width())));
+    }
+
+    // A main window kept small (the screen allows no more) lets the user
+    // scroll to every part of a calculator.
+    void aSmallMainWindowScrollsToTheWholeCalculator() {
+        QWidget* window = open(kCalculators[10]);
+        QVERIFY(window);
+        main().resize(500, 400);
+        QCoreApplication::processEvents();
+        QMdiArea& area = main().workArea();
+        QVERIFY(area.horizontalScrollBar()->isVisible());
+        QVERIFY(area.verticalScrollBar()->isVisible());
+        QVERIFY(area.horizontalScrollBar()->maximum() >= window->parentWidget()->width() - area.viewport()->width());
+    }
+
+    // Each of the calculator's buttons whose access key the menu bar also
+    // uses is pressed by its key; the menu opens by its other keys.
+    void accessKeysOfTheCalculatorWin_data() { table(); }
+    void accessKeysOfTheCalculatorWin() {
+        QFETCH(const Calculator*, calculator);
+        QStringList menuKeys;
+        for (QAction* menu : main().menuBar()->actions())
+            menuKeys << QKeySequence::mnemonic(menu->text()).toString();
+        QWidget* window = open(*calculator);
+        QVERIFY(window);
+        QList<QAbstractButton*> clashing;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (button->isVisible() && button->isEnabled() &&
+                menuKeys.contains(QKeySequence::mnemonic(button->text()).toString()))
+                clashing << button;
+        QVERIFY(!clashing.isEmpty());  // "&Calculate" at least
+        // "&Calculate" first: the others may open a panel in front.
+        std::stable_sort(clashing.begin(), clashing.end(),
+                         [](QAbstractButton* a, QAbstractButton* b) { return a->text() == "&Calculate" && b->text() != "&Calculate"; });
+        for (QAbstractButton* button : {clashing.first(), clashing.last()}) {
+            QSignalSpy clicked(button, &QAbstractButton::clicked);
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+            QVERIFY2(!QApplication::activePopupWidget(), qPrintable(button->text()));
+            QTRY_COMPARE_WITH_TIMEOUT(clicked.count(), 1, 1000);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);  // no one's key
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(QApplication::activePopupWidget(), main().findChild<QMenu*>("mnuHelp"));
+        QApplication::activePopupWidget()->close();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QCOMPARE(QApplication::activePopupWidget(), main().findChild<QMenu*>("mnuFile"));
+        QApplication::activePopupWidget()->close();
+    }
+
+    // Each step's row is as tall as its text needs at the width its column
+    // has on screen, the first time the working is shown.
+    void workingRowsFitTheirText() {
+        int shown = 0;
+        for (const Calculator& calculator : kCalculators) {
+            QWidget* window = open(calculator);
+            QVERIFY(window);
+            if (!window->findChild<QPushButton*>("cmdWorking")) continue;
+            typeAll(*window, calculator.Typed);
+            click(*window, "cmdCalculate");
+            click(*window, "cmdWorking");
+            auto* working = window->findChild<QWidget*>("frmWorking");
+            QVERIFY(QTest::qWaitForWindowExposed(working));
+            auto* grid = working->findChild<QTableWidget*>("grdWorking");
+            QList<int> heights;
+            for (int row = 0; row < grid->rowCount(); ++row) heights << grid->rowHeight(row);
+            grid->resizeRowsToContents();  // what the rows need at the columns' present widths
+            for (int row = 0; row < grid->rowCount(); ++row)
+                QVERIFY2(heights[row] == grid->rowHeight(row),
+                         qPrintable(QString("%1 row %2 \"%3\" is %4 px, needs %5").arg(calculator.MenuItem).arg(row)
+                                        .arg(grid->item(row, 0)->text()).arg(heights[row]).arg(grid->rowHeight(row))));
+            working->close();
+            ++shown;
+        }
+        QVERIFY(shown > 0);
+    }
+
+    void captionsFitNothingOverlapsResultsStandApart_data() { table(); }
+    void captionsFitNothingOverlapsResultsStandApart() {
+        QFETCH(const Calculator*, calculator);
+        QWidget* window = open(*calculator);
+        QVERIFY(window);
+        QCoreApplication::processEvents();
+        const QList<QWidget*> controls = VisibleControls(*window);
+        for (QWidget* control : controls) {
+            auto* label = qobject_cast<QLabel*>(control);
+            if (!label || label->wordWrap() || label->text().isEmpty()) continue;
+            const int needed = label->fontMetrics().horizontalAdvance(ShownText(*label));
+            QVERIFY2(needed <= label->contentsRect().width(),
+                     qPrintable(QString("\"%1\" needs %2 px, has %3").arg(ShownText(*label)).arg(needed)
+                                    .arg(label->contentsRect().width())));
+        }
+        // Results look unlike the fields to type into: no frame, no entry background.
+        for (QWidget* control : controls) {
+            auto* field = qobject_cast<QLineEdit*>(control);
+            if (!field) continue;
+            QVERIFY2(field->hasFrame() != field->isReadOnly(), qPrintable(describe(field)));
+            if (field->isReadOnly())
+                QVERIFY2(field->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base),
+                         qPrintable(describe(field)));
+        }
+        for (int i = 0; i < controls.size(); ++i) {
+            const QRect a(controls[i]->mapTo(window, QPoint(0, 0)), controls[i]->size());
+            for (int j = i + 1; j < controls.size(); ++j) {
+                const QRect b(controls[j]->mapTo(window, QPoint(0, 0)), controls[j]->size());
+                QVERIFY2(!a.intersects(b), qPrintable(describe(controls[i]) + " overlaps " + describe(controls[j])));
+            }
+        }
+    }
+
+private:
+    MainWindow& main() { return shell_->mainWindow(); }
+
+    void table() {
+        QTest::addColumn<const Calculator*>("calculator");
+        for (const Calculator& calculator : kCalculators) QTest::newRow(calculator.MenuItem) << &calculator;
+    }
+
+    QWidget* open(const Calculator& calculator) {
+        main().menuAction(calculator.MenuItem)->trigger();
+        QCoreApplication::processEvents();
+        QWidget* window = main().findWindow(FormOf(calculator.MenuItem));
+        return window && window->isVisible() ? window : nullptr;
+    }
+
+    static QPushButton* okButton(QWidget& window) {
+        return window.findChildren<QPushButton*>(QRegularExpression("^cmdO[kK]$")).value(0);
+    }
+
+    static void click(QWidget& window, const char* name) {
+        auto* button = window.findChild<QPushButton*>(name);
+        QVERIFY2(button && button->isEnabled(), name);
+        button->click();
+    }
+
+    static void typeAll(QWidget& window, const QStringList& entries) {
+        for (const QString& entry : entries) {
+            if (entry.startsWith('!')) {
+                click(window, qPrintable(entry.mid(1)));
+                continue;
+            }
+            auto* field = window.findChild<QLineEdit*>(entry.section('=', 0, 0));
+            QVERIFY2(field, qPrintable(entry));
+            TypeOver(field, entry.section('=', 1));
+        }
+    }
+
+    static QString describe(QWidget* control) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+        return QString("%1 \"%2\"").arg(control->objectName(), text);
+    }
+};
+
+QTEST_MAIN(CalculatorsInShellTest)
+#include "CalculatorsInShellTest.moc"
