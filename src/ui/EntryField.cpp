@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "EditedEntry.h"
+
 namespace kelvara::ui {
 
-EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {}
+EntryField::EntryField(QWidget* parent) : QLineEdit(parent) { CommitEditedEntryOnAccessKeys(); }
 
 // A context menu borrows the focus without the user leaving the field, so it
 // neither commits the entry nor counts as a focus change.

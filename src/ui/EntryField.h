@@ -8,11 +8,19 @@ namespace kelvara::ui {
 // (so typing replaces the entry), and takes its edited text as its value when
 // the user presses Enter or leaves it. Enter and Escape still reach the window,
 // which decides what they do there (calculate, restore an entry).
+//
+// A command must never act on half an entry: a button pressed by its access
+// key, which leaves the focus where it is, first has the field being edited
+// in its window take its entry (see EditedEntry.h).
 class EntryField : public QLineEdit {
     Q_OBJECT
 
 public:
     explicit EntryField(QWidget* parent = nullptr);
+
+    // Takes the edited text as the value now, as leaving the field would.
+    // False when the field refused the entry (and went back to its value).
+    bool takeEntry() { return commit(); }
 
 signals:
     void gotFocus();
@@ -21,7 +29,8 @@ signals:
 
 protected:
     // Takes the edited text as the value; called on Enter and on leaving.
-    virtual void commit() {}
+    // False when the entry was refused.
+    virtual bool commit() { return true; }
 
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
