@@ -56,9 +56,8 @@ BENCHMARK(BM_MonthlySchedule360);
 void BM_BBCalc(benchmark::State& state) {
     for (auto _ : state) {
         LoanBusterState buster{500000, 10.5f, 1000};
-        LoanState loan;
         LoanBusterResult result;
-        BBCalc(buster, loan, 240, result);
+        BBCalc(buster, 240, result);
         benchmark::DoNotOptimize(result.TotalSaving);
     }
 }

@@ -64,8 +64,7 @@ void RegisterCalculators(MainWindow& window) {
         return new frmInflation(w.calcState().Inflation, w.reportEngine());
     });
     window.registerCalculator("mnuLoansBuster", [](MainWindow& w) {
-        CalcState& state = w.calcState();
-        return new frmLoanBuster(state.LoanBuster, state.Loan, w.reportEngine());
+        return new frmLoanBuster(w.calcState().LoanBuster, w.reportEngine());
     });
     window.registerCalculator("mnuLoansComparison", [](MainWindow& w) {
         return new frmLoanComp(w.calcState().LoanComp, w.reportEngine());

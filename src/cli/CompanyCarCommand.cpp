@@ -194,7 +194,7 @@ Result ResultOf(const CompanyCarState& state) {
     Result result;
     result["vehicles"] = Result::array();
     for (int i = 1; i <= state.VehicleCount; ++i) {
-        const CompanyCarVehicle& v = state.Vehicles[i];
+        const CompanyCarVehicle v = ShownVehicle(state, i);
         const CompanyCarResults& r = state.Results[i];
         Result row;
         row["DaysOfUse"] = static_cast<long long>(r.DaysOfUse);

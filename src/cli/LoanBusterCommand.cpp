@@ -17,9 +17,8 @@ void AddLoanBusterCommand(CLI::App& app, CommandList& commands) {
         numbers.Amount("extra", fields::Extra.Min, fields::Extra.Max, 0, "extra voluntary payment a month, rand");
     command.Run = [&principal, &period, &rate, &extra] {
         LoanBusterState buster{principal, static_cast<float>(rate), extra};
-        LoanState loan;
         LoanBusterResult r;
-        BBCalc(buster, loan, static_cast<std::int16_t>(period), r);
+        BBCalc(buster, static_cast<std::int16_t>(period), r);
         Result result;
         result["Repayment"] = r.Repayment;
         result["TotalInterest"] = r.TotalInterest;

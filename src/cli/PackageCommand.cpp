@@ -141,8 +141,8 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
 
         EngineState engine;
         const PackageCalculation c = kind.Direction == PackageDirection::NetToGross
-                                         ? CalculateNetToGross(engine, in, setup, kind.Period, {}, explain->Target())
-                                         : CalculateGrossToNet(engine, in, setup, kind.Period, {}, explain->Target());
+                                         ? CalculateNetToGross(engine, in, setup, kind.Period, explain->Target())
+                                         : CalculateGrossToNet(engine, in, setup, kind.Period, explain->Target());
         return ResultKeys(c, kind.Direction);
     };
 }

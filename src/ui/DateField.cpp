@@ -39,14 +39,14 @@ void DateField::setBounds(DayNumber minimum, DayNumber maximum) {
     maximum_ = maximum;
 }
 
-void DateField::commit() {
-    if (!isModified()) return;
+bool DateField::commit() {
+    if (!isModified()) return true;
     setModified(false);
     const QString entered = displayText();
     const std::optional<DayNumber> day = DateOf(entered);
     if (day && withinBounds(*day)) {
         setValue(*day);
-        return;
+        return true;
     }
     change(accepted_);
     display();
@@ -55,6 +55,7 @@ void DateField::commit() {
     } else {
         emit invalidDate(entered);
     }
+    return false;
 }
 
 void DateField::takeEdit(const QString& text) {

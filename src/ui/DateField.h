@@ -41,7 +41,7 @@ signals:
     void outOfBounds(kelvara::DayNumber day);
 
 protected:
-    void commit() override;
+    bool commit() override;
 
 private:
     void takeEdit(const QString& text);

@@ -5,9 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "EditedEntry.h"
+
 namespace kelvara::ui {
 
-EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {}
+EntryField::EntryField(QWidget* parent) : QLineEdit(parent) { CommitEditedEntryOnAccessKeys(); }
 
 void EntryField::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);

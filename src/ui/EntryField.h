@@ -11,11 +11,19 @@ namespace kelvara::ui {
 //
 // A read-only field shows a result: it has no sunken frame and lies on the
 // window's own background, so that the fields to type into stand out.
+//
+// A command must never act on half an entry: a button pressed by its access
+// key, which leaves the focus where it is, first has the field being edited
+// in its window take its entry (see EditedEntry.h).
 class EntryField : public QLineEdit {
     Q_OBJECT
 
 public:
     explicit EntryField(QWidget* parent = nullptr);
+
+    // Takes the edited text as the value now, as leaving the field would.
+    // False when the field refused the entry (and went back to its value).
+    bool takeEntry() { return commit(); }
 
 signals:
     void gotFocus();
@@ -24,7 +32,8 @@ signals:
 
 protected:
     // Takes the edited text as the value; called on Enter and on leaving.
-    virtual void commit() {}
+    // False when the entry was refused.
+    virtual bool commit() { return true; }
 
     void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -1,7 +1,9 @@
 #include "NumericField.h"
 
 #include <QFontDatabase>
+#include <QMetaMethod>
 
+#include "FieldNote.h"
 #include "NumberFormat.h"
 #include "NumericEntryValidator.h"
 
@@ -19,6 +21,9 @@ NumericField::NumericField(int decimals, int integerDigits, double minimum, doub
     updateValidator();
     display();
     connect(this, &QLineEdit::textEdited, this, &NumericField::takeEdit);
+    connect(this, &QLineEdit::inputRejected, this, [this] {
+        if (!rangeAnswered()) showRange(std::nullopt);
+    });
 }
 
 void NumericField::setDecimals(int decimals) {
@@ -54,17 +59,32 @@ void NumericField::setNumber(double value) {
     display();
 }
 
-void NumericField::commit() {
-    if (!isModified()) return;
+bool NumericField::commit() {
+    if (!isModified()) return true;
     setModified(false);
     const double entered = LeadingNumber(text().toStdString());
     if (!withinLimits(entered)) {
         change(accepted_);
         display();
+        if (!rangeAnswered()) showRange(entered);
         emit rangeError(entered);
-        return;
+        return false;
     }
     setNumber(entered);
+    return true;
+}
+
+bool NumericField::rangeAnswered() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&NumericField::rangeError));
+}
+
+// Told without a message box, beside the field, so the user sees at once why
+// the entry went back or a key was not taken.
+void NumericField::showRange(std::optional<double> refused) {
+    const auto figure = [this](double value) { return QString::fromStdString(FormatNumber(value, decimals_)); };
+    setToolTip(QString("This field takes %1 to %2.").arg(figure(minimum_), figure(maximum_)));
+    FieldNote::Of(this)->present(refused ? QString("%1 is out of range. %2").arg(figure(*refused), toolTip())
+                                         : toolTip());
 }
 
 void NumericField::takeEdit(const QString& text) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "EntryField.h"
 
 namespace kelvara::ui {
@@ -14,7 +16,11 @@ class NumericEntryValidator;
 // stores each change always holds what the field shows. An edit beyond the
 // limits leaves the value alone until the entry is committed (Enter or leaving
 // the field); then it is refused: the field goes back to the last value it
-// accepted and raises rangeError with the refused number. A text reads as its
+// accepted and raises rangeError with the refused number. A window that does
+// not answer rangeError with a message of its own leaves the telling to the
+// field, which shows the range it takes in a note under itself (no message
+// box) and keeps that range as its tooltip; so it does for a key it does not
+// take. A text reads as its
 // leading number with spaces ignored; an empty text reads as 0.
 //
 // A value set by the program is taken as given (result fields may show any
@@ -49,7 +55,7 @@ protected:
     // Announces a new value in the type of the concrete field.
     virtual void announce(double value) = 0;
 
-    void commit() override;
+    bool commit() override;
 
 private:
     void takeEdit(const QString& text);
@@ -57,6 +63,8 @@ private:
     void display();
     bool withinLimits(double value) const;
     void updateValidator();
+    bool rangeAnswered() const;
+    void showRange(std::optional<double> refused);
 
     int decimals_;
     int integerDigits_;

@@ -4,6 +4,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "EditedEntry.h"
+
 namespace kelvara::ui {
 
 namespace {
@@ -11,8 +13,7 @@ namespace {
 QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
-    button->setAutoRepeat(true);
-    button->setFocusPolicy(Qt::ClickFocus);
+    button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
 }
@@ -24,8 +25,12 @@ SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
     auto* downButton = ArrowButton(Qt::DownArrow, this);
     upButton->setObjectName(QStringLiteral("up"));
     downButton->setObjectName(QStringLiteral("down"));
-    connect(upButton, &QToolButton::clicked, this, &SpinButtons::up);
-    connect(downButton, &QToolButton::clicked, this, &SpinButtons::down);
+    connect(upButton, &QToolButton::clicked, this, [this] {
+        if (CommitEditedEntry(window())) emit up();
+    });
+    connect(downButton, &QToolButton::clicked, this, [this] {
+        if (CommitEditedEntry(window())) emit down();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

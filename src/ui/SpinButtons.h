@@ -4,8 +4,10 @@
 namespace kelvara::ui {
 
 // A small pair of arrow buttons, one above the other, that step a figure up or
-// down; holding a button down repeats its step. Clicking takes the focus, so a
-// field being edited commits its entry before the step.
+// down once per click. The buttons never take the focus: a press changes
+// nothing until its release, and then the field being edited takes its entry
+// first; a refused entry (with its message) takes no step. So no message box
+// can come up while a button is held down, and none is left held.
 class SpinButtons : public QWidget {
     Q_OBJECT
 

@@ -39,6 +39,9 @@ TEST(CliLoan, EachModeSolvesForItsQuantity) {
     EXPECT_EQ(period["PeriodMonths"], 48);
     EXPECT_EQ(Cents(Calc("loan --principal 100000 --period 60 --rate 10")["TotalInterest"]), 27482.27);
     EXPECT_EQ(Calc("loan --mode rate --principal 100000 --period 60 --repayment 5000")["RateError"], true);
+    const json oneMonth = Calc("loan --mode period --principal 100000 --rate 10 --repayment 200000");
+    EXPECT_EQ(oneMonth["PeriodMonths"], 1);
+    EXPECT_NEAR(oneMonth["Repayment"].get<double>(), 100833.34, 1e-6) << "a whole cent";
 }
 
 TEST(CliAmortisation, AnnualScheduleEndsWithThePartYear) {
@@ -65,6 +68,10 @@ TEST(CliLoanBuster, ExtraPaymentAndMissingInputs) {
     EXPECT_EQ(r["NewPeriod"], 150);
     EXPECT_EQ(Cents(r["ExtraPayment"]), 1006.90);
     EXPECT_EQ(Cents(r["TotalSaving"]), 298235.95);
+    for (const char* extra : {"0", "0.01"}) {
+        const json longest = Calc(std::string("loan-buster --principal 500000 --period 600 --rate 10.5 --extra ") + extra);
+        EXPECT_EQ(longest["NewPeriod"], 600) << extra;
+    }
     const json none = Calc("loan-buster --period 240 --rate 10.5 --extra 1000");
     for (const auto& [key, value] : none.items()) EXPECT_EQ(value, key == "ExtraPayment" ? 1000 : 0) << key;
 }

@@ -51,6 +51,11 @@ TEST(CliPackage, WorkedPackages) {
     }
 }
 
+TEST(CliPackage, ASmallGainPerRandStillFindsTheGross) {
+    const json r = Calc("package net-to-gross annual --required 150000 --age 40", "--pension-cont 97");
+    EXPECT_EQ(r["Search"], 5459571);
+}
+
 TEST(CliPackage, KeysOfEachDirection) {
     const json net = Calc("package net-to-gross monthly --required 12000 --age 40");
     EXPECT_EQ(net["Search"], 12982);

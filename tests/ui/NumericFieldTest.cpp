@@ -1,4 +1,5 @@
 #include <QSignalSpy>
+#include <QLabel>
 #include <QTest>
 
 #include "DecimalField.h"
@@ -23,6 +24,8 @@ private slots:
     void focusCanBePutBackFromTheRangeHandler();
     void wholeNumberFieldHoldsAndAnnouncesIntegers();
     void readOnlyFieldTakesNoTyping();
+    void anUnansweredRefusalShowsTheRange_data();
+    void anUnansweredRefusalShowsTheRange();
 };
 
 void NumericFieldTest::keystrokesOutsideTheShapeAreRefused_data() {
@@ -236,3 +239,35 @@ void NumericFieldTest::readOnlyFieldTakesNoTyping() {
 
 QTEST_MAIN(NumericFieldTest)
 #include "NumericFieldTest.moc"
+
+// A field whose window gives no range message of its own tells the user
+// itself, beside the field and without a message box.
+void NumericFieldTest::anUnansweredRefusalShowsTheRange_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("answered");  // the window answers rangeError
+    QTest::addColumn<QString>("tip");    // "" for none
+    QTest::newRow("entry over the limit") << 0 << 14.0 << "15" << false << "15 is out of range. This field takes 0 to 14.";
+    QTest::newRow("percentage over 100") << 3 << 100.0 << "150" << false
+                                         << "150.000 is out of range. This field takes 0.000 to 100.000.";
+    QTest::newRow("a digit too many") << 0 << 99999999.0 << "123456789" << false
+                                      << "This field takes 0 to 99 999 999.";
+    QTest::newRow("answered by the window") << 0 << 14.0 << "15" << true << "";
+}
+
+void NumericFieldTest::anUnansweredRefusalShowsTheRange() {
+    QFETCH(int, decimals);
+    QFETCH(double, maximum);
+    QFETCH(QString, keys);
+    QFETCH(bool, answered);
+    QFETCH(QString, tip);
+    FieldWindow window(new DecimalField);
+    window.field->setDecimals(decimals);
+    window.field->setIntegerDigits(8);
+    window.field->setMaximum(maximum);
+    if (answered) connect(window.field, &DecimalField::rangeError, this, [] {});
+    window.enter(keys, Qt::Key_Tab);
+    auto* note = window.findChild<QLabel*>("fieldNote");
+    QCOMPARE(note && note->isVisible() ? note->text() : QString(), tip);
+}

@@ -39,11 +39,13 @@ double Principal(double repayment, double monthlyRate, double months) {
 PeriodFound SearchPeriod(double principal, double monthlyRate, double repayment) {
     for (int months = 1;; ++months) {
         const double paidOff = Principal(repayment, monthlyRate, months);
-        if (months > MaxMonths) return {0, repayment};
+        // Counting one month past the longest period shows whether the loan is
+        // paid off within it, in its very last month included.
         if (paidOff > principal) {
-            if (months == 1) return {1, Repayment(principal, monthlyRate, 1)};
+            if (months == 1) return {1, RaiseToPayOff(principal, monthlyRate, 1, 0)};
             return {months - 1, RaiseToPayOff(principal, monthlyRate, months - 1, repayment)};
         }
+        if (months > MaxMonths) return {0, repayment};
         if (paidOff == principal) return {months, repayment};
     }
 }

@@ -26,10 +26,11 @@ struct PeriodFound {
 
 // The period search: counts up the months until the repayment pays off more
 // than the principal, then takes one month less and raises the repayment a
-// cent at a time until it pays the principal off in that many months. When
-// one month already overpays, the loan takes one month and the repayment is
-// the one that pays it off in that month. The principal, rate and repayment
-// must not be 0.
+// cent at a time until it pays the principal off in that many months; a loan
+// paid off in exactly MaxMonths is found too. When one month already
+// overpays, the loan takes one month and the repayment is the least whole
+// cent that pays it off in that month. The principal, rate and repayment must
+// not be 0.
 PeriodFound SearchPeriod(double principal, double monthlyRate, double repayment);
 
 }  // namespace Annuity

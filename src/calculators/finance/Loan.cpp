@@ -81,6 +81,7 @@ void Rate(LoanState& loan) {
 }
 
 bool LoanCalc(LoanState& loan) {
+    loan.InputChanged = false;
     bool rateError = false;
     if (loan.LoanMode == LoanModes[0]) {
         RPAYMENT(loan);

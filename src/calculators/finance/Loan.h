@@ -18,6 +18,7 @@ struct LoanState {
     double Repayment = 0;     // monthly
     double SavedPrincipal = 0;
     std::string FinChargeState = "UP";  // "DOWN" while the finance charges are shown
+    bool InputChanged = false;  // an input or the mode changed since the last calculation
 
     // The last schedule worked out (index 1 upward; see Amortisation.h).
     std::vector<double> MonthCapital;

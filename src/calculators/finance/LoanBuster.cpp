@@ -14,36 +14,31 @@ double AtLeastZero(double value) { return value < 0 ? 0 : value; }
 
 }  // namespace
 
-void BRPAYMENT(const LoanBusterState& buster, LoanState& loan, double months) {
-    loan.Repayment = buster.BusterPrincipal == 0 || months == 0 || buster.BusterRate == 0
-                         ? 0
-                         : Annuity::Repayment(buster.BusterPrincipal, MonthlyRate(buster), months);
+double BRPAYMENT(const LoanBusterState& buster, double months) {
+    if (buster.BusterPrincipal == 0 || months == 0 || buster.BusterRate == 0) return 0;
+    return Annuity::Repayment(buster.BusterPrincipal, MonthlyRate(buster), months);
 }
 
-double BPAMOUNT(const LoanBusterState& buster, const LoanState& loan, double months) {
-    if (buster.BusterRate == 0 || months == 0 || loan.Repayment == 0) return 0;
-    return Annuity::Principal(loan.Repayment, MonthlyRate(buster), months);
+double BPAMOUNT(const LoanBusterState& buster, double repayment, double months) {
+    if (buster.BusterRate == 0 || months == 0 || repayment == 0) return 0;
+    return Annuity::Principal(repayment, MonthlyRate(buster), months);
 }
 
-std::int16_t BPER(const LoanBusterState& buster, LoanState& loan) {
-    if (buster.BusterPrincipal == 0 || buster.BusterRate == 0 || loan.Repayment == 0) return 0;
-    loan.SavedPrincipal = buster.BusterPrincipal;
-    const Annuity::PeriodFound found =
-        Annuity::SearchPeriod(buster.BusterPrincipal, MonthlyRate(buster), loan.Repayment);
-    loan.Repayment = found.Repayment;
+std::int16_t BPER(const LoanBusterState& buster, double& repayment) {
+    if (buster.BusterPrincipal == 0 || buster.BusterRate == 0 || repayment == 0) return 0;
+    const Annuity::PeriodFound found = Annuity::SearchPeriod(buster.BusterPrincipal, MonthlyRate(buster), repayment);
+    repayment = found.Repayment;
     return static_cast<std::int16_t>(found.Months);
 }
 
-void BBCalc(LoanBusterState& buster, LoanState& loan, std::int16_t period, LoanBusterResult& result) {
+void BBCalc(LoanBusterState& buster, std::int16_t period, LoanBusterResult& result) {
     const double principal = buster.BusterPrincipal;
     if (principal == 0 || period == 0 || buster.BusterRate == 0) {
-        loan.Repayment = 0;
         result = {};
         return;
     }
     result.Period = period;
-    BRPAYMENT(buster, loan, period);
-    const double normal = loan.Repayment;
+    const double normal = BRPAYMENT(buster, period);
     result.Repayment = normal;
     result.TotalInterest = AtLeastZero(normal * period - principal);
     result.TotalRepayments = AtLeastZero(period * normal);
@@ -53,22 +48,22 @@ void BBCalc(LoanBusterState& buster, LoanState& loan, std::int16_t period, LoanB
 
     // A cent off first, as in the loan calculator's period search, so that a
     // repayment that already pays off in whole months comes back unchanged.
-    loan.Repayment = normal + (typedExtra - 0.01);
-    const std::int16_t newPeriod = BPER(buster, loan);
-    const double extra = typedExtra != 0 ? loan.Repayment - normal : 0;
+    double repayment = normal + (typedExtra - 0.01);
+    const std::int16_t newPeriod = BPER(buster, repayment);
+    const double extra = typedExtra != 0 ? repayment - normal : 0;
     buster.ExtraPayment = extra;
 
     result.NewPeriod = newPeriod;
-    result.NewRepayment = loan.Repayment;
+    result.NewRepayment = repayment;
     if (extra == 0) {
         result.NewTotalInterest = result.TotalInterest;
         result.NewTotalRepayments = result.TotalRepayments;
         result.TotalSaving = 0;
         return;
     }
-    result.NewTotalInterest = AtLeastZero(loan.Repayment * newPeriod - principal);
-    result.NewTotalRepayments = AtLeastZero(newPeriod * loan.Repayment);
-    result.TotalSaving = period * normal - newPeriod * loan.Repayment;
+    result.NewTotalInterest = AtLeastZero(repayment * newPeriod - principal);
+    result.NewTotalRepayments = AtLeastZero(newPeriod * repayment);
+    result.TotalSaving = period * normal - newPeriod * repayment;
 }
 
 FieldValues BondBustRecord(const LoanBusterState& buster, const LoanBusterResult& result) {

@@ -30,24 +30,25 @@ struct LoanBusterResult {
 
 inline void InitLoanBusterState(LoanBusterState& buster) { buster = {}; }
 
-// The normal repayment of the buster's loan over the given months; it is
-// left in the loan calculator's repayment too.
-void BRPAYMENT(const LoanBusterState& buster, LoanState& loan, double months);
+// The normal repayment of the buster's loan over the given months.
+double BRPAYMENT(const LoanBusterState& buster, double months);
 
-// The principal that the loan calculator's repayment pays off in the given
-// months at the buster's rate.
-double BPAMOUNT(const LoanBusterState& buster, const LoanState& loan, double months);
+// The principal that a repayment pays off in the given months at the buster's
+// rate.
+double BPAMOUNT(const LoanBusterState& buster, double repayment, double months);
 
-// The period search of the loan calculator on the buster's loan and the loan
-// calculator's repayment, which it raises to the cent that pays the loan off.
-std::int16_t BPER(const LoanBusterState& buster, LoanState& loan);
+// The period search of the loan calculator on the buster's loan: the whole
+// months in which the repayment pays the loan off, the repayment raised to
+// the cent that does so.
+std::int16_t BPER(const LoanBusterState& buster, double& repayment);
 
 // "Calculate": the normal repayment and totals over `period` months, then the
 // shorter period and new repayment with the extra payment, whose amount is
 // set to the extra the new repayment holds. An extra payment of more than
 // ten times the repayment is ignored and the extra-payment figures keep their
-// previous values. A principal, period or rate of 0 gives zero results.
-void BBCalc(LoanBusterState& buster, LoanState& loan, std::int16_t period, LoanBusterResult& result);
+// previous values. A principal, period or rate of 0 gives zero results. The
+// buster works on its own loan: the loan calculator's figures are its own.
+void BBCalc(LoanBusterState& buster, std::int16_t period, LoanBusterResult& result);
 
 // The one record of table "BondBust".
 FieldValues BondBustRecord(const LoanBusterState& buster, const LoanBusterResult& result);

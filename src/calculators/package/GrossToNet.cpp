@@ -79,17 +79,15 @@ void ExplainTotals(Working& working, const PackageInputs& state, const PackageSh
 }  // namespace
 
 PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous, Working* working) {
+                                       PackagePeriod period, Working* working) {
     PackageCalculation calc;
     calc.Inputs = inputs;
     if (inputs.Required == 0) {
-        calc.Result = previous;
-        calc.Result.AMC = 0;
         calc.StoppedEarly = true;
         if (working) working->Note("No total package was given, so nothing was worked out");
-    } else {
-        calc.Result = Package(engine, calc.Inputs, settings, period, working);
+        return calc;
     }
+    calc.Result = Package(engine, calc.Inputs, settings, period, working);
 
     const PackageInputs& state = calc.Inputs;
     PackageShown& shown = calc.Shown;
@@ -101,7 +99,7 @@ PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs&
                                 state.FundEmployer - OtherExpenseTotal(state));
     shown.TotCostComp = ShownCents(state.Required + state.FundEmployer + shown.CCUIFCont + shown.CCSkillLev +
                                    state.CompanyCarCost);
-    if (working && !calc.StoppedEarly) {
+    if (working) {
         ExplainShownAmounts(*working, calc.Result, shown);
         ExplainTotals(*working, state, shown);
     }

@@ -7,11 +7,9 @@
 namespace kelvara {
 
 // Pravel: from the total package to the take-home salary and the employer's
-// total cost, in one pass. previous is the result the window holds; a package
-// of 0 is not worked out and leaves it standing. Given an account, the
-// calculation records its working there.
+// total cost, in one pass. A package of 0 is not worked out and shows no
+// figures at all. Given an account, the calculation records its working there.
 PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous,
-                                       Working* working = nullptr);
+                                       PackagePeriod period, Working* working = nullptr);
 
 }  // namespace kelvara

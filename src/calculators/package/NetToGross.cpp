@@ -8,20 +8,72 @@ namespace kelvara {
 
 namespace {
 
-constexpr const char* ApplicationTitle = "Kelvara 2027";
 constexpr double TopTaxRate = 0.45;
 constexpr double LeastGainPerRand = 0.01;
 
-bool FringeBenefitsExceedRequired(const PackageInputs& in, PackagePeriod period) {
+bool FringeBenefitsExceedRequired(const PackageInputs& in, const Settings& settings, PackagePeriod period) {
     double fringe = in.TravelAllowance + in.OtherFringeBenefits + OtherExpenseTotal(in);
-    // The annual window also weighs the fund amounts it holds, which are the
-    // previous calculation's contributions when a percentage was set then.
-    if (period == PackagePeriod::Annual) fringe = fringe - in.FundEmployer + in.FundEmployee;
+    // The annual window also weighs the fund amounts the user typed. Under a
+    // percentage a fund field holds the contribution last worked out, which
+    // is no fringe benefit of the package now asked for.
+    if (period == PackagePeriod::Annual) {
+        if (settings.EmployerPenCont == 0) fringe -= in.FundEmployer;
+        if (settings.PensionCont == 0) fringe += in.FundEmployee;
+    }
     return fringe > in.Required;
 }
 
 bool NetExceedsRequired(const NetToGrossBasis& basis, double search) {
     return EvaluateNetToGrossStep(basis, search).Net > basis.State.Required;
+}
+
+// The least whole rand from `from` to `to` whose net exceeds the net
+// required, over a stretch where the net never falls: bracketed by doubling
+// steps from `from`, then halved.
+std::optional<double> FirstEnough(const NetToGrossBasis& basis, double from, double to) {
+    double low = from - 1;  // never enough: below the stretch, or tried
+    double high = from;
+    for (double step = 1; !NetExceedsRequired(basis, high); step *= 2) {
+        if (high >= to) return std::nullopt;
+        low = high;
+        high = from - 1 + step * 2 < to ? from - 1 + step * 2 : to;
+    }
+    while (high - low > 1) {
+        const double middle = low + std::floor((high - low) / 2);
+        (NetExceedsRequired(basis, middle) ? high : low) = middle;
+    }
+    // The arithmetic's rounding is far below what a rand adds to the net, so
+    // the rand below cannot be enough; confirm it all the same.
+    while (high > from && NetExceedsRequired(basis, high - 1)) high -= 1;
+    return high;
+}
+
+// The last whole rand whose UIF base stays within the ceiling (0 for none);
+// the base rises with the gross.
+double LastUnderUifCeiling(const NetToGrossBasis& basis) {
+    const double ceiling = UifCeiling(basis.Setup, basis.Period);
+    const auto under = [&](double search) { return EvaluateNetToGrossStep(basis, search).UifBase <= ceiling; };
+    if (under(LargestSearch)) return LargestSearch;
+    double low = 0;
+    double high = LargestSearch;  // over the ceiling
+    while (high - low > 1) {
+        const double middle = low + std::floor((high - low) / 2);
+        (under(middle) ? low : high) = middle;
+    }
+    return low;
+}
+
+// Where a net that rises to a single peak and falls after it is highest
+// between `from` and `to`: the first rand after which it no longer rises.
+double NetPeak(const NetToGrossBasis& basis, double from, double to) {
+    const auto netAt = [&](double search) { return EvaluateNetToGrossStep(basis, search).Net; };
+    double low = from - 1;  // still rising after it
+    double high = to;
+    while (high - low > 1) {
+        const double middle = low + std::floor((high - low) / 2);
+        (netAt(middle + 1) <= netAt(middle) ? high : low) = middle;
+    }
+    return high;
 }
 
 PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step, Working* working) {
@@ -130,9 +182,9 @@ NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double searc
         working->Step("Taxable income", taxable);
     }
     step.Tax = PeriodTax(engine, taxable, basis.Rebate, basis.Period, working);
-    const double uifBase = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses +
-                           in.MedicalAidCost + step.Funds.Employer - credits;
-    step.Uif = UifAndSkillsLevy(uifBase, step.Funds.Employee + step.Funds.Employer, basis.Setup, basis.Period,
+    step.UifBase = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses +
+                   in.MedicalAidCost + step.Funds.Employer - credits;
+    step.Uif = UifAndSkillsLevy(step.UifBase, step.Funds.Employee + step.Funds.Employer, basis.Setup, basis.Period,
                                 working);
     // The medical credits reduce the net instead of the tax when they reach it.
     const double taken = credits < step.Tax ? step.Tax : credits;
@@ -159,38 +211,29 @@ bool NetRisesWithGross(const Settings& settings) {
 }
 
 std::optional<double> FindGross(const NetToGrossBasis& basis) {
-    // Bracket: low never gives enough (0 stands for "no trial yet"), high does.
-    double low = 0;
-    double high = 1;
-    while (!NetExceedsRequired(basis, high)) {
-        if (high == LargestSearch) return std::nullopt;
-        low = high;
-        high = high * 2 < LargestSearch ? high * 2 : LargestSearch;
+    if (NetRisesWithGross(basis.Setup)) return FirstEnough(basis, 1, LargestSearch);
+    // The employee's UIF may take more of a rand than the fund and the tax
+    // leave, but only below the UIF ceiling; above it the net never falls.
+    const double lastUnder = LastUnderUifCeiling(basis);
+    if (lastUnder >= 1) {
+        if (const auto found = FirstEnough(basis, 1, NetPeak(basis, 1, lastUnder))) return found;
     }
-    while (high - low > 1) {
-        const double middle = low + std::floor((high - low) / 2);
-        (NetExceedsRequired(basis, middle) ? high : low) = middle;
-    }
-    // The net rises by at least a cent a rand, far above the rounding of the
-    // arithmetic, so the rand below cannot be enough; confirm it all the same.
-    while (high > 1 && NetExceedsRequired(basis, high - 1)) high -= 1;
-    return high;
+    if (lastUnder >= LargestSearch) return std::nullopt;
+    return FirstEnough(basis, lastUnder + 1, LargestSearch);
 }
 
 PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, const PackageResult& previous, Working* working) {
+                                       PackagePeriod period, Working* working) {
     PackageCalculation calc;
     calc.Inputs = inputs;
-    calc.Result = previous;
-    calc.Result.AMC = 0;
     calc.StoppedEarly = true;
     if (inputs.Required == 0) {
         // Nothing required: nothing is worked out and no message is shown.
         if (working) working->Note("No net salary was required, so nothing was worked out");
-    } else if (FringeBenefitsExceedRequired(inputs, period)) {
+        return calc;
+    }
+    if (FringeBenefitsExceedRequired(inputs, settings, period)) {
         calc.Refusal = FringeBenefitsRefusal();
-    } else if (!NetRisesWithGross(settings)) {
-        calc.Refusal = NetCannotRiseRefusal();
     } else {
         const NetToGrossBasis basis = PrepareNetToGross(inputs, settings, period, working);
         calc.Inputs = basis.State;
@@ -201,10 +244,13 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
             calc.StoppedEarly = false;
             WriteBackContributions(calc.Inputs, step.Funds, settings);
         } else {
-            calc.Refusal = NetOutOfReachRefusal();
+            calc.Refusal = NetRisesWithGross(settings) ? NetOutOfReachRefusal() : NetCannotRiseRefusal();
         }
     }
-    if (working && calc.Refusal) working->Note("Nothing was worked out: " + calc.Refusal->Text);
+    if (calc.Refusal) {
+        if (working) working->Note("Nothing was worked out: " + calc.Refusal->Text);
+        return calc;
+    }
 
     const PackageInputs& state = calc.Inputs;
     PackageShown& shown = calc.Shown;
@@ -213,24 +259,24 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
                                 OtherExpenseTotal(state) + state.FundEmployee + state.MedicalAid);
     shown.TotCostComp = ShownCents(shown.GrossSal + state.MedicalAidCost + shown.CCUIFCont + shown.CCSkillLev +
                                    state.CompanyCarCost + state.FundEmployer);
-    if (working && !calc.StoppedEarly) {
+    if (working) {
         ExplainShownAmounts(*working, calc.Result, shown);
         ExplainTotals(*working, state, shown);
     }
     return calc;
 }
 
-PackageRefusal FringeBenefitsRefusal() { return {ApplicationTitle, "Fringe benefits more than salary required!", false}; }
+PackageRefusal FringeBenefitsRefusal() { return {PackageMessageTitle, "Fringe benefits more than salary required!", false}; }
 
 PackageRefusal NetCannotRiseRefusal() {
-    return {ApplicationTitle,
+    return {PackageMessageTitle,
             "The employee's retirement-fund and UIF percentages in the settings leave too little of each extra rand "
             "of gross salary to reach the net salary required. Please lower them in the settings.",
             true};
 }
 
 PackageRefusal NetOutOfReachRefusal() {
-    return {ApplicationTitle,
+    return {PackageMessageTitle,
             "No gross salary up to R99 999 999 gives the net salary required. Please check the amounts and the "
             "settings.",
             true};

@@ -108,9 +108,13 @@ double FundDeductionLimit(const FundContributions& funds, double remuneration, P
     return allowed;
 }
 
+double UifCeiling(const Settings& settings, PackagePeriod period) {
+    return period == PackagePeriod::Annual ? settings.UIFLimit * 12 : settings.UIFLimit;
+}
+
 UifAndLevy UifAndSkillsLevy(double uifBase, double levyDeduction, const Settings& settings, PackagePeriod period,
                             Working* working) {
-    const double ceiling = period == PackagePeriod::Annual ? settings.UIFLimit * 12 : settings.UIFLimit;
+    const double ceiling = UifCeiling(settings, period);
     const double capped = uifBase <= ceiling ? uifBase : ceiling;
     UifAndLevy result;
     result.Employee = capped * settings.EmployeeUIF / 100;

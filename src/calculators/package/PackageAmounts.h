@@ -52,6 +52,9 @@ struct UifAndLevy {
 UifAndLevy UifAndSkillsLevy(double uifBase, double levyDeduction, const Settings& settings, PackagePeriod period,
                             Working* working = nullptr);
 
+// The most of the remuneration that UIF is taken on in the period.
+double UifCeiling(const Settings& settings, PackagePeriod period);
+
 // The tax after the age rebate on the period's taxable income, never below 0.
 // A monthly income is annualised for the engine and the tax brought back to a
 // month. Without an engine state the call leaves no trace.

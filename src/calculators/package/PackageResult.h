@@ -46,14 +46,25 @@ struct PackageRefusal {
     bool ErrorIcon = false;
 };
 
+inline constexpr const char* PackageMessageTitle = "Kelvara 2027";
+
+// Why "&Print" prints nothing after a calculation that stopped without a
+// word: nothing was required of it.
+inline PackageRefusal NothingToPrint(PackageDirection direction) {
+    return {PackageMessageTitle,
+            direction == PackageDirection::NetToGross
+                ? "There is nothing to print: type the net salary required and calculate first."
+                : "There is nothing to print: type the total package amount and calculate first.",
+            false};
+}
+
 // One press of "&Calculate".
 struct PackageCalculation {
     // The window's state afterwards: medical deductions and beneficiaries
     // cleared by their rules, computed contributions written back as the
     // amounts the fund fields now hold.
     PackageInputs Inputs;
-    // The amounts now held; after an early stop, those of the previous
-    // calculation with the additional medical credit cleared.
+    // The amounts now held and shown; all 0 after an early stop.
     PackageResult Result;
     PackageShown Shown;
     bool StoppedEarly = false;  // no package was worked out (nothing required, or refused)

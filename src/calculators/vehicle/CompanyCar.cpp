@@ -117,19 +117,9 @@ void SumTotals(CompanyCarState& state) {
     state.TotalAdjustment = 0;
     state.TotalAdjustmentSARS = 0;
     for (int i = 1; i <= state.VehicleCount; ++i) {
-        state.TotalAdjustment += state.Vehicles[i].AdjustTaxableInc;
+        state.TotalAdjustment += ShownVehicle(state, i).AdjustTaxableInc;
         state.TotalAdjustmentSARS += state.Results[i].SARSDeductionClaim;
     }
-}
-
-// The vehicle on screen cannot be computed: its entry fields show 0, and a
-// field that shows a value stores it.
-void ZeroShownEntries(CompanyCarVehicle& v) {
-    v.TotalDistance = 0;
-    v.BusDistance = 0;
-    v.FB3802ThisCar = 0;
-    v.FuelComponent = 0;
-    v.AdjustTaxableInc = 0;
 }
 
 }  // namespace
@@ -150,6 +140,7 @@ const CompanyCarVehicle& OnScreenVehicle(const CompanyCarState& state) {
 
 void CompCarCalc(CompanyCarState& state) {
     state.Results.assign(state.Vehicles.size(), CompanyCarResults{});
+    state.StoppedOnScreen = false;
     CompanyCarVehicle& current = OnScreenVehicle(state);
 
     // Every total comes from the readings first: the vehicle on screen must not
@@ -160,7 +151,7 @@ void CompCarCalc(CompanyCarState& state) {
         CompanyCarVehicle& v = state.Vehicles[i];
         ComputeDaysOfUse(v, state.Results[i]);
         if (current.TotalDistance == 0 || current.CCPrice == 0) {
-            ZeroShownEntries(current);
+            state.StoppedOnScreen = true;
             SumTotals(state);
             return;
         }
@@ -198,8 +189,20 @@ void PrintCalc(CompanyCarState& state) {
     }
 }
 
+CompanyCarVehicle ShownVehicle(const CompanyCarState& state, int number) {
+    CompanyCarVehicle v = state.Vehicles.at(number);
+    if (state.StoppedOnScreen && number == state.CurrentVehicle) {
+        v.TotalDistance = 0;
+        v.BusDistance = 0;
+        v.FB3802ThisCar = 0;
+        v.FuelComponent = 0;
+        v.AdjustTaxableInc = 0;
+    }
+    return v;
+}
+
 CompanyCarShown ShownFigures(const CompanyCarState& state) {
-    const CompanyCarVehicle& v = OnScreenVehicle(state);
+    const CompanyCarVehicle v = ShownVehicle(state, state.CurrentVehicle);
     CompanyCarShown shown{v.TotalDistance, v.BusDistance, v.FB3802ThisCar, v.FuelComponent, v.AdjustTaxableInc,
                           state.Results.at(state.CurrentVehicle), state.TotalAdjustment, state.TotalAdjustmentSARS};
     shown.Figures.PrivateDistance = v.TotalDistance - v.BusDistance;

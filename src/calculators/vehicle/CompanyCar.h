@@ -66,6 +66,7 @@ struct CompanyCarState {
     bool AutoSplit3802 = false;       // share Actual3802 out by days of use
     double Actual3802 = 0;            // code 3802 total on the IRP5s, all cars
     bool DatesRejected = false;       // an end date was refused and not yet left
+    bool StoppedOnScreen = false;     // the last calculation stopped at the vehicle on screen
     std::vector<CompanyCarVehicle> Vehicles{1};
     std::vector<CompanyCarResults> Results{1};
     double TotalAdjustment = 0;
@@ -104,7 +105,8 @@ const CompanyCarVehicle& OnScreenVehicle(const CompanyCarState& state);
 // A step that cannot be worked out (a division by zero, an overflow) is
 // skipped and the calculation carries on. A vehicle on screen without a total
 // distance or a price stops the calculation for all vehicles: its distances,
-// code 3802 amount, fuel component and adjustment are shown, and so stored, as 0.
+// code 3802 amount, fuel component and adjustment are shown (and printed) as
+// 0, while the vehicle keeps what was typed for the next calculation.
 void CompCarCalc(CompanyCarState& state);
 
 // The Calculate command: a single vehicle takes the whole code 3802 total,
@@ -130,5 +132,10 @@ struct CompanyCarShown {
 };
 
 CompanyCarShown ShownFigures(const CompanyCarState& state);
+
+// A vehicle as the window shows it: as stored, except that after a
+// calculation stopped at the vehicle on screen its distances, code 3802
+// amount, fuel component and adjustment show 0.
+CompanyCarVehicle ShownVehicle(const CompanyCarState& state, int number);
 
 }  // namespace kelvara

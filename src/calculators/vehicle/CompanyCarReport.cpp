@@ -10,7 +10,7 @@ namespace {
 std::string YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
 FieldValues RowOf(const CompanyCarState& state, int number) {
-    const CompanyCarVehicle& v = state.Vehicles[number];
+    const CompanyCarVehicle v = ShownVehicle(state, number);
     const CompanyCarResults& r = state.Results[number];
     const bool priced = v.CCPrice != 0;
     return {

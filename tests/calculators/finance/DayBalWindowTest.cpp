@@ -21,6 +21,8 @@ private slots:
     void rateSpinCycles_data();
     void rateSpinCycles();
     void activationShowsTheKeptInputsAndCalculates();
+    void aMissingDateIsNeitherCalculatedNorPrinted_data();
+    void aMissingDateIsNeitherCalculatedNorPrinted();
     void printWritesTheRecordWithDayNumbers();
 
 private:
@@ -164,6 +166,29 @@ void DayBalWindowTest::activationShowsTheKeptInputsAndCalculates() {
     QCOMPARE(again.shown("dtEndDate"), QString("01/04/2026"));
     QCOMPARE(again.shown("numAnsDB1"), QString("849.32"));
     QCOMPARE(again.shown("numAnsDB2"), QString("31"));
+}
+
+void DayBalWindowTest::aMissingDateIsNeitherCalculatedNorPrinted_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::newRow("no start date") << int{EmptyDay} << 46113;
+    QTest::newRow("no end date") << 46082 << int{EmptyDay};
+}
+
+void DayBalWindowTest::aMissingDateIsNeitherCalculatedNorPrinted() {
+    QFETCH(int, start);
+    QFETCH(int, end);
+    window_.reset();
+    balance_ = {100000, 10, start, end};
+    QMdiArea area;
+    auto* reopened = new frmDayBal(balance_, *bench_->Reports);
+    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
+    FinanceWindowDriver again(*reopened);
+    QCOMPARE(again.shown("numAnsDB2"), QString("0"));
+    QCOMPARE(again.shown("numAnsDB1"), QString("0.00"));
+    again.click("cmdPrint");
+    QVERIFY(again.printFrame().isHidden());
+    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("DailyBal"), "CapAmount")), 0.0);
 }
 
 void DayBalWindowTest::printWritesTheRecordWithDayNumbers() {

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QToolButton>
 
 #include "FinanceWindowDriver.h"
 #include "WindowTestBench.h"
@@ -23,6 +24,8 @@ private slots:
     void outOfRangeEntriesAreRefused();
     void activationShowsTheKeptFiguresAndProjects();
     void printWritesTheRecordWithTheTitleSetOnPrint();
+    void aSpinPressStepsOnceAndOnlyOnRelease_data();
+    void aSpinPressStepsOnceAndOnlyOnRelease();
 
 private:
     FinanceWindowDriver& ui() { return *driver_; }
@@ -186,6 +189,45 @@ void InflationWindowTest::printWritesTheRecordWithTheTitleSetOnPrint() {
     QVERIFY(ui().printFrame().isHidden());
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
+}
+
+void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("entry");  // typed, not yet taken
+    QTest::addColumn<QString>("shown");  // after the release
+    QTest::addColumn<int>("messages");
+    QTest::newRow("refused rate: no step") << "numInflaRate" << "spInflation" << "45" << "30.000" << 1;
+    QTest::newRow("refused period: no step") << "numPeriod" << "spPeriod" << "41" << "10" << 1;
+    QTest::newRow("taken rate: one step") << "numInflaRate" << "spInflation" << "20" << "20.250" << 0;
+    QTest::newRow("taken period: one step") << "numPeriod" << "spPeriod" << "12" << "13" << 0;
+}
+
+// A message box taking the focus while an arrow is down once left it down and
+// repeating for ever; here the button is held as long as it takes to repeat.
+void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
+    QFETCH(QString, field);
+    QFETCH(QString, buttons);
+    QFETCH(QString, entry);
+    ui().type("numPresCost", "100000");
+    ui().type("numPeriod", "10");
+    ui().type("numInflaRate", "30");
+    const InflationState before = inflation_;
+    auto* edit = window_->findChild<QLineEdit*>(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, entry);
+    auto* up = window_->findChild<QWidget*>(buttons)->findChild<QToolButton*>("up");
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(500);
+    QVERIFY(bench_->Messages.empty());
+    QCOMPARE(edit->text(), entry);  // nothing taken, nothing stepped while held
+    QCOMPARE(inflation_.InflFutureValue, before.InflFutureValue);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    QTEST(ui().shown(qPrintable(field)), "shown");
+    QTEST(static_cast<int>(bench_->Messages.messages().size()), "messages");
+    QTest::qWait(200);
+    QTEST(ui().shown(qPrintable(field)), "shown");
 }
 
 QTEST_MAIN(InflationWindowTest)

@@ -38,12 +38,16 @@ TEST(LoanCalc, PeriodSearchRaisesTheRepaymentToTheCentThatPaysOff) {
         {2124.70, 60, 2124.71},
         {2500, 48, 2536.26},
         {500, 0, 499.99},  // not paid off within 600 months
+        {839.11, 600, 839.11},  // paid off in the last month searched
+        {200000, 1, 100833.34},  // one month overpays: the least whole cent paying it off
+        {100833.35, 1, 100833.34},
     };
     for (const Case& c : cases) {
         LoanState loan = Loan("Repayment period", 100000, 7, 10, c.Repayment);
         LoanCalc(loan);
         EXPECT_EQ(loan.PeriodMonths, c.Months) << c.Repayment;
         EXPECT_EQ(RoundHalfEven(loan.Repayment, 2), c.Raised) << c.Repayment;
+        EXPECT_NEAR(loan.Repayment, c.Raised, 1e-6) << "a whole cent: " << c.Repayment;
         EXPECT_EQ(loan.Principal, 100000) << c.Repayment;
     }
 }

@@ -17,6 +17,8 @@
 #include "ReportOutput.h"
 #include "WholeNumberField.h"
 #include "WindowTestBench.h"
+#include "FinanceWindowDriver.h"
+#include "frmLoanBuster.h"
 #include "frmLoans.h"
 
 using namespace kelvara;
@@ -46,6 +48,9 @@ private slots:
     void printWithoutScheduleKeepsTheLastTitle();
     void printWithoutALoanDoesNothing();
     void graphOpensAFreshChartAtTheTopLeft();
+    void aPrintRecalculatesOnlyAfterAChange_data();
+    void aPrintRecalculatesOnlyAfterAChange();
+    void theLoanBusterLeavesTheLoanAlone();
 
 private:
     QWidget* child(const char* name) const {
@@ -407,3 +412,54 @@ void LoansWindowTest::graphOpensAFreshChartAtTheTopLeft() {
 
 QTEST_MAIN(LoansWindowTest)
 #include "LoansWindowTest.moc"
+
+void LoansWindowTest::aPrintRecalculatesOnlyAfterAChange_data() {
+    QTest::addColumn<QString>("retyped");  // the repayment typed after "&Calculate" ("" none)
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("repayment");
+    QTest::newRow("unchanged: no cent taken off per print") << "" << "0" << "499.99";
+    QTest::newRow("changed: worked out again") << "2124.70" << "60" << "2 124.71";
+}
+
+void LoansWindowTest::aPrintRecalculatesOnlyAfterAChange() {
+    QFETCH(QString, retyped);
+    enter(2, "100000", "", "10", "500");
+    click("cmdCalculate");
+    if (!retyped.isEmpty()) type("numMonRePay", retyped);
+    for (int press = 0; press < 2; ++press) printWith(-1);
+    QTEST(field("numPeriod")->text(), "period");
+    QTEST(field("numMonRePay")->text(), "repayment");
+}
+
+// The loan buster works a loan of its own; the loan calculator's figures,
+// schedule and report stay those of the loan it shows.
+void LoansWindowTest::theLoanBusterLeavesTheLoanAlone() {
+    enter(0, "100022.95", "30", "9.99", "");
+    click("cmdCalculate");
+    click("cmdFinCharge");
+    const auto figures = [this] {
+        click("cmdAnnAmort");
+        QStringList shown{field("numMonRePay")->text(), field("numAns1")->text(), field("numAns2")->text()};
+        shown << tableRow(2);
+        click("cmdGridClose");
+        printWith(-1);
+        shown << QString::number(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num4")));
+        return shown;
+    };
+    const QStringList before = figures();
+    QCOMPARE(before[0], QString("3 781.54"));
+
+    LoanBusterState buster;
+    frmLoanBuster busterWindow(buster, *bench_->Reports);
+    busterWindow.show();
+    testing::FinanceWindowDriver other(busterWindow);
+    other.type("numPrinAmount", "500000");
+    other.type("numPeriod", "240");
+    other.type("numIntRate", "10.5");
+    other.type("numXtraPay", "1000");
+    other.click("cmdCalculate");
+    busterWindow.close();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QCOMPARE(figures(), before);
+}

@@ -27,7 +27,6 @@ struct Calculator {
 
 struct States {
     LoanBusterState Buster;
-    LoanState Loan;
     LoanCompState Comp;
     InflationState Inflation;
     DailyBalanceState Balance;
@@ -35,7 +34,7 @@ struct States {
 
 Calculator ForName(const QString& name) {
     if (name == "loan buster")
-        return {[](ReportEngine& r) { return new frmLoanBuster(state.Buster, state.Loan, r); },
+        return {[](ReportEngine& r) { return new frmLoanBuster(state.Buster, r); },
                 [](FinanceWindowDriver& ui) {
                     ui.type("numPrinAmount", "500000");
                     ui.type("numPeriod", "240");
@@ -82,6 +81,8 @@ private slots:
     void viewingShowsTheTitledReport();
     void printingDirectlyLeavesTheTitle_data() { calculators(); }
     void printingDirectlyLeavesTheTitle();
+    void eachWindowRunsItsOwnReport_data();
+    void eachWindowRunsItsOwnReport();
     void cancelHidesTheFrame_data() { calculators(); }
     void cancelHidesTheFrame();
 
@@ -154,6 +155,34 @@ void ResultPrintFrameTest::printingDirectlyLeavesTheTitle() {
     QVERIFY(bench_->ReportWindows.empty());
     // Only the inflation projection sets its title, and it does so on "Print".
     QCOMPARE(bench_->Reports->WindowTitle(), name == "inflation" ? calculator.ViewTitle : "The report before");
+}
+
+// Another window prints between this one's "&Print" and its report button;
+// the report engine keeps only the last layout and title.
+void ResultPrintFrameTest::eachWindowRunsItsOwnReport_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("destination");
+    for (const char* name : {"loan buster", "loan comparison", "inflation", "daily balance"}) {
+        QTest::newRow(qPrintable(QString(name) + " viewed")) << QString(name) << int{ReportEngine::Window};
+        QTest::newRow(qPrintable(QString(name) + " printed")) << QString(name) << int{ReportEngine::Printer};
+    }
+}
+
+void ResultPrintFrameTest::eachWindowRunsItsOwnReport() {
+    QFETCH(int, destination);
+    bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
+    const Calculator calculator = open(true);
+    const QString layout = bench_->Reports->ReportFile();
+    bench_->Reports->SetReportFile(bench_->Reports->LayoutFile("\\loanbuster.rpt") == layout
+                                       ? bench_->Reports->LayoutFile("\\Inflatin.rpt")
+                                       : bench_->Reports->LayoutFile("\\loanbuster.rpt"));
+    bench_->Reports->SetWindowTitle("Another window's report");
+    (destination == ReportEngine::Window ? driver_->printFrame().cmdVR() : driver_->printFrame().cmdPD())->click();
+    QCOMPARE(bench_->Reports->ReportFile(), layout);
+    if (destination == ReportEngine::Window) {
+        QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+        QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
+    }
 }
 
 void ResultPrintFrameTest::cancelHidesTheFrame() {

@@ -43,7 +43,7 @@ TEST(GrossToNet, WorkedPackages) {
     for (const GrossToNetExample& e : examples) {
         SCOPED_TRACE(e.Name);
         EngineState engine;
-        const PackageCalculation c = CalculateGrossToNet(engine, e.Inputs, e.Setup, e.Period, {});
+        const PackageCalculation c = CalculateGrossToNet(engine, e.Inputs, e.Setup, e.Period);
         EXPECT_FALSE(c.StoppedEarly);
         EXPECT_FALSE(c.Refusal);
         EXPECT_DOUBLE_EQ(c.Result.FundEE, e.FundEE);
@@ -66,7 +66,7 @@ TEST(GrossToNet, WorkedPackages) {
 TEST(GrossToNet, CarAndMedicalAmounts) {
     EngineState engine;
     const PackageCalculation c =
-        CalculateGrossToNet(engine, CarAndMedicalPackage(), PackageSettings(10, 20), PackagePeriod::Annual, {});
+        CalculateGrossToNet(engine, CarAndMedicalPackage(), PackageSettings(10, 20), PackagePeriod::Annual);
     EXPECT_DOUBLE_EQ(c.Result.CarBen, 100800);
     EXPECT_DOUBLE_EQ(c.Result.MSFC, 9024);
     EXPECT_NEAR(c.Result.AMC, 2973.024, 1e-9);
@@ -78,9 +78,9 @@ TEST(GrossToNet, OtherExpensesComeOffTheTakeHomeSalaryInBothPeriods) {
     for (const PackagePeriod period : {PackagePeriod::Monthly, PackagePeriod::Annual}) {
         EngineState engine;
         PackageInputs in = Package(30000, 40);
-        const double without = CalculateGrossToNet(engine, in, PackageSettings(), period, {}).Shown.GrossSal;
+        const double without = CalculateGrossToNet(engine, in, PackageSettings(), period).Shown.GrossSal;
         in.OtherExpenses[1].Amount = 500;
-        const PackageCalculation with = CalculateGrossToNet(engine, in, PackageSettings(), period, {});
+        const PackageCalculation with = CalculateGrossToNet(engine, in, PackageSettings(), period);
         EXPECT_DOUBLE_EQ(with.Shown.GrossSal, without - 500);
     }
 }
@@ -90,7 +90,7 @@ TEST(GrossToNet, TakeHomeBelowZeroIsShownAsItIs) {
     PackageInputs in = Package(10000, 40);
     in.MedicalAid = 8000;
     in.OtherFringeBenefits = 5000;
-    const PackageCalculation c = CalculateGrossToNet(engine, in, PackageSettings(), PackagePeriod::Monthly, {});
+    const PackageCalculation c = CalculateGrossToNet(engine, in, PackageSettings(), PackagePeriod::Monthly);
     EXPECT_DOUBLE_EQ(c.Shown.GrossSal, 10000 - 8000 - 5000 - c.Shown.UIFCont - c.Shown.TaxDeduct);
     EXPECT_LT(c.Shown.GrossSal, 0);
 }
@@ -98,7 +98,7 @@ TEST(GrossToNet, TakeHomeBelowZeroIsShownAsItIs) {
 TEST(GrossToNet, ContributionsAboveTheirLimitWarnWithoutChangingThem) {
     EngineState engine;
     const PackageCalculation c =
-        CalculateGrossToNet(engine, Package(300000, 40), PackageSettings(20, 20), PackagePeriod::Annual, {});
+        CalculateGrossToNet(engine, Package(300000, 40), PackageSettings(20, 20), PackagePeriod::Annual);
     EXPECT_DOUBLE_EQ(c.Result.FundLimit, 0.275 * (300000 + 60000));
     EXPECT_DOUBLE_EQ(engine.TaxableIncome, 300000 - c.Result.FundLimit);
     EXPECT_DOUBLE_EQ(c.Inputs.FundEmployee, 60000);
@@ -114,31 +114,25 @@ TEST(GrossToNet, LimitIsCappedAtTheYearsMaximum) {
     for (const Case& k : {Case{PackagePeriod::Annual, 3000000, 350000}, Case{PackagePeriod::Monthly, 250000, 350000.0 / 12}}) {
         EngineState engine;
         const PackageCalculation c =
-            CalculateGrossToNet(engine, Package(k.Required, 40), PackageSettings(15, 10), k.Period, {});
+            CalculateGrossToNet(engine, Package(k.Required, 40), PackageSettings(15, 10), k.Period);
         EXPECT_DOUBLE_EQ(c.Result.FundLimit, k.Cap);
         EXPECT_TRUE(c.Shown.LimitWarning);
     }
 }
 
-TEST(GrossToNet, NothingRequiredKeepsThePreviousAmounts) {
-    PackageResult previous;
-    previous.Tax = 1000;
-    previous.AMC = 50;
-    previous.UIFEE = 12.344;
-    previous.FundEE = 400;
-    previous.FundLimit = 300;
+TEST(GrossToNet, NothingRequiredShowsNothing) {
     EngineState engine;
     PackageInputs in = Package(0, 40);
     in.CompanyCar = 100000;
     in.MedicalDeductions = 700;  // kept: the rules do not run
-    const PackageCalculation c = CalculateGrossToNet(engine, in, PackageSettings(), PackagePeriod::Annual, previous);
+    const PackageCalculation c = CalculateGrossToNet(engine, in, PackageSettings(), PackagePeriod::Annual);
     EXPECT_TRUE(c.StoppedEarly);
-    EXPECT_DOUBLE_EQ(c.Result.Tax, 1000);
-    EXPECT_DOUBLE_EQ(c.Result.AMC, 0);
-    EXPECT_DOUBLE_EQ(c.Shown.UIFCont, 12.34);
+    EXPECT_DOUBLE_EQ(c.Result.Tax, 0);
+    EXPECT_DOUBLE_EQ(c.Shown.GrossSal, 0);
+    EXPECT_DOUBLE_EQ(c.Shown.TotCostComp, 0);
     EXPECT_DOUBLE_EQ(c.Inputs.MedicalDeductions, 700);
     EXPECT_FALSE(c.Shown.OnceOffNote);
-    EXPECT_TRUE(c.Shown.LimitWarning);
+    EXPECT_FALSE(c.Shown.LimitWarning);
     EXPECT_DOUBLE_EQ(engine.TaxableIncome, 0);  // the engine was not called
 }
 

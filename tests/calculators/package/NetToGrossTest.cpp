@@ -36,7 +36,7 @@ TEST(NetToGross, WorkedSearches) {
         SCOPED_TRACE(e.Name);
         const Settings settings = PackageSettings(e.EmployeePercent);
         EngineState engine;
-        const PackageCalculation c = CalculateNetToGross(engine, e.Inputs, settings, e.Period, {});
+        const PackageCalculation c = CalculateNetToGross(engine, e.Inputs, settings, e.Period);
         ASSERT_FALSE(c.Refusal);
         EXPECT_FALSE(c.StoppedEarly);
         EXPECT_DOUBLE_EQ(c.Result.Search, e.Search);
@@ -55,7 +55,7 @@ TEST(NetToGross, WorkedSearches) {
 TEST(NetToGross, ContributionIsWrittenBackAndStaysWithinItsLimit) {
     EngineState engine;
     const PackageCalculation c =
-        CalculateNetToGross(engine, Required(200000), PackageSettings(7.5), PackagePeriod::Annual, {});
+        CalculateNetToGross(engine, Required(200000), PackageSettings(7.5), PackagePeriod::Annual);
     // 242 987 × 7.5% is held as 18 224.025000000001, which the field shows as
     // 18 224.03 and writes back as the typed amount.
     EXPECT_NEAR(c.Result.FundEE, 18224.025, 1e-6);
@@ -81,7 +81,7 @@ TEST(NetToGross, FringeBenefitCheck) {
     withExpenses.OtherFringeBenefits = 400.01;
     const Case cases[] = {
         {"travel above the net", PackagePeriod::Annual, Required(50000, 60000), true},
-        {"held annual contribution", PackagePeriod::Annual, heldContribution, true},
+        {"typed annual contribution", PackagePeriod::Annual, heldContribution, true},
         {"monthly ignores the contribution", PackagePeriod::Monthly, heldContribution, false},
         {"expenses and benefits", PackagePeriod::Monthly, withExpenses, true},
         {"equal is allowed", PackagePeriod::Annual, Required(60000, 60000), false},
@@ -89,31 +89,30 @@ TEST(NetToGross, FringeBenefitCheck) {
     for (const Case& k : cases) {
         SCOPED_TRACE(k.Name);
         EngineState engine;
-        PackageResult previous;
-        previous.UIFEE = 99;
-        const PackageCalculation c = CalculateNetToGross(engine, k.Inputs, PackageSettings(), k.Period, previous);
+        const PackageCalculation c = CalculateNetToGross(engine, k.Inputs, PackageSettings(), k.Period);
         EXPECT_EQ(c.Refusal.has_value(), k.Refused);
         EXPECT_EQ(c.StoppedEarly, k.Refused);
         if (k.Refused) {
             EXPECT_EQ(c.Refusal->Text, "Fringe benefits more than salary required!");
             EXPECT_EQ(c.Refusal->Title, "Kelvara 2027");
             EXPECT_FALSE(c.Refusal->ErrorIcon);
-            EXPECT_DOUBLE_EQ(c.Shown.UIFCont, 99);  // the previous amounts stay
+            EXPECT_DOUBLE_EQ(c.Shown.GrossSal, 0);  // nothing that belongs to other inputs
         }
     }
 }
 
-TEST(NetToGross, NothingRequiredIsNotSearched) {
+// A contribution worked out under a percentage and written back into the fund
+// field is no fringe benefit of the next, smaller package.
+TEST(NetToGross, AWrittenBackContributionIsNoFringeBenefit) {
     EngineState engine;
-    PackageResult previous;
-    previous.Search = 5;
-    previous.AMC = 3;
-    const PackageCalculation c =
-        CalculateNetToGross(engine, Required(0), PackageSettings(), PackagePeriod::Monthly, previous);
-    EXPECT_TRUE(c.StoppedEarly);
+    const Settings settings = PackageSettings(7.5);
+    PackageCalculation c = CalculateNetToGross(engine, Required(200000), settings, PackagePeriod::Annual);
+    ASSERT_GT(c.Inputs.FundEmployee, 15000);
+    PackageInputs lower = c.Inputs;
+    lower.Required = 15000;
+    c = CalculateNetToGross(engine, lower, settings, PackagePeriod::Annual);
     EXPECT_FALSE(c.Refusal);
-    EXPECT_DOUBLE_EQ(c.Result.Search, 5);
-    EXPECT_DOUBLE_EQ(c.Result.AMC, 0);
+    EXPECT_FALSE(c.StoppedEarly);
 }
 
 TEST(NetToGross, SearchesThatCannotEndAreRefused) {
@@ -123,22 +122,46 @@ TEST(NetToGross, SearchesThatCannotEndAreRefused) {
         double Required;
         const char* Start;
     };
-    Settings allToFund = PackageSettings(100);
-    Settings heavyUif = PackageSettings();
-    heavyUif.EmployeeUIF = 55;
     const Case cases[] = {
-        {"everything to the fund", allToFund, 1000, "The employee's"},
-        {"UIF takes what tax leaves", heavyUif, 1000, "The employee's"},
+        {"everything to the fund", PackageSettings(100), 1000, "The employee's"},
         {"net beyond the largest gross", PackageSettings(), 99999999.99, "No gross salary"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.Name);
         EngineState engine;
-        const PackageCalculation c = CalculateNetToGross(engine, Required(k.Required), k.Setup, PackagePeriod::Annual, {});
+        const PackageCalculation c = CalculateNetToGross(engine, Required(k.Required), k.Setup, PackagePeriod::Annual);
         ASSERT_TRUE(c.Refusal);
         EXPECT_TRUE(c.StoppedEarly);
         EXPECT_EQ(c.Refusal->Text.rfind(k.Start, 0), 0u) << c.Refusal->Text;
         EXPECT_TRUE(c.Refusal->ErrorIcon);
+    }
+}
+
+// Settings under which a rand of gross adds less than a cent to the net, or
+// even takes from it below the UIF ceiling: the one-rand search still ends.
+TEST(NetToGross, SearchesUnderHeavySettingsAreFound) {
+    struct Case {
+        const char* Name;
+        double EmployeePercent, EmployeeUif, Required, Search;
+    };
+    const Case cases[] = {
+        {"97% to the fund", 97, 1, 150000, 5459571},
+        {"UIF takes what the top rate leaves", 0, 55, 1000, 2223},
+        {"net falls below the UIF ceiling", 99, 2, 5000, 0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.Name);
+        Settings settings = PackageSettings(k.EmployeePercent);
+        settings.EmployeeUIF = k.EmployeeUif;
+        EngineState engine;
+        const PackageCalculation c = CalculateNetToGross(engine, Required(k.Required), settings, PackagePeriod::Annual);
+        ASSERT_FALSE(c.Refusal) << c.Refusal->Text;
+        const NetToGrossBasis basis = PrepareNetToGross(Required(k.Required), settings, PackagePeriod::Annual);
+        if (k.Search > 0) {
+            EXPECT_DOUBLE_EQ(c.Result.Search, k.Search);
+        }
+        EXPECT_GT(EvaluateNetToGrossStep(basis, c.Result.Search).Net, k.Required);
+        EXPECT_LE(EvaluateNetToGrossStep(basis, c.Result.Search - 1).Net, k.Required);
     }
 }
 
@@ -149,7 +172,7 @@ TEST(NetToGross, CreditsAboveTheTaxReduceTheNetInstead) {
     in.Members = 24;
     const Settings settings = PackageSettings();
     EngineState engine;
-    const PackageCalculation c = CalculateNetToGross(engine, in, settings, PackagePeriod::Annual, {});
+    const PackageCalculation c = CalculateNetToGross(engine, in, settings, PackagePeriod::Annual);
     ASSERT_FALSE(c.Refusal);
     const double credits = c.Result.MSFC + c.Result.AMC;
     EXPECT_GT(credits, c.Result.Tax);
@@ -164,11 +187,11 @@ TEST(NetToGross, MedicalRulesClearTheirFields) {
     in.MedicalDeductions = 5000;
     in.Members = 3;
     EngineState engine;
-    PackageCalculation c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Annual, {});
+    PackageCalculation c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Annual);
     EXPECT_DOUBLE_EQ(c.Inputs.MedicalDeductions, 0);  // under 65
     EXPECT_EQ(c.Inputs.Members, 0);                   // no contributions
     in.Age = 65;
-    c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Annual, {});
+    c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Annual);
     EXPECT_DOUBLE_EQ(c.Inputs.MedicalDeductions, 5000);
     EXPECT_DOUBLE_EQ(c.Result.Rebate, 27585);
 }

@@ -54,6 +54,8 @@ private slots:
     void printWritesTheSalPackageRecord();
     void printRecalculatesAndLocksTheScreenUntilDone();
     void aRefusedPackageIsNotPrinted();
+    void aStoppedCalculationShowsNoOldFigures_data();
+    void aStoppedCalculationShowsNoOldFigures();
     void workingShowsEveryResultAsTheWindowShowsIt_data();
     void workingShowsEveryResultAsTheWindowShowsIt();
     void workingOfARefusalSaysWhy();
@@ -357,7 +359,7 @@ void PackageWindowTest::refusedCalculationsSaySoAndKeepTheResults_data() {
         << "frmKelvaraAnn" << 0.0 << Entries{"numNetMonSalReq=50000", "numTravAll=60000"}
         << "Fringe benefits more than salary required!" << int(ui::MessageIcon::None);
     QTest::newRow("a fund percentage no gross can carry (saved from gross to net)")
-        << "frmKelvaraAnn" << 99.0 << Entries{"numNetMonSalReq=100000"} << "leave too little"
+        << "frmKelvaraAnn" << 100.0 << Entries{"numNetMonSalReq=100000"} << "leave too little"
         << int(ui::MessageIcon::Critical);
     QTest::newRow("a net beyond any gross the fields show")
         << "frmKelvaraMon" << 0.0 << Entries{"numNetMonSalReq=99999999.99"} << "No gross salary up to R99 999 999"
@@ -554,6 +556,45 @@ void PackageWindowTest::aRefusedPackageIsNotPrinted() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isHidden());
     QVERIFY(button("cmdCalculate")->isEnabled());
+}
+
+void PackageWindowTest::aStoppedCalculationShowsNoOldFigures_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("employeePercent");  // set before the first calculation
+    QTest::addColumn<Entries>("typed");            // after it
+    QTest::addColumn<QString>("message");          // on "&Print"; "" when the package prints
+    QTest::newRow("net to gross, nothing required")
+        << "frmKelvaraAnn" << "0" << Entries{"numNetMonSalReq=0"} << "There is nothing to print";
+    QTest::newRow("gross to net, nothing required")
+        << "frmPravelMon" << "0" << Entries{"numNetMonSalReq=0"} << "There is nothing to print";
+    QTest::newRow("fringe benefits above the net")
+        << "frmKelvaraAnn" << "0" << Entries{"numTravAll=250000"} << "Fringe benefits more than salary required!";
+    QTest::newRow("a written-back contribution is no fringe benefit")
+        << "frmKelvaraAnn" << "7.5" << Entries{"numNetMonSalReq=15000"} << "";
+}
+
+void PackageWindowTest::aStoppedCalculationShowsNoOldFigures() {
+    QFETCH(QString, form);
+    QFETCH(QString, employeePercent);
+    QFETCH(Entries, typed);
+    QFETCH(QString, message);
+    open(form);
+    setFundPercentages(employeePercent, "0");
+    typeAll({"numAge=40", "numNetMonSalReq=200000"});
+    click("cmdCalculate");
+    QVERIFY(field("numMAns")->text() != "0.00");
+    typeAll(typed);
+    click("cmdPrint");
+    if (message.isEmpty()) {
+        QVERIFY(bench_->Messages.empty());
+        QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isVisible());
+        return;
+    }
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QVERIFY2(bench_->Messages.last().Text.startsWith(message), qPrintable(bench_->Messages.last().Text));
+    QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isHidden());
+    for (const char* result : {"numMAns", "numUIFCont", "numCCSkillLev", "numGrossSal", "numTotCostComp"})
+        QCOMPARE(field(result)->text(), QString("0.00"));
 }
 
 void PackageWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {

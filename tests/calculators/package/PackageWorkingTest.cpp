@@ -23,7 +23,7 @@ constexpr ShownField ShownFields[] = {
 };
 
 using Calculator = PackageCalculation (*)(EngineState&, const PackageInputs&, const Settings&, PackagePeriod,
-                                          const PackageResult&, Working*);
+                                          Working*);
 
 struct Direction {
     const char* Name;
@@ -68,9 +68,9 @@ TEST(PackageWorking, AccountAgreesWithTheShownAmountsOnManyPackages) {
                 EngineState plainEngine;
                 EngineState explainedEngine;
                 Working working;
-                const PackageCalculation plain = direction.Calculate(plainEngine, in, setup, period, {}, nullptr);
+                const PackageCalculation plain = direction.Calculate(plainEngine, in, setup, period, nullptr);
                 const PackageCalculation explained =
-                    direction.Calculate(explainedEngine, in, setup, period, {}, &working);
+                    direction.Calculate(explainedEngine, in, setup, period, &working);
                 EXPECT_EQ(explained.Shown.GrossSal, plain.Shown.GrossSal);
                 EXPECT_EQ(explainedEngine.TaxableIncome, plainEngine.TaxableIncome);
                 if (explained.StoppedEarly) {
@@ -98,7 +98,7 @@ TEST(PackageWorking, NetToGrossShowsTheSearchsLastStep) {
     EngineState engine;
     Working working;
     const PackageCalculation c =
-        CalculateNetToGross(engine, in, PackageSettings(7.5), PackagePeriod::Monthly, {}, &working);
+        CalculateNetToGross(engine, in, PackageSettings(7.5), PackagePeriod::Monthly, &working);
     const std::string text = WorkingText(working);
     const std::string found = FormatNumber(c.Result.Search, 2);
     const std::string below = FormatNumber(c.Result.Search - 1, 2);
@@ -113,7 +113,7 @@ TEST(PackageWorking, RefusalIsTheWholeAccount) {
     EngineState engine;
     Working working;
     const PackageCalculation c =
-        CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Monthly, {}, &working);
+        CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Monthly, &working);
     ASSERT_TRUE(c.Refusal);
     ASSERT_EQ(working.Lines().size(), 1u);
     EXPECT_NE(working.Lines()[0].Text.find(c.Refusal->Text), std::string::npos);

@@ -81,6 +81,33 @@ TEST(NetToGrossSearch, EqualsTheOneRandSearch) {
     EXPECT_GT(compared, 3000);
 }
 
+// Settings that leave less than a cent of a rand, or let the employee's UIF
+// take more than the fund and the tax leave, so that the net falls before the
+// UIF ceiling: the search still gives what counting one rand at a time gives.
+TEST(NetToGrossSearch, HeavySettingsEqualTheOneRandSearch) {
+    std::mt19937 random(20260301);
+    const double limit = 150000;
+    for (int i = 0; i < 60; ++i) {
+        NetToGrossBasis basis = RandomBasis(random);
+        basis.Setup.PensionCont = 90 + Cents(random, 10);
+        basis.Setup.EmployerPenCont = Cents(random, 10);
+        basis.Setup.EmployeeUIF = Cents(random, 3);
+        basis.Setup.UIFLimit = std::floor(std::uniform_real_distribution<double>(0, 2000)(random));
+        if (NetRisesWithGross(basis.Setup)) continue;
+        for (const double required : RequiredNets(random, basis)) {
+            if (!(required > 0)) continue;
+            basis.State.Required = required;
+            const std::optional<double> reference = OneRandSearch(basis, limit);
+            const std::optional<double> fast = FindGross(basis);
+            if (reference) {
+                ASSERT_EQ(fast, reference) << "case " << i << " required " << required;
+            } else {
+                ASSERT_TRUE(!fast || *fast > limit) << "case " << i << " required " << required;
+            }
+        }
+    }
+}
+
 TEST(NetToGrossSearch, TaxBracketEdgesGiveTheOneRandResult) {
     // A gross whose taxable income lands on each bound of the scale.
     const double bounds[] = {245100, 383100, 530200, 695800, 887000};

@@ -67,6 +67,8 @@ private slots:
     void workingShowsEveryResultAsTheWindowShowsIt_data();
     void workingShowsEveryResultAsTheWindowShowsIt();
     void workingFollowsCalculationsCopiesAndPrints();
+    void anEntryIsTakenWholeBeforeACommand_data();
+    void anEntryIsTakenWholeBeforeACommand();
 
 private:
     void open(const QString& form);
@@ -551,6 +553,36 @@ void PayPeriodWindowTest::workingFollowsCalculationsCopiesAndPrints() {
 
     working->findChild<QPushButton*>("cmdClose")->click();
     QVERIFY(working->isHidden());
+}
+
+// An access key leaves the focus in the field being typed in; "15" in a
+// field of 0 to 14 days must not go to work as the "1" it started with.
+void PayPeriodWindowTest::anEntryIsTakenWholeBeforeACommand_data() {
+    QTest::addColumn<bool>("printPanel");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Alt+V in the print panel") << true << int{Qt::Key_V};
+    QTest::newRow("Alt+C") << false << int{Qt::Key_C};
+}
+
+void PayPeriodWindowTest::anEntryIsTakenWholeBeforeACommand() {
+    QFETCH(bool, printPanel);
+    QFETCH(int, key);
+    open("frmFortNight");
+    typeAll({{"silgEdit14", "40"}, {"numSalRemun", "5000"}});
+    click("cmdCalculate");
+    const QString tax = shown("numMAns1");
+    if (printPanel) click("cmdPrint");
+    auto* days = window_->findChild<QLineEdit*>("silgEdit22");
+    days->setFocus();
+    days->selectAll();
+    QTest::keyClicks(days, "15");
+    QTest::keyClick(days, static_cast<Qt::Key>(key), Qt::AltModifier);
+    QTest::qWait(300);  // an access key clicks its button after a moment
+    QCOMPARE(shown("silgEdit22"), QString("14"));
+    QCOMPARE(shown("numMAns1"), tax);
+    QVERIFY(bench_->ReportWindows.empty());
+    QVERIFY(bench_->Messages.empty());
+    QCOMPARE(window_->findChild<QLabel*>("fieldNote")->text(), QString("15 is out of range. This field takes 0 to 14."));
 }
 
 QTEST_MAIN(PayPeriodWindowTest)

@@ -125,7 +125,8 @@ TEST(CompanyCar, AVehicleOnScreenWithoutAPriceStopsEveryVehicle) {
     EXPECT_EQ(shown.BusDistance, 0);
     EXPECT_EQ(shown.FB3802ThisCar, 0);
     EXPECT_EQ(shown.AdjustTaxableInc, 0);
-    EXPECT_EQ(s.Vehicles[2].TotalDistance, 0);  // shown as 0, so stored as 0
+    EXPECT_EQ(s.Vehicles[2].TotalDistance, 30000);  // shown as 0, kept for when it has a price
+    EXPECT_EQ(s.Vehicles[2].FB3802ThisCar, 5000);
     EXPECT_EQ(shown.TotalAdjustment, -100);
     EXPECT_EQ(shown.TotalAdjustmentSARS, 0);
 }

@@ -53,6 +53,8 @@ private slots:
     void closingWithARefusedEndDate_data();
     void closingWithARefusedEndDate();
     void theListSurvivesClosingUntilInitialised();
+    void closingAfterTheRefusalMessageTookTheFocus();
+    void aVehicleWithoutPriceKeepsWhatWasTyped();
     void printingThreeVehiclesLeavesExactlyThreeRows();
 
 private:
@@ -357,6 +359,77 @@ void CompanyCarWindowTest::closingWithARefusedEndDate() {
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
     QVERIFY(control("dtCCStartDate")->hasFocus());
     QVERIFY(window_->close());  // the focus left the end date
+}
+
+namespace {
+
+// Answers each message the way a modal box treats the window beneath it: the
+// window loses the activation while the message is up, and gets it back only
+// after the box has gone. Installed for its lifetime, then `after` again.
+class ActivationTakingMessages : public ui::MessageService {
+public:
+    explicit ActivationTakingMessages(ui::MessageService& after) : after_(after) { ui::InstallMessageService(this); }
+    ~ActivationTakingMessages() override { ui::InstallMessageService(&after_); }
+
+    ui::MessageAnswer Show(QWidget*, const QString&, const QString& text, ui::MessageIcon,
+                           ui::MessageButtons) override {
+        texts << text;
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        (void)QTest::qWaitForWindowActive(&box);
+        return ui::MessageAnswer::Ok;
+    }
+
+    QStringList texts;
+
+private:
+    ui::MessageService& after_;
+};
+
+}  // namespace
+
+// The refused closing moves the focus off the end date while its message box
+// still holds the window; a click elsewhere and "&Ok" must then close.
+void CompanyCarWindowTest::closingAfterTheRefusalMessageTookTheFocus() {
+    state_ = ListOf({Registered("A")}, 0);
+    open();
+    ActivationTakingMessages messages(bench_->Messages);
+    const auto reactivate = [this] {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    };
+    auto* end = control<ui::DateField>("dtCCEndDate");
+    end->setFocus();
+    end->selectAll();
+    QTest::keyClicks(end, "01012028");
+    QTest::keyClick(end, Qt::Key_Tab);
+    reactivate();
+    window_->close();
+    reactivate();
+    QCOMPARE(messages.texts.size(), 2);
+    QVERIFY(window_->isVisible());
+    control("numTotalDistance")->setFocus(Qt::MouseFocusReason);
+    click("cmdOk");
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(messages.texts.size(), 2);
+}
+
+// A calculation that cannot be made shows 0 in the distances, but what was
+// typed stays with the vehicle for when it can.
+void CompanyCarWindowTest::aVehicleWithoutPriceKeepsWhatWasTyped() {
+    CompanyCarVehicle unpriced = Registered("A");
+    unpriced.CCPrice = 0;
+    state_ = ListOf({unpriced, Registered("B")}, 0);
+    open();
+    type("numBusDistance", "5000");
+    click("cmdForward");
+    click("cmdBack");
+    QCOMPARE(shown("numBusDistance"), QString("0"));
+    QCOMPARE(state_.Vehicles[1].BusDistance, 5000.0);
+    type("numCCPrice", "300000");
+    click("cmdCalculate");
+    QCOMPARE(shown("numBusDistance"), QString("5 000"));
 }
 
 void CompanyCarWindowTest::theListSurvivesClosingUntilInitialised() {

@@ -23,7 +23,7 @@ ResultPrintFrame::ResultPrintFrame(QWidget& window, ReportEngine& reports, QPush
     policy.setRetainSizeWhenHidden(true);
     panel_->setSizePolicy(policy);
     connect(panel_, &ui::PrintPanel::viewReport, this, [this] {
-        if (!printing_.TitleWithLayout) reports_.SetWindowTitle(viewTitle_);
+        reports_.SetWindowTitle(job_.Title);
         run(ReportEngine::Window);
     });
     connect(panel_, &ui::PrintPanel::printDirectly, this, [this] { run(ReportEngine::Printer); });
@@ -35,11 +35,10 @@ void ResultPrintFrame::print() {
         okButton_.setFocus();
         return;
     }
-    const ReportJob job = printing_.Job();
-    if (!writeRecord(job)) return;
-    reports_.SetReportFile(reports_.LayoutFile(job.Layout));
-    if (printing_.TitleWithLayout) reports_.SetWindowTitle(job.Title);
-    viewTitle_ = job.Title;
+    job_ = printing_.Job();
+    if (!writeRecord(job_)) return;
+    reports_.SetReportFile(reports_.LayoutFile(job_.Layout));
+    if (printing_.TitleWithLayout) reports_.SetWindowTitle(job_.Title);
     panel_->present();
 }
 
@@ -47,8 +46,11 @@ bool ResultPrintFrame::writeRecord(const ReportJob& job) {
     return ReportWritten(ReportOutput(reports_.ReportDatabase()).WriteReportRecord(job.Table, job.Record), &window_);
 }
 
+// Another window may have printed since "&Print" here: the report engine
+// keeps only the last layout, so this frame's is handed over again.
 void ResultPrintFrame::run(int destination) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    reports_.SetReportFile(reports_.LayoutFile(job_.Layout));
     reports_.SetDestination(destination);
     reports_.Run();
     QGuiApplication::restoreOverrideCursor();

@@ -31,7 +31,8 @@ struct ResultPrinting {
 // layout to the report engine and shows the frame in front, where
 // "&View/Export report" shows the report in a window, "P&rint directly to
 // printer" prints it without touching the window title, and "C&ancel" hides
-// the frame.
+// the frame. Both report buttons run this window's own layout, whatever
+// another window printed in between.
 //
 // So that a report never pairs new inputs with older results, a window tells
 // the frame when an input changes and when it has calculated; "&Print" after
@@ -59,7 +60,7 @@ private:
     QPushButton& okButton_;
     ResultPrinting printing_;
     ui::PrintPanel* panel_;
-    QString viewTitle_;
+    ReportJob job_;  // what the last "&Print" wrote
     bool stale_ = false;
 };
 

@@ -82,7 +82,9 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
 
     printFrame_ = new ResultPrintFrame(
         *this, reports, *cmdOK,
-        {[this] { cmdCalculate->click(); }, [this] { return CanPrintDailyBalance(result_); },
+        {[this] { cmdCalculate->click(); },
+         // A missing date would print as 01/01/1800.
+         [this] { return BothDatesSet() && CanPrintDailyBalance(result_); },
          [this] {
              return ReportJob{DailyBalTable, DailyBalRecord(balance_, result_), DailyBalanceLayout,
                               DailyBalanceTitle};
@@ -139,7 +141,7 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
     });
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, [this] {
         ShowInputs();
-        Calculate();
+        if (BothDatesSet()) Calculate();
     });
 
     ShowInputs();

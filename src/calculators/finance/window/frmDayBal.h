@@ -17,14 +17,16 @@ class DecimalField;
 
 // The daily balance calculator: the simple interest a capital earns at a
 // yearly rate between two dates, on a 365-day year. Its inputs live in the
-// shared calculation state and it calculates every time it becomes active.
+// shared calculation state and it calculates every time it becomes active
+// with both dates set.
 class frmDayBal : public QWidget {
     Q_OBJECT
 
 public:
     frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget* parent = nullptr);
 
-    // The calculation every activation runs, whether or not both dates are set.
+    // The calculation, from whatever dates the state holds; "&Calculate" and
+    // activation run it only when both date fields hold a date.
     void Calculate();
 
 private:

@@ -13,8 +13,8 @@
 
 namespace kelvara {
 
-frmLoanBuster::frmLoanBuster(LoanBusterState& buster, LoanState& loan, ReportEngine& reports, QWidget* parent)
-    : QWidget(parent), buster_(buster), loan_(loan) {
+frmLoanBuster::frmLoanBuster(LoanBusterState& buster, ReportEngine& reports, QWidget* parent)
+    : QWidget(parent), buster_(buster) {
     setObjectName("frmLoanBuster");
     setWindowTitle("Loan Buster");
 
@@ -96,7 +96,7 @@ frmLoanBuster::frmLoanBuster(LoanBusterState& buster, LoanState& loan, ReportEng
 }
 
 void frmLoanBuster::Calculate() {
-    BBCalc(buster_, loan_, period_, result_);
+    BBCalc(buster_, period_, result_);
     ShowResults();
     printFrame_->calculated();
 }

@@ -19,13 +19,13 @@ class WholeNumberField;
 // The loan buster: what an extra payment every month does to a loan. Beside
 // the normal repayment and totals it shows the shorter period, the new
 // repayment and totals and the saving. The principal, rate and extra payment
-// live in the shared calculation state; the repayments it works out are left
-// in the loan calculator's repayment.
+// live in the shared calculation state; its repayments are its own, so the
+// loan calculator keeps showing the figures of its own loan.
 class frmLoanBuster : public QWidget {
     Q_OBJECT
 
 public:
-    frmLoanBuster(LoanBusterState& buster, LoanState& loan, ReportEngine& reports, QWidget* parent = nullptr);
+    frmLoanBuster(LoanBusterState& buster, ReportEngine& reports, QWidget* parent = nullptr);
 
     // "&Calculate".
     void Calculate();
@@ -35,7 +35,6 @@ private:
     void ShowResults();
 
     LoanBusterState& buster_;
-    LoanState& loan_;
     std::int16_t period_ = 0;
     LoanBusterResult result_;
     ui::DecimalField* numPrinAmount;

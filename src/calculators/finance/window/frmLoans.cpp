@@ -162,10 +162,10 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
     setMinimumSize(560, 300);
 
     // A change is stored at once; nothing is recalculated until "Calculate".
-    connect(numPrinAmount, &ui::DecimalField::valueChanged, this, [this](double v) { loan_.Principal = v; });
-    connect(numPeriod, &ui::WholeNumberField::valueChanged, this, [this](qint32 v) { loan_.PeriodMonths = v; });
-    connect(numIntRate, &ui::DecimalField::valueChanged, this, [this](double v) { loan_.AnnualRate = v; });
-    connect(numMonRePay, &ui::DecimalField::valueChanged, this, [this](double v) { loan_.Repayment = v; });
+    connect(numPrinAmount, &ui::DecimalField::valueChanged, this, [this](double v) { store(loan_.Principal, v); });
+    connect(numPeriod, &ui::WholeNumberField::valueChanged, this, [this](qint32 v) { store(loan_.PeriodMonths, v); });
+    connect(numIntRate, &ui::DecimalField::valueChanged, this, [this](double v) { store(loan_.AnnualRate, v); });
+    connect(numMonRePay, &ui::DecimalField::valueChanged, this, [this](double v) { store(loan_.Repayment, v); });
     connect(numIntRate, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanRateMessage(), numIntRate); });
     connect(numPeriod, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanPeriodMessage(), numPeriod); });
 
@@ -215,6 +215,11 @@ void frmLoans::LoanCalc() {
 
 LoanAmortGraphWindow* frmLoans::graphWindow() const { return graph_; }
 
+void frmLoans::store(double& figure, double value) {
+    figure = value;
+    loan_.InputChanged = true;
+}
+
 int frmLoans::modeRow() const {
     for (int row = 0; row < static_cast<int>(optLoanCalc.size()); ++row) {
         if (loan_.LoanMode == LoanModes[row]) return row;
@@ -229,6 +234,7 @@ ui::NumericField* frmLoans::modeField(int row) const {
 
 void frmLoans::chooseMode(int row) {
     loan_.LoanMode = LoanModes[row];
+    loan_.InputChanged = true;
     applyMode();
     // The fields that become inputs show what the loan holds, which is what a
     // calculation will take.
@@ -306,8 +312,10 @@ void frmLoans::showGraph() {
 }
 
 void frmLoans::print(int destination) {
-    // The report must not pair newly typed inputs with older results.
-    LoanCalc();
+    // The report must not pair newly typed inputs with older results; an
+    // unchanged loan is not worked out again, which in "Repayment period"
+    // mode would take another cent off a repayment that pays off no loan.
+    if (loan_.InputChanged) LoanCalc();
     if (!CanPrintLoan(loan_)) return;
     printDirect_ = static_cast<std::int16_t>(destination);
     QApplication::setOverrideCursor(Qt::WaitCursor);

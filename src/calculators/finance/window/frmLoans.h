@@ -54,6 +54,7 @@ private:
     void showAnnualSchedule();
     void showGraph();
     void print(int destination);
+    void store(double& figure, double value);
     int modeRow() const;
     ui::NumericField* modeField(int row) const;
 

@@ -211,26 +211,29 @@ void PackageWindow::LoadSettings(const std::filesystem::path& settingsDatabase) 
 
 void PackageWindow::Calculate() {
     frmWorking->calculated([netToGross = netToGross(), period = kind_.Period, inputs = inputs_,
-                            settings = settings_, previous = result_] {
+                            settings = settings_] {
         EngineState scratch;
         Working working;
         if (netToGross) {
-            CalculateNetToGross(scratch, inputs, settings, period, previous, &working);
+            CalculateNetToGross(scratch, inputs, settings, period, &working);
         } else {
-            CalculateGrossToNet(scratch, inputs, settings, period, previous, &working);
+            CalculateGrossToNet(scratch, inputs, settings, period, &working);
         }
         return working;
     });
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PackageCalculation calc = netToGross()
-                                        ? CalculateNetToGross(engine_, inputs_, settings_, kind_.Period, result_)
-                                        : CalculateGrossToNet(engine_, inputs_, settings_, kind_.Period, result_);
+                                        ? CalculateNetToGross(engine_, inputs_, settings_, kind_.Period)
+                                        : CalculateGrossToNet(engine_, inputs_, settings_, kind_.Period);
     QApplication::restoreOverrideCursor();
-    if (calc.Refusal) {
-        ui::ShowMessage(this, QString::fromStdString(calc.Refusal->Title), QString::fromStdString(calc.Refusal->Text),
-                        calc.Refusal->ErrorIcon ? ui::MessageIcon::Critical : ui::MessageIcon::None);
-    }
+    refused_ = calc.Refusal.has_value();
+    if (calc.Refusal) ShowRefusal(*calc.Refusal);
     ShowCalculation(calc);
+}
+
+void PackageWindow::ShowRefusal(const PackageRefusal& refusal) {
+    ui::ShowMessage(this, QString::fromStdString(refusal.Title), QString::fromStdString(refusal.Text),
+                    refusal.ErrorIcon ? ui::MessageIcon::Critical : ui::MessageIcon::None);
 }
 
 void PackageWindow::ShowCalculation(const PackageCalculation& calc) {
@@ -280,9 +283,13 @@ void PackageWindow::OpenSettings() {
 
 void PackageWindow::OpenPrintPanel() {
     Calculate();
-    // Only a package just worked out in full is printed: after a refusal the
-    // results on screen would not belong to the inputs.
-    if (stoppedEarly_ || shown_.LimitWarning) return;
+    // Only a package just worked out in full is printed. A refusal has just
+    // said why there is nothing; a package of nothing is told here.
+    if (stoppedEarly_) {
+        if (!refused_) ShowRefusal(NothingToPrint(kind_.Direction));
+        return;
+    }
+    if (shown_.LimitWarning) return;
     for (QWidget* w : {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate),
                        static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl),
                        static_cast<QWidget*>(cmdWorking), screen_}) {

@@ -54,6 +54,7 @@ private:
     void ConnectFieldRules();
     void ConnectFundPercentRule();
     void LoadSettings(const std::filesystem::path& settingsDatabase);
+    void ShowRefusal(const PackageRefusal& refusal);
     void ShowCalculation(const PackageCalculation& calc);
     void ShowLimitWarning(bool exceeded);
     void OpenSettings();
@@ -74,6 +75,7 @@ private:
     PackageResult result_;
     PackageShown shown_;
     bool stoppedEarly_ = true;
+    bool refused_ = false;  // the last calculation was answered with a message
 
     QWidget* screen_;
     PackageControls c_;

@@ -201,7 +201,10 @@ void frmCompCar::closeEvent(QCloseEvent* event) {
     if (const auto refusal = CloseCompanyCarList(state_)) {
         ui::ShowMessage(this, FromStd(refusal->Title), FromStd(refusal->Message));
         event->ignore();
+        // The focus leaves the end date here, though the field may not hear
+        // of it while the message box still holds the window inactive.
         c_.dtCCStartDate->setFocus();
+        EndDateLeft(state_);
         return;
     }
     event->accept();
