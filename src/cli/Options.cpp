@@ -1,10 +1,14 @@
 #include "Options.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 
 #include "NumberFormat.h"
 #include "StrictNumber.h"
+#include "UserText.h"
 
 namespace kelvara::cli {
 
@@ -24,6 +28,14 @@ std::string RangeText(const std::optional<double>& min, const std::optional<doub
 }
 
 }  // namespace
+
+void OpenInputFile(std::ifstream& file, const std::string& option, const std::string& path) {
+    const std::string said = option + " '" + Quote(path) + "'";
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) throw UsageError(said + " is a folder, not a file");
+    file.open(path, std::ios::binary);
+    if (!file) throw UsageError(said + " cannot be opened: " + std::strerror(errno));
+}
 
 NumberOptions::Option& NumberOptions::Add(Option option, const std::string& what) {
     Option& added = options_.emplace_back(std::move(option));
@@ -66,16 +78,16 @@ bool NumberOptions::Given(const std::string& name) const { return command_.count
 
 void NumberOptions::ReadList(ListOption& option) const {
     const std::string range = RangeText(option.Min, option.Max);
-    const std::string said = "--" + option.Name + " '" + option.Text + "'";
+    const std::string said = "--" + option.Name + " '" + Quote(option.Text) + "'";
     option.Values.clear();
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = option.Text.find(',', start);
         const std::string item = option.Text.substr(start, comma - start);
         const std::optional<double> value = StrictNumber(item);
-        if (!value) throw UsageError(said + " holds '" + item + "', which is not a number (accepted: each " + range + ")");
+        if (!value) throw UsageError(said + " holds '" + Quote(item) + "', which is not a number (accepted: each " + range + ")");
         if (*value < option.Min || *value > option.Max) {
-            throw UsageError(said + " holds " + item + ", which is out of range (accepted: each " + range + ")");
+            throw UsageError(said + " holds " + Quote(item) + ", which is out of range (accepted: each " + range + ")");
         }
         option.Values.push_back(*value);
         if (comma == std::string::npos) break;
@@ -93,7 +105,7 @@ void NumberOptions::ReadFlag(FlagOption& option) const {
     } else if (text == "no" || text == "0" || text == "false") {
         option.Value = false;
     } else {
-        throw UsageError("--" + option.Name + " '" + text + "' is not yes or no (accepted: yes/no, 1/0, true/false)");
+        throw UsageError("--" + option.Name + " '" + Quote(text) + "' is not yes or no (accepted: yes/no, 1/0, true/false)");
     }
 }
 
@@ -109,7 +121,7 @@ DayNumber& NumberOptions::Date(const std::string& name, DayNumber min, DayNumber
 
 void NumberOptions::ReadDate(DateOption& option) const {
     const std::string range = FormatDate(option.Min) + " to " + FormatDate(option.Max);
-    const std::string said = "--" + option.Name + " '" + option.Text + "'";
+    const std::string said = "--" + option.Name + " '" + Quote(option.Text) + "'";
     const std::optional<DayNumber> day = ParseDate(option.Text);
     if (!day) throw UsageError(said + " is not a date dd/mm/yyyy (accepted: " + range + ")");
     if (*day < option.Min || *day > option.Max) throw UsageError(said + " is out of range (accepted: " + range + ")");
@@ -129,7 +141,7 @@ void NumberOptions::Read() {
     for (Option& option : options_) {
         if (command_.count("--" + option.Name) == 0) continue;
         const std::string range = RangeText(option.Min, option.Max);
-        const std::string said = "--" + option.Name + " '" + option.Text + "'";
+        const std::string said = "--" + option.Name + " '" + Quote(option.Text) + "'";
         const std::optional<double> value = StrictNumber(option.Text);
         if (!value) throw UsageError(said + " is not a number (accepted: " + range + ")");
         if (option.IsWhole && std::floor(*value) != *value) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <CLI/CLI.hpp>
 #include <deque>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,10 @@ namespace kelvara::cli {
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// Opens the file that an option names for reading; throws UsageError naming
+// the option and the file when it is a folder or cannot be opened.
+void OpenInputFile(std::ifstream& file, const std::string& option, const std::string& path);
 
 // The numeric options of one command, each bounded like the window field that
 // takes the same value. Options are taken as text and read strictly after the

@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 #include "CsvPayeBatch.h"
+#include "Output.h"
 #include "StoredSettings.h"
 
 namespace kelvara::cli {
@@ -43,12 +44,11 @@ std::string DefaultText(const PayeOption& option, const PayPeriodInputs& default
     if (file == "-") {
         status = RunPayeBatch(kind, base, std::cin, std::cout, std::cerr);
     } else {
-        std::ifstream in(file);
-        if (!in) throw UsageError("--csv '" + file + "' cannot be opened");
+        std::ifstream in;
+        OpenInputFile(in, "--csv", file);
         status = RunPayeBatch(kind, base, in, std::cout, std::cerr);
     }
-    std::cout.flush();
-    std::exit(status);
+    std::exit(FinishOutput(status));
 }
 
 void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {

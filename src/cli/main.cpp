@@ -1,13 +1,26 @@
 // kelvara-calc: the calculators of Kelvara 2027 without any window, for
 // scripts and batch checks.
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <iostream>
+#include <new>
 
 #include "Commands.h"
+#include "Output.h"
+#include "UserText.h"
 
 using namespace kelvara::cli;
 
-int main(int argc, char** argv) {
+namespace {
+
+// The longest message the tool prints about a mistake it did not word itself.
+constexpr std::size_t kLongestForeignMessage = 200;
+
+void SayMistake(const std::string& message) {
+    std::cerr << "kelvara-calc: " << Quote(message, kLongestForeignMessage) << "\n";
+}
+
+int Run(int argc, char** argv) {
     CLI::App app("Kelvara 2027 calculators for the tax year 1 March 2026 to 28 February 2027", "kelvara-calc");
     app.set_version_flag("--version", std::string("kelvara-calc ") + KV_VERSION);
     app.require_subcommand(1);
@@ -29,26 +42,42 @@ int main(int argc, char** argv) {
         for (Command& command : commands) {
             if (!command.App->parsed()) continue;
             command.Numbers->Read();
-            const Result result = command.Run();
+            Result result = command.Run();
+            if (const std::optional<std::string> key = NonFiniteFigure(result)) result = TooLargeResult(*key);
             std::cout << (format == "text" ? ToText(result) : ToJson(result));
-            if (command.Explain && !command.Explain->Account.Empty()) {
+            const bool refused = result.contains("error");
+            if (!refused && command.Explain && !command.Explain->Account.Empty()) {
                 std::cout << "\n" << kelvara::WorkingText(command.Explain->Account);
             }
-            return result.contains("error") ? 1 : 0;
+            return FinishOutput(refused ? 1 : 0);
         }
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
-        return 0;
+        return FinishOutput(0);
     } catch (const CLI::CallForVersion&) {
         std::cout << app.version() << "\n";
-        return 0;
+        return FinishOutput(0);
     } catch (const CLI::ParseError& error) {
-        if (error.get_exit_code() == 0) return app.exit(error);  // --help of a command
-        std::cerr << "kelvara-calc: " << error.what() << "\n";
+        if (error.get_exit_code() == 0) return FinishOutput(app.exit(error));  // --help of a command
+        SayMistake(error.what());
         return 2;
     } catch (const UsageError& error) {
-        std::cerr << "kelvara-calc: " << error.what() << "\n";
+        std::cerr << "kelvara-calc: " << OneLine(error.what()) << "\n";
         return 2;
+    }
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ReportBrokenPipes();
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("kelvara-calc: not enough memory for this input\n", stderr);
+    } catch (const std::exception& error) {
+        SayMistake(error.what());
     }
     return 2;
 }
