@@ -55,7 +55,7 @@ std::string Description(PayPeriodField field) {
         case F::EmployerMedAidCont: return "employer's med aid contributions, rand";
         case F::EmployeeMedAidCont: return "employee's med aid contributions, rand";
         case F::Members: return "medical aid fund beneficiaries";
-        case F::MonthMembers: return "beneficiaries of each month, March first and February last, or one for all";
+        case F::MonthMembers: return "beneficiaries of each month, March first and February last";
         case F::NormalDays: return "days of a normal period";
         case F::ThisDays: return "days worked in this period";
     }
@@ -92,12 +92,12 @@ std::vector<PayeOption> BuildOptions(PayPeriodKind kind) {
     for (const auto& s : settings) {
         for (const SettingBounds& b : SettingFieldBounds()) {
             if (b.Field != s.Field) continue;
-            options.push_back({s.Name, std::string(s.What) + " (default: Settings.db)",
+            options.push_back({s.Name, s.What,
                                b.Bounds.Decimals == 0 ? Type::Whole : Type::Amount, b.Bounds.Min, b.Bounds.Max,
                                s.Field});
         }
     }
-    options.push_back({"ta-inc-rate", "travel allowance inclusion rate, 0.8 or 0.2 (default: Settings.db)",
+    options.push_back({"ta-inc-rate", "travel allowance inclusion rate, 0.8 or 0.2",
                        Type::Amount, 0, 1, SettingsField::TAIncRate8020});
     return options;
 }
@@ -108,7 +108,9 @@ std::string Bound(double value) {
     return error == std::errc() ? std::string(text, end) : "?";
 }
 
-std::string RangeText(const PayeOption& option) {
+}  // namespace
+
+std::string AcceptedRange(const PayeOption& option) {
     if (option.Kind == Type::Date) {
         return FormatDate(static_cast<DayNumber>(option.Min)) + " to " + FormatDate(static_cast<DayNumber>(option.Max));
     }
@@ -117,8 +119,10 @@ std::string RangeText(const PayeOption& option) {
     return range;
 }
 
+namespace {
+
 [[noreturn]] void Refuse(const PayeOption& option, const std::string& text, const std::string& why) {
-    throw UsageError("--" + option.Name + " '" + Quote(text) + "' " + why + " (accepted: " + RangeText(option) + ")");
+    throw UsageError("--" + option.Name + " '" + Quote(text) + "' " + why + " (accepted: " + AcceptedRange(option) + ")");
 }
 
 double ReadNumber(const PayeOption& option, const std::string& text, std::string_view cell, bool whole) {

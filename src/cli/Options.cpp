@@ -37,23 +37,25 @@ void OpenInputFile(std::ifstream& file, const std::string& option, const std::st
     if (!file) throw UsageError(said + " cannot be opened: " + std::strerror(errno));
 }
 
-NumberOptions::Option& NumberOptions::Add(Option option, const std::string& what) {
+NumberOptions::Option& NumberOptions::Add(Option option, const std::string& what, const char* shownDefault) {
     Option& added = options_.emplace_back(std::move(option));
-    std::string description = what + " (" + RangeText(added.Min, added.Max) + "; default ";
-    description += added.IsWhole ? std::to_string(added.Count) : Bound(added.Amount);
+    const std::string initial = added.IsWhole ? std::to_string(added.Count) : Bound(added.Amount);
+    const std::string description =
+        what + " (" + RangeText(added.Min, added.Max) + "; " + (shownDefault ? shownDefault : "default " + initial);
     command_.add_option("--" + added.Name, added.Text, description + ")")
         ->type_name(added.IsWhole ? "WHOLE" : "AMOUNT");
     return added;
 }
 
 double& NumberOptions::Amount(const std::string& name, std::optional<double> min, std::optional<double> max,
-                              double initial, const std::string& what) {
-    return Add({name, min, max, false, {}, initial, 0}, what).Amount;
+                              double initial, const std::string& what, const char* shownDefault) {
+    return Add({name, min, max, false, {}, initial, 0}, what, shownDefault).Amount;
 }
 
 long long& NumberOptions::Whole(const std::string& name, long long min, long long max, long long initial,
-                                const std::string& what) {
-    return Add({name, static_cast<double>(min), static_cast<double>(max), true, {}, 0, initial}, what).Count;
+                                const std::string& what, const char* shownDefault) {
+    return Add({name, static_cast<double>(min), static_cast<double>(max), true, {}, 0, initial}, what, shownDefault)
+        .Count;
 }
 
 std::vector<double>& NumberOptions::AmountList(const std::string& name, std::size_t maxCount, double min,
@@ -66,10 +68,11 @@ std::vector<double>& NumberOptions::AmountList(const std::string& name, std::siz
     return added.Values;
 }
 
-bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what) {
+bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what,
+                           const char* shownDefault) {
     FlagOption& added = flags_.emplace_back(FlagOption{name, {}, initial});
-    command_.add_option("--" + added.Name, added.Text,
-                        what + " (yes or no; default " + (initial ? "yes" : "no") + ")")
+    const std::string said = shownDefault ? shownDefault : std::string("default ") + (initial ? "yes" : "no");
+    command_.add_option("--" + added.Name, added.Text, what + " (yes or no; " + said + ")")
         ->type_name("YES/NO");
     return added.Value;
 }
@@ -110,11 +113,11 @@ void NumberOptions::ReadFlag(FlagOption& option) const {
 }
 
 DayNumber& NumberOptions::Date(const std::string& name, DayNumber min, DayNumber max, DayNumber initial,
-                               const std::string& what) {
+                               const std::string& what, const char* shownDefault) {
     DateOption& added = dates_.emplace_back(DateOption{name, min, max, {}, initial});
+    const std::string said = shownDefault ? shownDefault : "default " + FormatDate(initial);
     command_.add_option("--" + name, added.Text,
-                        what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; default " +
-                            FormatDate(initial) + ")")
+                        what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; " + said + ")")
         ->type_name("DATE");
     return added.Day;
 }

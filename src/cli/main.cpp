@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 #include <new>
+#include <optional>
 
 #include "Commands.h"
 #include "Output.h"
@@ -18,6 +19,29 @@ constexpr std::size_t kLongestForeignMessage = 200;
 
 void SayMistake(const std::string& message) {
     std::cerr << "kelvara-calc: " << Quote(message, kLongestForeignMessage) << "\n";
+}
+
+// A word where a command was expected that names none: "'bogus' is not a
+// command of kelvara-calc (commands: ...)". Nothing when every word up to the
+// command's own options names a command.
+std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, char** argv) {
+    const CLI::App* at = &app;
+    std::string path = app.get_name();
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--format") ++i;  // its value
+        if (word.rfind("-", 0) == 0) continue;
+        const std::vector<const CLI::App*> commands = at->get_subcommands([](const CLI::App*) { return true; });
+        if (commands.empty()) return std::nullopt;
+        std::string names;
+        for (const CLI::App* command : commands) {
+            if (command->get_name() == word) at = command;
+            names += (names.empty() ? "" : ", ") + command->get_name();
+        }
+        if (at->get_name() != word) return "'" + Quote(word) + "' is not a command of " + path + " (commands: " + names + ")";
+        path += " " + word;
+    }
+    return std::nullopt;
 }
 
 int Run(int argc, char** argv) {
@@ -59,7 +83,7 @@ int Run(int argc, char** argv) {
         return FinishOutput(0);
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == 0) return FinishOutput(app.exit(error));  // --help of a command
-        SayMistake(error.what());
+        SayMistake(UnknownCommand(app, argc, argv).value_or(error.what()));
         return 2;
     } catch (const UsageError& error) {
         std::cerr << "kelvara-calc: " << OneLine(error.what()) << "\n";
