@@ -2,8 +2,8 @@
 
 namespace kelvara::cli {
 
-// Makes sure everything printed on standard output reached it: flushes and
-// closes it. Returns status when it did; otherwise says so on standard error
+// Makes sure everything printed on standard output reached it: flushes it
+// and closes a copy of its descriptor. Returns status when it did; otherwise says so on standard error
 // and returns 2 (a full disk, a closed pipe).
 int FinishOutput(int status);
 
