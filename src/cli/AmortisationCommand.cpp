@@ -23,11 +23,11 @@ void AddSchedule(CLI::App& parent, CommandList& commands, bool annual) {
                                   annual ? "the loan year by year, a part year last" : "the loan month by month");
     NumberOptions& numbers = *command.Numbers;
     double& principal =
-        numbers.Amount("principal", 0.01, LoanFields::Principal.Max, 0, "principal amount, rand (above 0)");
-    long long& period = numbers.Whole("period", 1, 600, 0, "repayment period, months (above 0)");
-    double& rate = numbers.Amount("rate", 0.001, LoanFields::Rate.Max, 0, "interest rate, % p.a. (above 0)");
+        numbers.Amount("principal", 0.01, LoanFields::Principal.Max, 0, "principal amount, rand", NumberOptions::Required);
+    long long& period = numbers.Whole("period", 1, 600, 0, "repayment period, months", NumberOptions::Required);
+    double& rate = numbers.Amount("rate", 0.001, LoanFields::Rate.Max, 0, "interest rate, % p.a.", NumberOptions::Required);
     double& repayment = numbers.Amount("repayment", LoanFields::Repayment.Min, LoanFields::Repayment.Max, 0,
-                                       "monthly repayment for the part year (default: the annuity repayment)");
+                                       "monthly repayment for the part year", "default: the annuity repayment");
     command.Run = [annual, &numbers, &principal, &period, &rate, &repayment] {
         for (const char* needed : {"principal", "period", "rate"}) {
             if (!numbers.Given(needed)) throw UsageError(std::string("--") + needed + " is required (above 0)");

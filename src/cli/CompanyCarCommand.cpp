@@ -10,6 +10,7 @@
 #include "Commands.h"
 #include "NumberFormat.h"
 #include "PeriodDates.h"
+#include "UserText.h"
 
 namespace kelvara::cli {
 
@@ -21,7 +22,7 @@ using nlohmann::json;
 // Every mistake names the key and what it accepts.
 class CompanyCarInput {
 public:
-    explicit CompanyCarInput(const std::string& where) : where_(where) {}
+    explicit CompanyCarInput(const std::string& where) : where_(Quote(where)) {}
 
     CompanyCarState Read(const json& input) {
         Expect(input.is_object(), "the input", "a JSON object");
@@ -42,7 +43,7 @@ public:
                     state.Vehicles.push_back(Vehicle(value[i], "vehicles[" + std::to_string(i) + "]."));
                 }
             } else {
-                Fail(key, "is not a key of the input (accepted: Actual3802, AutoSplit3802, CurrentVehicle, vehicles)");
+                Fail(Quote(key), "is not a key of the input (accepted: Actual3802, AutoSplit3802, CurrentVehicle, vehicles)");
             }
         }
         state.VehicleCount = static_cast<std::int16_t>(state.Vehicles.size() - 1);
@@ -73,7 +74,7 @@ private:
         Expect(input.is_object(), prefix, "a JSON object");
         CompanyCarVehicle v;
         for (const auto& [key, value] : input.items()) {
-            const std::string name = prefix + key;
+            const std::string name = prefix + Quote(key);
             if (double CompanyCarVehicle::*field = AmountField(key)) {
                 v.*field = Whole(name, value, Bounds(key));
             } else if (std::string CompanyCarVehicle::*text = TextField(key)) {
@@ -150,7 +151,8 @@ private:
     }
 
     std::string Text(const std::string& name, const json& value, int maxLength) {
-        Expect(value.is_string() && value.get<std::string>().size() <= static_cast<std::size_t>(maxLength), name,
+        // Counted in characters, as the window's field counts them.
+        Expect(value.is_string() && CharacterCount(value.get<std::string>()) <= static_cast<std::size_t>(maxLength), name,
                "a text of at most " + std::to_string(maxLength) + " characters");
         return value.get<std::string>();
     }
@@ -176,14 +178,15 @@ private:
 };
 
 json ReadJson(const std::string& path) {
-    const std::string where = path == "-" ? "standard input" : path;
+    const std::string where = path == "-" ? "standard input" : Quote(path);
     std::string text;
     if (path == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), {});
     } else {
-        std::ifstream file(path);
-        if (!file) throw UsageError("--input '" + path + "' cannot be read");
+        std::ifstream file;
+        OpenInputFile(file, "--input", path);
         text.assign(std::istreambuf_iterator<char>(file), {});
+        if (file.bad()) throw UsageError("--input '" + Quote(path) + "' could not be read to the end");
     }
     const json input = json::parse(text, nullptr, false);
     if (input.is_discarded()) throw UsageError(where + " is not valid JSON");

@@ -1,6 +1,8 @@
 #include "CsvPayeBatch.h"
 
 #include <charconv>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <istream>
 #include <ostream>
@@ -10,6 +12,7 @@
 #include "Rounding.h"
 #include "StrictNumber.h"
 #include "TaxYear.h"
+#include "UserText.h"
 
 namespace kelvara::cli {
 
@@ -52,7 +55,7 @@ std::string Description(PayPeriodField field) {
         case F::EmployerMedAidCont: return "employer's med aid contributions, rand";
         case F::EmployeeMedAidCont: return "employee's med aid contributions, rand";
         case F::Members: return "medical aid fund beneficiaries";
-        case F::MonthMembers: return "beneficiaries of each month, March first and February last, or one for all";
+        case F::MonthMembers: return "beneficiaries of each month, March first and February last";
         case F::NormalDays: return "days of a normal period";
         case F::ThisDays: return "days worked in this period";
     }
@@ -89,12 +92,12 @@ std::vector<PayeOption> BuildOptions(PayPeriodKind kind) {
     for (const auto& s : settings) {
         for (const SettingBounds& b : SettingFieldBounds()) {
             if (b.Field != s.Field) continue;
-            options.push_back({s.Name, std::string(s.What) + " (default: Settings.db)",
+            options.push_back({s.Name, s.What,
                                b.Bounds.Decimals == 0 ? Type::Whole : Type::Amount, b.Bounds.Min, b.Bounds.Max,
                                s.Field});
         }
     }
-    options.push_back({"ta-inc-rate", "travel allowance inclusion rate, 0.8 or 0.2 (default: Settings.db)",
+    options.push_back({"ta-inc-rate", "travel allowance inclusion rate, 0.8 or 0.2",
                        Type::Amount, 0, 1, SettingsField::TAIncRate8020});
     return options;
 }
@@ -105,7 +108,9 @@ std::string Bound(double value) {
     return error == std::errc() ? std::string(text, end) : "?";
 }
 
-std::string RangeText(const PayeOption& option) {
+}  // namespace
+
+std::string AcceptedRange(const PayeOption& option) {
     if (option.Kind == Type::Date) {
         return FormatDate(static_cast<DayNumber>(option.Min)) + " to " + FormatDate(static_cast<DayNumber>(option.Max));
     }
@@ -114,8 +119,10 @@ std::string RangeText(const PayeOption& option) {
     return range;
 }
 
+namespace {
+
 [[noreturn]] void Refuse(const PayeOption& option, const std::string& text, const std::string& why) {
-    throw UsageError("--" + option.Name + " '" + text + "' " + why + " (accepted: " + RangeText(option) + ")");
+    throw UsageError("--" + option.Name + " '" + Quote(text) + "' " + why + " (accepted: " + AcceptedRange(option) + ")");
 }
 
 double ReadNumber(const PayeOption& option, const std::string& text, std::string_view cell, bool whole) {
@@ -209,39 +216,86 @@ Result PayeResult(PayPeriodKind kind, const PayPeriodResult& r, const EngineStat
     return result;
 }
 
+namespace {
+
+const char* KindName(PayPeriodKind kind) {
+    switch (kind) {
+        case PayPeriodKind::Annual: return "annual";
+        case PayPeriodKind::Monthly: return "monthly";
+        case PayPeriodKind::Fortnightly: return "fortnightly";
+        case PayPeriodKind::Weekly: return "weekly";
+        case PayPeriodKind::Daily: return "daily";
+    }
+    return "";
+}
+
+// A header name as a spreadsheet may write it: any letter case, spaces around.
+std::string ColumnName(std::string_view cell) {
+    const std::size_t first = cell.find_first_not_of(" \t");
+    const std::size_t last = cell.find_last_not_of(" \t");
+    std::string name(first == std::string_view::npos ? std::string_view() : cell.substr(first, last - first + 1));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// An amount written with a decimal comma, as a file separated by semicolons
+// or tabs may hold it, read as one with a point.
+std::string WithDecimalPoint(const PayeOption* option, std::string cell) {
+    if (option && option->Kind == Type::MonthList) return cell;  // its commas separate the months
+    if (cell.find('.') == std::string::npos) std::replace(cell.begin(), cell.end(), ',', '.');
+    return cell;
+}
+
+}  // namespace
+
 int RunPayeBatch(PayPeriodKind kind, const PayeRow& base, std::istream& in, std::ostream& out, std::ostream& err) {
     CsvReader reader(in);
     const std::optional<std::string> headerLine = reader.NextLine();
     if (!headerLine) throw UsageError("--csv: the file has no header line");
-    const auto header = SplitCsvLine(*headerLine);
+    const char separator = DetectSeparator(*headerLine);
+    const bool decimalComma = separator != ',';
+    auto header = SplitCsvLine(*headerLine, separator);
     if (!header) throw UsageError("--csv: the header line has an open quote");
+    // A spreadsheet may end the header with an empty cell.
+    if (header->size() > 1 && ColumnName(header->back()).empty()) header->pop_back();
 
-    // Each column is an option of the calculator, or the payslip's PAYE.
+    // Each column is an option of the calculator, or the payslip's PAYE, once.
     std::vector<const PayeOption*> columns;
+    std::vector<std::string> names;
     int payslipColumn = -1;
-    for (const std::string& name : *header) {
+    for (const std::string& cell : *header) {
+        const std::string name = ColumnName(cell);
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            throw UsageError("--csv: the column '" + Quote(name) + "' is named twice in the header (line " +
+                             std::to_string(reader.LineNumber()) + ")");
         const PayeOption* found = nullptr;
         for (const PayeOption& option : PayeOptions(kind)) {
             if (option.Name == name) found = &option;
         }
-        if (!found && name == PayslipOption.Name && payslipColumn < 0) {
+        if (!found && name == PayslipOption.Name) {
             payslipColumn = static_cast<int>(columns.size());
         } else if (!found) {
-            throw UsageError("--csv: the column '" + name + "' is not an option of paye (line 1)");
+            throw UsageError("--csv: the column '" + Quote(name) + "' is not an option of paye " + KindName(kind) +
+                             " (line " + std::to_string(reader.LineNumber()) + ")");
         }
         columns.push_back(found);
+        names.push_back(name);
     }
 
-    std::string names;
-    for (const std::string& name : *header) names += (names.empty() ? "" : ",") + CsvCell(name);
+    std::string heading;
+    for (const std::string& name : names) heading += (heading.empty() ? "" : ",") + CsvCell(name);
     const Result keys = PayeResult(kind, {}, {});
-    for (const auto& [key, value] : keys.items()) names += "," + key;
-    out << names << (payslipColumn >= 0 ? ",difference\n" : "\n");
+    for (const auto& [key, value] : keys.items()) heading += "," + key;
+    out << heading << (payslipColumn >= 0 ? ",difference\n" : "\n");
 
     int status = 0;
-    while (const std::optional<std::string> line = reader.NextLine()) {
+    while (out) {
+        const std::optional<std::string> line = reader.NextLine();
+        if (!line) break;
         const std::string where = "line " + std::to_string(reader.LineNumber()) + ": ";
-        const auto cells = SplitCsvLine(*line);
+        auto cells = SplitCsvLine(*line, separator);
+        // Rows written under a header that ends with an empty cell may end with one too.
+        if (cells && cells->size() == columns.size() + 1 && cells->back().empty()) cells->pop_back();
         if (!cells || cells->size() != columns.size()) {
             err << "kelvara-calc: " << where << "expected " << columns.size() << " cells as in the header"
                 << (cells ? ", found " + std::to_string(cells->size()) : ", found an open quote") << "\n";
@@ -252,7 +306,7 @@ int RunPayeBatch(PayPeriodKind kind, const PayeRow& base, std::istream& in, std:
         std::optional<double> payslip;
         try {
             for (std::size_t i = 0; i < columns.size(); ++i) {
-                const std::string& cell = (*cells)[i];
+                const std::string cell = decimalComma ? WithDecimalPoint(columns[i], (*cells)[i]) : (*cells)[i];
                 if (cell.empty()) continue;  // the value of the command line
                 if (columns[i]) {
                     ApplyPayeOption(*columns[i], cell, row);
@@ -273,6 +327,13 @@ int RunPayeBatch(PayPeriodKind kind, const PayeRow& base, std::istream& in, std:
             continue;
         }
         const Result result = PayeResult(kind, outcome.Result, engine);
+        if (const std::optional<std::string> key = NonFiniteFigure(result)) {
+            const Result refusal = TooLargeResult(*key)["error"];
+            err << "kelvara-calc: " << where << refusal["title"].get<std::string>() << ": "
+                << refusal["message"].get<std::string>() << "\n";
+            status = 1;
+            continue;
+        }
         std::string text;
         for (std::size_t i = 0; i < cells->size(); ++i) text += (i > 0 ? "," : "") + CsvCell((*cells)[i]);
         for (const auto& [key, value] : result.items()) text += "," + ResultCell(value);

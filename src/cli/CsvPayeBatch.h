@@ -33,6 +33,9 @@ struct PayeOption {
 // The options a calculator takes, inputs first and settings last.
 const std::vector<PayeOption>& PayeOptions(PayPeriodKind kind);
 
+// What an option accepts, as its help and its refusals say it.
+std::string AcceptedRange(const PayeOption& option);
+
 // Reads an option's text into the row; throws UsageError naming the option,
 // the value and the accepted range.
 void ApplyPayeOption(const PayeOption& option, const std::string& text, PayeRow& row);

@@ -1,8 +1,10 @@
 #include "CsvTable.h"
 
+#include <algorithm>
+
 namespace kelvara::cli {
 
-std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line) {
+std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line, char separator) {
     std::vector<std::string> cells(1);
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -18,7 +20,7 @@ std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line) {
             }
         } else if (c == '"') {
             quoted = true;
-        } else if (c == ',') {
+        } else if (c == separator) {
             cells.emplace_back();
         } else {
             cells.back() += c;
@@ -26,6 +28,21 @@ std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line) {
     }
     if (quoted) return std::nullopt;
     return cells;
+}
+
+char DetectSeparator(std::string_view headerLine) {
+    std::size_t commas = 0, semicolons = 0, tabs = 0;
+    bool quoted = false;
+    for (char c : headerLine) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        commas += c == ',';
+        semicolons += c == ';';
+        tabs += c == '\t';
+    }
+    if (semicolons > commas && semicolons >= tabs) return ';';
+    if (tabs > commas) return '\t';
+    return ',';
 }
 
 std::string CsvCell(std::string_view text) {
@@ -38,12 +55,41 @@ std::string CsvCell(std::string_view text) {
     return cell + '"';
 }
 
+CsvReader::CsvReader(std::istream& in) : in_(*in.rdbuf()) {
+    static const std::string_view mark = "\xEF\xBB\xBF";
+    while (pending_.size() < mark.size() && in_.sgetc() == static_cast<unsigned char>(mark[pending_.size()]))
+        pending_ += static_cast<char>(in_.sbumpc());
+    if (pending_ == mark) pending_.clear();  // otherwise the text merely starts like the mark
+}
+
+int CsvReader::Get() {
+    if (pending_.empty()) return in_.sbumpc();
+    const int c = static_cast<unsigned char>(pending_.front());
+    pending_.erase(0, 1);
+    return c;
+}
+
+int CsvReader::Peek() { return pending_.empty() ? in_.sgetc() : static_cast<unsigned char>(pending_.front()); }
+
 std::optional<std::string> CsvReader::NextLine() {
-    std::string line;
-    while (std::getline(in_, line)) {
-        ++line_;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") != std::string::npos) return line;
+    constexpr auto eof = std::char_traits<char>::eof();
+    while (Peek() != eof) {
+        std::string record;
+        line_ = next_;
+        bool quoted = false;
+        for (int c = Get(); c != eof; c = Get()) {
+            const char ch = static_cast<char>(c);
+            if (ch == '\r' || ch == '\n') {
+                if (ch == '\r' && Peek() == '\n') Get();
+                ++next_;
+                if (!quoted) break;
+                record += '\n';  // a line break inside a quoted cell
+                continue;
+            }
+            if (ch == '"') quoted = !quoted;
+            record += ch;
+        }
+        if (record.find_first_not_of(" \t") != std::string::npos) return record;
     }
     return std::nullopt;
 }

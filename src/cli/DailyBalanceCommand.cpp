@@ -10,8 +10,8 @@ void AddDailyBalanceCommand(CLI::App& app, CommandList& commands) {
     double& capital = numbers.Amount("capital", fields::Capital.Min, fields::Capital.Max, 0, "capital amount, rand");
     double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "interest rate, % p.a.");
     const PeriodDates::Bounds design = DailyBalanceDesignBounds();
-    DayNumber& start = numbers.Date("start-date", design.Lower, design.Upper, EmptyDay, "start date (default empty)");
-    DayNumber& end = numbers.Date("end-date", design.Lower, design.Upper, EmptyDay, "end date (default empty)");
+    DayNumber& start = numbers.Date("start-date", design.Lower, design.Upper, EmptyDay, "start date", "default: none");
+    DayNumber& end = numbers.Date("end-date", design.Lower, design.Upper, EmptyDay, "end date", "default: none");
     command.Run = [&numbers, &capital, &rate, &start, &end] {
         DailyBalanceState balance;
         balance.DayBalCapital = static_cast<float>(capital);

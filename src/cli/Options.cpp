@@ -1,10 +1,14 @@
 #include "Options.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 
 #include "NumberFormat.h"
 #include "StrictNumber.h"
+#include "UserText.h"
 
 namespace kelvara::cli {
 
@@ -25,23 +29,33 @@ std::string RangeText(const std::optional<double>& min, const std::optional<doub
 
 }  // namespace
 
-NumberOptions::Option& NumberOptions::Add(Option option, const std::string& what) {
+void OpenInputFile(std::ifstream& file, const std::string& option, const std::string& path) {
+    const std::string said = option + " '" + Quote(path) + "'";
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) throw UsageError(said + " is a folder, not a file");
+    file.open(path, std::ios::binary);
+    if (!file) throw UsageError(said + " cannot be opened: " + std::strerror(errno));
+}
+
+NumberOptions::Option& NumberOptions::Add(Option option, const std::string& what, const char* shownDefault) {
     Option& added = options_.emplace_back(std::move(option));
-    std::string description = what + " (" + RangeText(added.Min, added.Max) + "; default ";
-    description += added.IsWhole ? std::to_string(added.Count) : Bound(added.Amount);
+    const std::string initial = added.IsWhole ? std::to_string(added.Count) : Bound(added.Amount);
+    const std::string description =
+        what + " (" + RangeText(added.Min, added.Max) + "; " + (shownDefault ? shownDefault : "default " + initial);
     command_.add_option("--" + added.Name, added.Text, description + ")")
         ->type_name(added.IsWhole ? "WHOLE" : "AMOUNT");
     return added;
 }
 
 double& NumberOptions::Amount(const std::string& name, std::optional<double> min, std::optional<double> max,
-                              double initial, const std::string& what) {
-    return Add({name, min, max, false, {}, initial, 0}, what).Amount;
+                              double initial, const std::string& what, const char* shownDefault) {
+    return Add({name, min, max, false, {}, initial, 0}, what, shownDefault).Amount;
 }
 
 long long& NumberOptions::Whole(const std::string& name, long long min, long long max, long long initial,
-                                const std::string& what) {
-    return Add({name, static_cast<double>(min), static_cast<double>(max), true, {}, 0, initial}, what).Count;
+                                const std::string& what, const char* shownDefault) {
+    return Add({name, static_cast<double>(min), static_cast<double>(max), true, {}, 0, initial}, what, shownDefault)
+        .Count;
 }
 
 std::vector<double>& NumberOptions::AmountList(const std::string& name, std::size_t maxCount, double min,
@@ -54,10 +68,11 @@ std::vector<double>& NumberOptions::AmountList(const std::string& name, std::siz
     return added.Values;
 }
 
-bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what) {
+bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what,
+                           const char* shownDefault) {
     FlagOption& added = flags_.emplace_back(FlagOption{name, {}, initial});
-    command_.add_option("--" + added.Name, added.Text,
-                        what + " (yes or no; default " + (initial ? "yes" : "no") + ")")
+    const std::string said = shownDefault ? shownDefault : std::string("default ") + (initial ? "yes" : "no");
+    command_.add_option("--" + added.Name, added.Text, what + " (yes or no; " + said + ")")
         ->type_name("YES/NO");
     return added.Value;
 }
@@ -66,16 +81,16 @@ bool NumberOptions::Given(const std::string& name) const { return command_.count
 
 void NumberOptions::ReadList(ListOption& option) const {
     const std::string range = RangeText(option.Min, option.Max);
-    const std::string said = "--" + option.Name + " '" + option.Text + "'";
+    const std::string said = "--" + option.Name + " '" + Quote(option.Text) + "'";
     option.Values.clear();
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = option.Text.find(',', start);
         const std::string item = option.Text.substr(start, comma - start);
         const std::optional<double> value = StrictNumber(item);
-        if (!value) throw UsageError(said + " holds '" + item + "', which is not a number (accepted: each " + range + ")");
+        if (!value) throw UsageError(said + " holds '" + Quote(item) + "', which is not a number (accepted: each " + range + ")");
         if (*value < option.Min || *value > option.Max) {
-            throw UsageError(said + " holds " + item + ", which is out of range (accepted: each " + range + ")");
+            throw UsageError(said + " holds " + Quote(item) + ", which is out of range (accepted: each " + range + ")");
         }
         option.Values.push_back(*value);
         if (comma == std::string::npos) break;
@@ -93,23 +108,23 @@ void NumberOptions::ReadFlag(FlagOption& option) const {
     } else if (text == "no" || text == "0" || text == "false") {
         option.Value = false;
     } else {
-        throw UsageError("--" + option.Name + " '" + text + "' is not yes or no (accepted: yes/no, 1/0, true/false)");
+        throw UsageError("--" + option.Name + " '" + Quote(text) + "' is not yes or no (accepted: yes/no, 1/0, true/false)");
     }
 }
 
 DayNumber& NumberOptions::Date(const std::string& name, DayNumber min, DayNumber max, DayNumber initial,
-                               const std::string& what) {
+                               const std::string& what, const char* shownDefault) {
     DateOption& added = dates_.emplace_back(DateOption{name, min, max, {}, initial});
+    const std::string said = shownDefault ? shownDefault : "default " + FormatDate(initial);
     command_.add_option("--" + name, added.Text,
-                        what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; default " +
-                            FormatDate(initial) + ")")
+                        what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; " + said + ")")
         ->type_name("DATE");
     return added.Day;
 }
 
 void NumberOptions::ReadDate(DateOption& option) const {
     const std::string range = FormatDate(option.Min) + " to " + FormatDate(option.Max);
-    const std::string said = "--" + option.Name + " '" + option.Text + "'";
+    const std::string said = "--" + option.Name + " '" + Quote(option.Text) + "'";
     const std::optional<DayNumber> day = ParseDate(option.Text);
     if (!day) throw UsageError(said + " is not a date dd/mm/yyyy (accepted: " + range + ")");
     if (*day < option.Min || *day > option.Max) throw UsageError(said + " is out of range (accepted: " + range + ")");
@@ -129,7 +144,7 @@ void NumberOptions::Read() {
     for (Option& option : options_) {
         if (command_.count("--" + option.Name) == 0) continue;
         const std::string range = RangeText(option.Min, option.Max);
-        const std::string said = "--" + option.Name + " '" + option.Text + "'";
+        const std::string said = "--" + option.Name + " '" + Quote(option.Text) + "'";
         const std::optional<double> value = StrictNumber(option.Text);
         if (!value) throw UsageError(said + " is not a number (accepted: " + range + ")");
         if (option.IsWhole && std::floor(*value) != *value) {

@@ -116,12 +116,16 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
         if (b.Decimals == 0) {
             const auto min = static_cast<long long>(b.Min);
             const auto max = static_cast<long long>(b.Max);
-            settings.push_back({&option, nullptr, &numbers.Whole(option.Name, min, max, 0, option.What)});
+            settings.push_back({&option, nullptr, &numbers.Whole(option.Name, min, max, 0, option.What,
+                                                                 NumberOptions::StoredSetting)});
         } else {
-            settings.push_back({&option, &numbers.Amount(option.Name, b.Min, b.Max, 0, option.What), nullptr});
+            settings.push_back({&option, &numbers.Amount(option.Name, b.Min, b.Max, 0, option.What,
+                                                            NumberOptions::StoredSetting),
+                                nullptr});
         }
     }
-    bool& maintenancePlan = numbers.YesNo("car-maintenance-plan", false, "the company car has a maintenance plan");
+    bool& maintenancePlan = numbers.YesNo("car-maintenance-plan", false, "the company car has a maintenance plan",
+                                           NumberOptions::StoredSetting);
 
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
     command.Run = [kind, inputs, settings, &numbers, &age, &members, &otherExpenses, &maintenancePlan, explain] {
@@ -157,13 +161,13 @@ void AddPackageCommand(CLI::App& app, CommandList& commands) {
     CLI::App* grossToNet = package->add_subcommand("gross-to-net", "From the total package to the take-home salary");
     grossToNet->require_subcommand(1);
     AddPackageCommand(*netToGross, commands, {PackageDirection::NetToGross, PackagePeriod::Annual}, "annual",
-                      "Annual amounts");
+                      "Net to gross, annual amounts: from the net salary required to the gross salary");
     AddPackageCommand(*netToGross, commands, {PackageDirection::NetToGross, PackagePeriod::Monthly}, "monthly",
-                      "Monthly amounts");
+                      "Net to gross, monthly amounts: from the net salary required to the gross salary");
     AddPackageCommand(*grossToNet, commands, {PackageDirection::GrossToNet, PackagePeriod::Annual}, "annual",
-                      "Annual amounts");
+                      "Gross to net, annual amounts: from the total package to the take-home salary");
     AddPackageCommand(*grossToNet, commands, {PackageDirection::GrossToNet, PackagePeriod::Monthly}, "monthly",
-                      "Monthly amounts");
+                      "Gross to net, monthly amounts: from the total package to the take-home salary");
 }
 
 }  // namespace kelvara::cli

@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 #include "CsvPayeBatch.h"
+#include "Output.h"
 #include "StoredSettings.h"
 
 namespace kelvara::cli {
@@ -26,14 +27,27 @@ constexpr PayeKind Kinds[] = {
 };
 
 std::string DefaultText(const PayeOption& option, const PayPeriodInputs& defaults) {
+    if (std::holds_alternative<SettingsField>(option.Target)) return NumberOptions::StoredSetting;
     if (option.Kind == PayeOption::Type::Date) {
         const bool start = std::get<PayeDate>(option.Target) == PayeDate::Start;
-        return FormatDate(start ? defaults.StartDate : defaults.EndDate);
+        return "default " + FormatDate(start ? defaults.StartDate : defaults.EndDate);
     }
     const auto* field = std::get_if<PayPeriodField>(&option.Target);
-    if (field && *field == PayPeriodField::NormalDays) return std::to_string(static_cast<int>(defaults.NormalDays));
-    if (field && *field == PayPeriodField::ThisDays) return std::to_string(static_cast<int>(defaults.ThisDays));
-    return field ? "0" : "";
+    if (field && *field == PayPeriodField::NormalDays)
+        return "default " + std::to_string(static_cast<int>(defaults.NormalDays));
+    if (field && *field == PayPeriodField::ThisDays)
+        return "default " + std::to_string(static_cast<int>(defaults.ThisDays));
+    return "default 0";
+}
+
+const char* TypeName(PayeOption::Type type) {
+    switch (type) {
+        case PayeOption::Type::Amount: return "AMOUNT";
+        case PayeOption::Type::Whole: return "WHOLE";
+        case PayeOption::Type::Date: return "DATE";
+        case PayeOption::Type::MonthList: return "LIST";
+    }
+    return "";
 }
 
 // Checks a payroll from a CSV file and ends the program with the batch's
@@ -43,12 +57,11 @@ std::string DefaultText(const PayeOption& option, const PayPeriodInputs& default
     if (file == "-") {
         status = RunPayeBatch(kind, base, std::cin, std::cout, std::cerr);
     } else {
-        std::ifstream in(file);
-        if (!in) throw UsageError("--csv '" + file + "' cannot be opened");
+        std::ifstream in;
+        OpenInputFile(in, "--csv", file);
         status = RunPayeBatch(kind, base, in, std::cout, std::cerr);
     }
-    std::cout.flush();
-    std::exit(status);
+    std::exit(FinishOutput(status));
 }
 
 void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
@@ -60,12 +73,15 @@ void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
     auto csv = std::make_shared<std::string>();
     for (std::size_t i = 0; i < options.size(); ++i) {
         const PayeOption& option = options[i];
-        const std::string dflt = DefaultText(option, defaults);
-        command.App->add_option("--" + option.Name, (*texts)[i], option.What + (dflt.empty() ? "" : "; default " + dflt));
+        command.App
+            ->add_option("--" + option.Name, (*texts)[i],
+                         option.What + " (" + AcceptedRange(option) + "; " + DefaultText(option, defaults) + ")")
+            ->type_name(TypeName(option.Kind));
     }
     command.App->add_option("--csv", *csv,
                             "check a payroll: a CSV file whose header names these options without dashes, "
-                            "and optionally payslip-paye ('-' reads standard input)");
+                            "and optionally payslip-paye ('-' reads standard input)")
+        ->type_name("FILE");
     CLI::App* app = command.App;
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
     command.Run = [kind = kind.Kind, &options, texts, csv, app, defaults, explain] {

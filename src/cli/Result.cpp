@@ -16,6 +16,7 @@ namespace {
 // instead as long as it stays readable: it reads back just as exactly.
 std::string ShortestNumber(double value) {
     if (!std::isfinite(value)) return "null";  // JSON has no infinity
+    if (value == 0) value = 0;                 // no "-0"
     char text[400];
     auto [end, error] = std::to_chars(text, text + sizeof text, value);
     if (error != std::errc()) return "null";
@@ -97,6 +98,22 @@ std::string ToText(const Result& result) {
     std::string out;
     WriteText(result, "", out);
     return out;
+}
+
+std::optional<std::string> NonFiniteFigure(const Result& result) {
+    for (const auto& [key, value] : result.items()) {
+        if (value.is_structured()) {
+            if (auto inner = NonFiniteFigure(value)) return inner;
+        } else if (value.is_number_float() && !std::isfinite(value.get<double>())) {
+            return key;
+        }
+    }
+    return std::nullopt;
+}
+
+Result TooLargeResult(const std::string& key) {
+    return ErrorResult("Result out of range", "The figure " + key +
+                                                  " cannot be worked out for these amounts: it is too large.");
 }
 
 Result ErrorResult(const std::string& title, const std::string& message) {

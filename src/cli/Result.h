@@ -1,5 +1,6 @@
 #pragma once
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 namespace kelvara::cli {
@@ -19,5 +20,12 @@ std::string ToText(const Result& result);
 
 // The answer to a refusal that a window would show as a message box.
 Result ErrorResult(const std::string& title, const std::string& message);
+
+// The key of the first figure that is not a finite number (infinite or NaN),
+// or nothing. No such figure is ever printed as a result.
+std::optional<std::string> NonFiniteFigure(const Result& result);
+
+// The refusal that takes the place of a result holding such a figure.
+Result TooLargeResult(const std::string& key);
 
 }  // namespace kelvara::cli

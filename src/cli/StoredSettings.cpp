@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "DatabaseLocation.h"
+#include "UserText.h"
 #include "SettingsStore.h"
 
 namespace kelvara::cli {
@@ -10,8 +11,11 @@ namespace kelvara::cli {
 Settings StoredSettings(const SettingsFields& fields) {
     const DatabasePaths paths = ResolveDatabasePaths(ProgramFolder(), UserDataFolder());
     Settings settings;
-    const StoreStatus status = SettingsStore(paths.SettingsDatabasePath).Load(fields, settings);
-    if (!status.ok) std::cerr << "kelvara-calc: " << status.message << "\n";
+    // The user's database is read, never repaired here: the desktop program
+    // repairs it and tells the user so.
+    const StoreStatus status =
+        SettingsStore(paths.SettingsDatabasePath, OnDamage::UseDelivered).Load(fields, settings);
+    if (!status.message.empty()) std::cerr << "kelvara-calc: warning: " << OneLine(status.message) << "\n";
     return settings;
 }
 

@@ -8,7 +8,11 @@ namespace kelvara::cli {
 
 void AddTaxCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "tax", "Normal tax on an annual taxable income, and the age rebate");
-    double& income = command.Numbers->Amount("income", std::nullopt, std::nullopt, 0, "annual taxable income, rand");
+    // Beyond a trillion rand the tax is no longer a figure anyone can use, and
+    // far beyond it the working overflows.
+    constexpr double kLargestIncome = 999999999999;
+    double& income =
+        command.Numbers->Amount("income", -kLargestIncome, kLargestIncome, 0, "annual taxable income, rand");
     long long& age = command.Numbers->Whole("age", std::numeric_limits<std::int16_t>::min(),
                                             std::numeric_limits<std::int16_t>::max(), 0, "age in whole years");
     std::shared_ptr<Explanation> explain = AddExplainOption(command);

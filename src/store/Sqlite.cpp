@@ -21,9 +21,9 @@ void Check(sqlite3* db, int code) {
 
 bool Error::isBusy() const { return code_ == SQLITE_BUSY || code_ == SQLITE_LOCKED; }
 
-bool Error::isDamage() const {
-    return code_ == SQLITE_NOTADB || code_ == SQLITE_CORRUPT || code_ == SQLITE_CANTOPEN;
-}
+bool Error::isDamage() const { return code_ == SQLITE_NOTADB || code_ == SQLITE_CORRUPT; }
+
+bool Error::isReadOnly() const { return code_ == SQLITE_READONLY; }
 
 Database::Database(const std::filesystem::path& path, OpenMode mode) {
     int flags = mode == OpenMode::ReadOnly    ? SQLITE_OPEN_READONLY
@@ -97,6 +97,11 @@ FieldValue Statement::Column(int column) const {
 }
 
 double Statement::ColumnDouble(int column) const { return sqlite3_column_double(stmt_, column); }
+
+bool Statement::ColumnIsNumber(int column) const {
+    const int type = sqlite3_column_type(stmt_, column);
+    return type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+}
 
 std::string Statement::ColumnText(int column) const {
     const unsigned char* text = sqlite3_column_text(stmt_, column);

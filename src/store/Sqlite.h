@@ -18,7 +18,8 @@ public:
     Error(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
     int code() const { return code_; }
     bool isBusy() const;        // locked by another connection
-    bool isDamage() const;      // not a database, corrupt, or cannot be opened
+    bool isDamage() const;      // not a database, or corrupt
+    bool isReadOnly() const;    // needed writing where it may not write
 
 private:
     int code_;
@@ -63,6 +64,7 @@ public:
     std::string ColumnName(int column) const;
     FieldValue Column(int column) const;  // NULL reads as an empty text
     double ColumnDouble(int column) const;
+    bool ColumnIsNumber(int column) const;  // an integer or a real, not NULL or text
     std::string ColumnText(int column) const;
 
 private:

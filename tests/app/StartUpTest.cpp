@@ -10,6 +10,8 @@
 #include "AppVersion.h"
 #include "DisclaimerWindow.h"
 #include "MessageService.h"
+#include "DeliveredDatabase.h"
+#include "SettingsFaults.h"
 #include "SettingsStore.h"
 #include "ScratchSettings.h"
 #include "Shell.h"
@@ -117,6 +119,52 @@ private slots:
         Shell again(folder.path());
         QVERIFY(again.start());
         QVERIFY(messages_.empty());
+    }
+
+    // Settings that can still be read are kept: a save cut short is rolled
+    // back without a word, a folder in the file's place is left there, and
+    // only a value that cannot be used is set back, with a message.
+    void settingsThatCanBeReadAreKept_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<double>("uif");
+        QTest::newRow("save cut short") << "interrupted" << "" << 2.0;
+        QTest::newRow("folder in its place") << "folder" << "it is a folder, not a file. It was left as it is" << 1.0;
+        QTest::newRow("value out of bounds") << "UIF -50" << "\"EmployeeUIF\" (-50). They have been set back" << 1.0;
+        QTest::newRow("value not a number") << "UIF 'x'" << "\"EmployeeUIF\" ('x'). They have been set back" << 1.0;
+    }
+    void settingsThatCanBeReadAreKept() {
+        QFETCH(QString, fault);
+        QFETCH(QString, said);
+        QFETCH(double, uif);
+        QTemporaryDir folder;
+        const std::filesystem::path settings = folder.filePath("Settings.db").toStdString();
+        for (DeliveredDatabase which : {DeliveredDatabase::Settings, DeliveredDatabase::Reports})
+            QVERIFY(CreateDeliveredDatabase(folder.filePath(DeliveredFileName(which)).toStdString(), which).ok);
+        if (fault == "interrupted") {
+            QVERIFY(testing::InterruptSaveAfter(settings, 2));
+        } else if (fault == "folder") {
+            std::filesystem::remove(settings);
+            std::filesystem::create_directory(settings);
+        } else {
+            QVERIFY(testing::RunSqlOn(settings, "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
+                                                "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " +
+                                                    fault.section(' ', 1).toStdString()));
+        }
+        SetAcceptedDisclaimerVersion(110);
+        Shell shell(folder.path());
+        QVERIFY(shell.start());
+
+        QCOMPARE(messages_.messages().size(), said.isEmpty() ? std::size_t{0} : std::size_t{1});
+        if (!said.isEmpty()) {
+            QVERIFY2(messages_.last().Text.contains(said), qPrintable(messages_.last().Text));
+            QVERIFY(messages_.last().Text.contains(folder.filePath("Settings.db")));
+        }
+        QCOMPARE(QDir(folder.path()).entryList({"Settings.db.damaged-*"}).size(), 0);
+        QCOMPARE(std::filesystem::is_directory(settings), fault == "folder");
+        Settings loaded;
+        SettingsStore(settings).Load(PayeSettingsFields(), loaded);
+        QCOMPARE(loaded.EmployeeUIF, uif);
     }
 
     void startUpSetsCaptionPathsAndState() {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,11 +19,13 @@ std::string ReadAll(const std::filesystem::path& path) {
     text << in.rdbuf();
     return text.str();
 }
-}  // namespace
 
-CliRun RunCli(const std::string& arguments) {
+std::filesystem::path BuiltFolder() {
     const char* dir = std::getenv("KV_RUNTIME_DIR");
-    const std::filesystem::path program = std::filesystem::path(dir ? dir : ".") / "kelvara-calc";
+    return dir ? dir : ".";
+}
+
+CliRun Run(const std::filesystem::path& program, const std::string& arguments) {
     const auto errPath = std::filesystem::temp_directory_path() / ("kv-cli-err-" + std::to_string(::getpid()));
     const std::string command = program.string() + " " + arguments + " 2>" + errPath.string();
     CliRun run{-1, {}, {}};
@@ -37,6 +40,25 @@ CliRun RunCli(const std::string& arguments) {
     std::filesystem::remove(errPath);
     return run;
 }
+
+}  // namespace
+
+CliRun RunCli(const std::string& arguments) { return Run(BuiltFolder() / "kelvara-calc", arguments); }
+
+CliRun RunCliFrom(const std::filesystem::path& folder, const std::string& arguments) {
+    const std::filesystem::path program = folder / "kelvara-calc";
+    if (!std::filesystem::exists(program)) std::filesystem::copy_file(BuiltFolder() / "kelvara-calc", program);
+    return Run(program, arguments);
+}
+
+InputFile::InputFile(const std::string& text) {
+    static int made = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("kv-cli-input-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+    std::ofstream(path_, std::ios::binary) << text;
+}
+
+InputFile::~InputFile() { std::filesystem::remove(path_); }
 
 void ExpectMistakes(std::initializer_list<const char*> commandLines) {
     for (const char* arguments : commandLines) {

@@ -64,6 +64,38 @@ TEST(CliUsage, HelpAndVersionGoToStandardOutput) {
     EXPECT_NE(version.Out.find("1.1.0"), std::string::npos);
 }
 
+TEST(CliUsage, HelpGivesEveryOptionItsKindBoundsAndTrueDefault) {
+    const struct {
+        const char* Command;
+        const char* Said;
+    } cases[] = {
+        {"paye monthly", "--salary WHOLE              salary/remuneration for the period, rand (0 to 99999999; default 0)"},
+        {"paye daily", "--salary AMOUNT"},
+        {"paye weekly", "(0 to 100; default: the stored setting)"},
+        {"paye annual", "--start-date DATE"},
+        {"package gross-to-net annual", "--employee-uif AMOUNT"},
+        {"package net-to-gross monthly", "Net to gross, monthly amounts"},
+        {"package net-to-gross monthly", "(yes or no; default: the stored setting)"},
+        {"amortisation monthly", "(1 to 600; required)"},
+        {"daily-balance", "; default: none)"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(std::string(c.Command) + " --help");
+        EXPECT_EQ(run.ExitCode, 0) << c.Command;
+        EXPECT_NE(run.Out.find(c.Said), std::string::npos) << c.Command << ":\n" << run.Out;
+        for (const char* wrong : {" TEXT ", "Settings.db", "(default empty)", "(above 0)"})
+            EXPECT_EQ(run.Out.find(wrong), std::string::npos) << c.Command << ": " << wrong;
+    }
+    const std::string package = RunCli("package gross-to-net monthly --help").Out;
+    for (const char* stored : {"--uif-limit", "--pension-cont", "--car-fb-rate"}) {
+        const std::size_t at = package.find(stored);
+        const std::string line = package.substr(at, package.find('\n', at) - at);
+        EXPECT_NE(line.find("default: the stored setting"), std::string::npos) << line;
+    }
+    EXPECT_NE(RunCli("bogus").Err.find("'bogus' is not a command of kelvara-calc (commands: tax,"), std::string::npos);
+    EXPECT_NE(RunCli("paye bogus").Err.find("'bogus' is not a command of kelvara-calc paye"), std::string::npos);
+}
+
 struct QuickTaxExample {
     const char* Arguments;
     double Commitment;

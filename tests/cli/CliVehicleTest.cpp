@@ -79,20 +79,6 @@ TEST(CliTravelAllowance, RefusalsTheWindowShowsExitWithStatus1) {
     }
 }
 
-// A JSON input file that removes itself.
-class InputFile {
-public:
-    explicit InputFile(const std::string& text)
-        : path_(std::filesystem::temp_directory_path() / ("kv-cli-car-" + std::to_string(::getpid()) + ".json")) {
-        std::ofstream(path_) << text;
-    }
-    ~InputFile() { std::filesystem::remove(path_); }
-    std::string Path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 const std::string kCar = R"({"CCRegNumber": "CA 1", "CCPrice": 300000, "EndMileage": 50000, "StartMileage": 20000,
     "BusDistance": 12000, "BussMilage": true, "SARSTable": 1, "FuelReimbEmployer": 10000,
     "EmpPaidInsurance": 6000, "EmpPaidLicence": 1000, "EmpPaidMaintenance": 5000})";

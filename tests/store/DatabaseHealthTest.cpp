@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <unistd.h>
+
 #include <fstream>
+#include <iterator>
 #include <functional>
 
 #include "DatabaseHealth.h"
 #include "ReportOutput.h"
+#include "SettingsFaults.h"
 #include "SettingsStore.h"
 #include "TempFolder.h"
 
@@ -25,6 +29,27 @@ std::vector<std::filesystem::path> KeptAside(const TempFolder& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         if (entry.path().filename().string().find(".damaged-") != std::string::npos) kept.push_back(entry.path());
     return kept;
+}
+
+int PragmaNumber(const std::filesystem::path& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* query = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr);
+    const int number = sqlite3_step(query) == SQLITE_ROW ? sqlite3_column_int(query, 0) : -1;
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return number;
+}
+
+// Overwrites the root page of a table with bytes no b-tree page starts with.
+void ScribbleRootPageOf(const std::filesystem::path& path, const std::string& table) {
+    const int page = PragmaNumber(path, "SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'");
+    const int size = PragmaNumber(path, "PRAGMA page_size");
+    ASSERT_GT(page, 1);
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(page - 1) * size);
+    file << std::string(static_cast<std::size_t>(size), '\x7f');
 }
 
 struct Damage {
@@ -69,6 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"MissingRecord", DeliveredDatabase::Settings,
                [](const std::filesystem::path& p) { RunSql(p, "DELETE FROM Setup"); },
                "table \"Setup\" has lost its record"},
+        // Only the full check reads the pages of a table delivered empty.
+        Damage{"TornEmptyTable", DeliveredDatabase::Reports,
+               [](const std::filesystem::path& p) { ScribbleRootPageOf(p, "compcar"); }, "it is damaged"},
         Damage{"MissingField", DeliveredDatabase::Reports,
                [](const std::filesystem::path& p) { RunSql(p, "ALTER TABLE Amort DROP COLUMN Required"); },
                "has no field \"required\""}),
@@ -94,6 +122,107 @@ TEST(DatabaseHealth, StoreOperationsRepairFirstAndReportIt) {
     StoreStatus written = ReportOutput(folder / "Crysprin.db").WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}}});
     EXPECT_TRUE(written.ok) << written.message;
     EXPECT_NE(written.message.find("was missing"), std::string::npos);
+}
+
+// The user's settings are never discarded while they can be read: a save cut
+// short is rolled back, a file that is not a database file is left where it
+// is, and only a value that cannot be used is replaced.
+struct SettingsFault {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> harm;
+    double uif;            // the employee UIF a load gives afterwards
+    const char* repaired;  // what the repairing check says ("" for nothing)
+    const char* warned;    // what a load that leaves the file alone says ("" for nothing)
+    bool keptAside;        // the repairing check renames the file aside
+};
+
+void StoreUif(const std::filesystem::path& p, const std::string& value) {
+    // A database made by hand may lack the delivered NOT NULL.
+    ASSERT_TRUE(kelvara::testing::RunSqlOn(p, "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
+                                     "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " + value));
+}
+
+std::string Contents(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class SettingsFaultTest : public ::testing::TestWithParam<SettingsFault> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CreateDeliveredDatabase(path, DeliveredDatabase::Settings).ok);
+        GetParam().harm(path);
+    }
+    void ExpectSaid(const StoreStatus& status, const char* said) {
+        if (!*said) {
+            EXPECT_EQ(status.message, "");
+            return;
+        }
+        EXPECT_NE(status.message.find(said), std::string::npos) << status.message;
+        EXPECT_NE(status.message.find(path.string()), std::string::npos) << status.message;
+    }
+    TempFolder folder;
+    std::filesystem::path path = folder / "Settings.db";
+};
+
+TEST_P(SettingsFaultTest, TheRepairingCheckRepairsOnlyWhatCannotBeUsed) {
+    ExpectSaid(EnsureDatabaseHealthy(path, DeliveredDatabase::Settings), GetParam().repaired);
+    EXPECT_EQ(KeptAside(folder).size(), GetParam().keptAside ? 1u : 0u);
+    Settings loaded;
+    SettingsStore(path).Load(PayeSettingsFields(), loaded);
+    EXPECT_EQ(loaded.EmployeeUIF, GetParam().uif);
+}
+
+TEST_P(SettingsFaultTest, ALoadThatLeavesTheFileAloneWarnsAndUsesTheDeliveredValue) {
+    const bool isFile = std::filesystem::is_regular_file(path);
+    const std::string before = isFile ? Contents(path) : "";
+    Settings loaded;
+    ExpectSaid(SettingsStore(path, OnDamage::UseDelivered).Load(PayeSettingsFields(), loaded), GetParam().warned);
+    EXPECT_EQ(loaded.EmployeeUIF, GetParam().uif);
+    EXPECT_TRUE(KeptAside(folder).empty());
+    EXPECT_EQ(std::filesystem::is_regular_file(path), isFile);
+    if (isFile && GetParam().uif != 2) {
+        EXPECT_EQ(Contents(path), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SettingsFaultTest,
+    ::testing::Values(
+        SettingsFault{"InterruptedSave",
+                      [](const std::filesystem::path& p) { ASSERT_TRUE(kelvara::testing::InterruptSaveAfter(p, 2)); }, 2, "",
+                      "", false},
+        SettingsFault{"FolderInItsPlace",
+                      [](const std::filesystem::path& p) {
+                          std::filesystem::remove(p);
+                          std::filesystem::create_directory(p);
+                      },
+                      1, "it is a folder, not a file. It was left as it is", "it is a folder, not a file", false},
+        SettingsFault{"Garbage", [](const std::filesystem::path& p) { std::ofstream(p) << std::string(5000, 'x'); },
+                      1, "cannot be read as a database", "cannot be read as a database", true},
+        SettingsFault{"HugeValue", [](const std::filesystem::path& p) { StoreUif(p, "1e308"); }, 1,
+                      "\"EmployeeUIF\" (1e+308). They have been set back", "\"EmployeeUIF\" (1e+308)", false},
+        SettingsFault{"NegativeValue", [](const std::filesystem::path& p) { StoreUif(p, "-50"); }, 1,
+                      "\"EmployeeUIF\" (-50)", "\"EmployeeUIF\" (-50)", false},
+        SettingsFault{"NoValue", [](const std::filesystem::path& p) { StoreUif(p, "NULL"); }, 1,
+                      "\"EmployeeUIF\" (empty)", "\"EmployeeUIF\" (empty)", false},
+        SettingsFault{"Text", [](const std::filesystem::path& p) { StoreUif(p, "'1,5\n'"); }, 1,
+                      "\"EmployeeUIF\" ('1,5?')", "\"EmployeeUIF\" ('1,5?')", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DatabaseHealth, AFileThatMayNotBeReadIsLeftWhereItIs) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may read any file";
+    TempFolder folder;
+    const auto path = folder / "Settings.db";
+    ASSERT_TRUE(CreateDeliveredDatabase(path, DeliveredDatabase::Settings).ok);
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    const StoreStatus status = EnsureDatabaseHealthy(path, DeliveredDatabase::Settings);
+    EXPECT_FALSE(status.ok);
+    EXPECT_NE(status.message.find("may not be read"), std::string::npos) << status.message;
+    EXPECT_TRUE(KeptAside(folder).empty());
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    Settings loaded;
+    EXPECT_TRUE(SettingsStore(path).Load(PayeSettingsFields(), loaded).message.empty());
 }
 
 }  // namespace

@@ -42,9 +42,18 @@ void DeriveTotalDistance(CompanyCarVehicle& v) {
     if (v.EndMileage > 0) v.TotalDistance = v.EndMileage - v.StartMileage;
 }
 
+// The days of use of all vehicles together, over which the code 3802 total is
+// shared out. The dates do not change during a calculation, so it is summed
+// once per calculation.
+double AllDaysOfUse(const CompanyCarState& state) {
+    double allDays = 0;
+    for (int n = 1; n <= state.VehicleCount; ++n) allDays += DaysBetween(state.Vehicles[n]);
+    return allDays;
+}
+
 // The private and business shares of vehicle i and the adjustments that
 // follow from them.
-void ComputeShares(CompanyCarState& state, int i) {
+void ComputeShares(CompanyCarState& state, int i, double allDays) {
     CompanyCarVehicle& v = state.Vehicles[i];
     CompanyCarResults& r = state.Results[i];
 
@@ -55,10 +64,8 @@ void ComputeShares(CompanyCarState& state, int i) {
     if (state.AutoSplit3802) {
         if (v.TotalDistance == 0 || v.CCPrice == 0) {
             v.FB3802ThisCar = 0;
-        } else {
-            double allDays = 0;
-            for (int n = 1; n <= state.VehicleCount; ++n) allDays += DaysBetween(state.Vehicles[n]);
-            if (const auto part = Divided(r.DaysOfUse, allDays)) Store(v.FB3802ThisCar, *part * state.Actual3802);
+        } else if (const auto part = Divided(r.DaysOfUse, allDays)) {
+            Store(v.FB3802ThisCar, *part * state.Actual3802);
         }
     }
 
@@ -147,6 +154,7 @@ void CompCarCalc(CompanyCarState& state) {
     // count as without distance (and lose its business distance) only because
     // the vehicles before it are computed first.
     for (int i = 1; i <= state.VehicleCount; ++i) DeriveTotalDistance(state.Vehicles[i]);
+    const double allDays = AllDaysOfUse(state);
     for (int i = 1; i <= state.VehicleCount; ++i) {
         CompanyCarVehicle& v = state.Vehicles[i];
         ComputeDaysOfUse(v, state.Results[i]);
@@ -155,7 +163,7 @@ void CompCarCalc(CompanyCarState& state) {
             SumTotals(state);
             return;
         }
-        ComputeShares(state, i);
+        ComputeShares(state, i, allDays);
         ComputeBenefits(v, state.Results[i]);
     }
 
@@ -180,12 +188,13 @@ void PrintCalc(CompanyCarState& state) {
         r.FuelExp = 0;
         r.DaysOfUse = 0;
     }
+    const double allDays = AllDaysOfUse(state);
     for (int i = 1; i <= state.VehicleCount; ++i) {
         CompanyCarVehicle& v = state.Vehicles[i];
         ComputeDaysOfUse(v, state.Results[i]);
         if (v.TotalDistance == 0 || v.CCPrice == 0) continue;
         DeriveTotalDistance(v);
-        ComputeShares(state, i);
+        ComputeShares(state, i, allDays);
     }
 }
 

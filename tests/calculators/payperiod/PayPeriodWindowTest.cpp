@@ -373,16 +373,20 @@ void PayPeriodWindowTest::settingsOkSavesOnlyThePayeFieldsAndRecalculates() {
     QCOMPARE(setup->y(), 1710 / 15);
     for (const char* button : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"})
         QVERIFY(!window_->findChild<QPushButton*>(button)->isEnabled());
-    type("numEmpEUIF", "1.5");
+    // Three different rates, so that no result field can show another's.
+    typeAll({{"numEmpEUIF", "1.5"}, {"numEmpRUIF", "2"}, {"numSkillPercent", "0.5"}});
     QCOMPARE(shown("numMAns1"), QString("30.00"));  // nothing before "O&K"
     setup->cmdSetupOK()->click();
 
     QVERIFY(setup->isHidden());
     QVERIFY(window_->findChild<QPushButton*>("cmdPrint")->isEnabled());
     QCOMPARE(shown("numMAns1"), QString("45.00"));
+    QCOMPARE(shown("numMAns2"), QString("60.00"));
+    QCOMPARE(shown("numMAns3"), QString("15.00"));
     Settings after;
     SettingsStore(bench_->SettingsDatabase).Load(PackageSettingsFields(), after);
     QCOMPARE(after.EmployeeUIF, 1.5);
+    QCOMPARE(after.EmployerUIF, 2.0);
     QCOMPARE(after.PensionCont, before.PensionCont);
     QCOMPARE(after.CompCarFBRate8020, before.CompCarFBRate8020);
 }

@@ -29,6 +29,7 @@ private slots:
     void deemedCostClaimFromTheTypedInputs();
     void actualCostClaimWithRecordsKept();
     void aMissingDeemedInputShowsAndKeepsZeros();
+    void tickBoxesRecalculateAtOnce_data();
     void tickBoxesRecalculateAtOnce();
     void modeLayoutFollowsTheRecordsOption();
     void enterRecalculatesAndMovesToOk();
@@ -174,13 +175,24 @@ void CarAllowanceWindowTest::aMissingDeemedInputShowsAndKeepsZeros() {
     QCOMPARE(state_.DistanceTotal, 0.0);
 }
 
+void CarAllowanceWindowTest::tickBoxesRecalculateAtOnce_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("costField");  // the cents a km of the costs the box includes
+    QTest::addColumn<QString>("totalWithout");
+    QTest::newRow("fuel") << "Check1" << "sidbEdit1_1" << "396.8";
+    QTest::newRow("maintenance") << "Check2" << "sidbEdit1_2" << "490.2";
+}
+
 void CarAllowanceWindowTest::tickBoxesRecalculateAtOnce() {
+    QFETCH(QString, box);
+    QFETCH(QString, costField);
+    QFETCH(QString, totalWithout);
     typeDeemedExample();
-    find<QCheckBox>("Check2")->click();
-    QVERIFY(!state_.IncludeMaintenance);
-    QCOMPARE(shown("sidbEdit1_2"), QString("0.0"));
-    QCOMPARE(shown("sidbEdit1_3"), QString("490.2"));
-    find<QCheckBox>("Check2")->click();
+    find<QCheckBox>(box)->click();
+    QVERIFY(!(box == "Check1" ? state_.IncludeFuel : state_.IncludeMaintenance));
+    QCOMPARE(shown(costField), QString("0.0"));
+    QCOMPARE(shown("sidbEdit1_3"), totalWithout);
+    find<QCheckBox>(box)->click();
     QCOMPARE(shown("sidbEdit1_3"), QString("558.0"));
 }
 
