@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "EditedEntry.h"
+
 namespace kelvara {
 
 CalculatorAccessKeys::CalculatorAccessKeys(std::function<QWidget*()> activeCalculator, QObject* parent)
@@ -37,7 +39,9 @@ bool CalculatorAccessKeys::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (buttons.size() == 1) {
-        buttons.front()->animateClick();
+        // As with any access key, the field being edited takes its entry first,
+        // and a refused entry stops the button.
+        if (ui::CommitEditedEntry(buttons.front()->window())) buttons.front()->animateClick();
     } else {
         const qsizetype current = buttons.indexOf(qobject_cast<QAbstractButton*>(QApplication::focusWidget()));
         buttons.at((current + 1) % buttons.size())->setFocus(Qt::ShortcutFocusReason);

@@ -274,6 +274,26 @@ private slots:
         QApplication::activePopupWidget()->close();
     }
 
+    // The calculator's own access key, which leaves the focus in the field
+    // being typed in, first has that field take its whole entry: "15" in a
+    // field of 0 to 14 days is refused, not used as the "1" it started with.
+    void anAccessKeyTakesTheWholeEntryFirst() {
+        QWidget* window = open(kCalculators[6]);
+        QVERIFY(window);
+        typeAll(*window, kCalculators[6].Typed);
+        click(*window, "cmdCalculate");
+        auto* tax = window->findChild<QLineEdit*>("numMAns1");
+        const QString before = tax->text();
+        auto* days = window->findChild<QLineEdit*>("silgEdit22");
+        days->setFocus();
+        days->selectAll();
+        QTest::keyClicks(days, "15");
+        QTest::keyClick(days, Qt::Key_C, Qt::AltModifier);
+        QTest::qWait(300);  // an access key clicks its button after a moment
+        QCOMPARE(days->text(), QString("14"));
+        QCOMPARE(tax->text(), before);
+    }
+
     // Each step's row is as tall as its text needs at the width its column
     // has on screen, the first time the working is shown.
     void workingRowsFitTheirText() {
