@@ -3,17 +3,26 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "ActiveTaxYear.h"
 #include "Commands.h"
+#include "TaxYearOption.h"
 
 using namespace kelvara::cli;
 
 int main(int argc, char** argv) {
-    CLI::App app("Kelvara 2027 calculators for the tax year 1 March 2026 to 28 February 2027", "kelvara-calc");
+    try {
+        ChooseTaxYear(argc, argv);
+    } catch (const UsageError& error) {
+        std::cerr << "kelvara-calc: " << error.what() << "\n";
+        return 2;
+    }
+    CLI::App app("Kelvara 2027 calculators for the tax year " + kelvara::ActiveTaxYear().SpanText(), "kelvara-calc");
     app.set_version_flag("--version", std::string("kelvara-calc ") + KV_VERSION);
     app.require_subcommand(1);
     app.fallthrough();
     std::string format = "json";
     app.add_option("--format", format, "output: json (default) or text")->check(CLI::IsMember({"json", "text"}));
+    AddTaxYearOptions(app);
 
     CommandList commands;
     AddTaxCommand(app, commands);

@@ -50,7 +50,7 @@ WindowFactory Dummy(int* made = nullptr, bool refuseClose = false) {
 
 QMdiSubWindow* SubWindowOf(QWidget* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); }
 
-// "mnuFile &File: mnuNew &Initialise All | Space1 - | ..." for the whole bar.
+// "mnuFile &File: mnuNew &Initialise All | mnuTaxYear &Tax year | Space1 - | ..." for the whole bar.
 QStringList DescribeMenuBar(QMenuBar* bar) {
     QStringList menus;
     for (QAction* menuAction : bar->actions()) {

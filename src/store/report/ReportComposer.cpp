@@ -4,6 +4,7 @@
 #include <QFile>
 #include <kainjow/mustache.hpp>
 
+#include "ActiveTaxYear.h"
 #include "DayNumber.h"
 #include "NumberFormat.h"
 #include "ReportLayout.h"
@@ -64,6 +65,11 @@ ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::p
     const ReportOutput database(reportDatabase);
     Data data{Data::type::object};
     data.set("printed_on", QDate::currentDate().toString("dd/MM/yyyy").toStdString());
+    const TaxYearData& year = ActiveTaxYear();
+    data.set("tax_year_span", year.SpanText());
+    data.set("tax_year_years", year.CalendarYearsText());
+    data.set("tax_year_first", year.FirstDayText());
+    data.set("tax_year_last", year.LastDayText());
     auto read = [&](const std::string& table, std::vector<FieldValues>& rows) {
         const StoreStatus status = database.ReadReportRows(table, rows);
         if (status.message.empty()) return true;
