@@ -50,7 +50,7 @@ WindowFactory Dummy(int* made = nullptr, bool refuseClose = false) {
 
 QMdiSubWindow* SubWindowOf(QWidget* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); }
 
-// "mnuFile &File: mnuNew &Initialise All | mnuTaxYear &Tax year | Space1 - | ..." for the whole bar.
+// "mnuFile &File: mnuNew &Initialise All | Space1 - | ..." for the whole bar.
 QStringList DescribeMenuBar(QMenuBar* bar) {
     QStringList menus;
     for (QAction* menuAction : bar->actions()) {
@@ -78,7 +78,8 @@ private slots:
         QCOMPARE(window.objectName(), QString("MDIForm1"));
         QCOMPARE(window.windowTitle(), QString("Kelvara 2027"));
         const QStringList expected{
-            "mnuFile &File: mnuNew &Initialise All | Space1 - | mnuPrinterSet &Printer Setup | Space2 - | "
+            "mnuFile &File: mnuNew &Initialise All | mnuTaxYear &Tax year | Space1 - | mnuPrinterSet &Printer Setup | "
+            "Space2 - | "
             "mnuExit E&xit",
             "mnuKelvara &Kelvara: mnuKelvaraMon &Monthly | mnuKelvaraAnn &Annual",
             "mnuPravel P&ravel: mnuPravelMon &Monthly | mnuPravelAnn &Annual",
