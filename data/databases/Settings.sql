@@ -2,7 +2,9 @@
 -- share, one record of table "Setup" as delivered with the program.
 -- Percentages are numbers of percent (1 means 1%); the two 80/20 rates are
 -- fractions. The program builds Settings.db from this file and rebuilds it
--- from the same file when the database is missing or damaged.
+-- from the same file when the database is missing or damaged; the UIF, skills
+-- levy and inclusion figures of the record are then set from the year file of
+-- the tax year in use (data/tax-years).
 
 CREATE TABLE "Setup" (
   "PensionCont"       DOUBLE  NOT NULL DEFAULT 0,

@@ -19,8 +19,7 @@
 #include "MedicalCredits.h"
 #include "NumberFormat.h"
 #include "PdfOutline.h"
-#include "TaxScale.h"
-#include "TaxYear.h"
+#include "TaxYearFile.h"
 
 using namespace kelvara;
 
@@ -34,12 +33,18 @@ QString Row(const QStringList& cells, const char* tag = "td") {
     return row + "</tr>\n";
 }
 
+// The help describes the year delivered with the program.
+const TaxYearData& Year() { return *DeliveredTaxYear(); }
+
+QString Age(int age) { return QString::number(age); }
+
 QString TaxScaleTable() {
     QString table = "<table class='figures'>\n" +
                     Row({"Taxable income (per year)", "Tax"}, "th");
-    for (const TaxScaleRow& row : TaxScale) {
+    const std::vector<TaxScaleRow>& scale = Year().Scale;
+    for (const TaxScaleRow& row : scale) {
         const QString from = Rand(row.Lower + 1);
-        const QString band = &row == &TaxScale.back() ? from + " and above" : from + " to " + Rand(row.Upper);
+        const QString band = &row == &scale.back() ? from + " and above" : from + " to " + Rand(row.Upper);
         const QString above = QStringLiteral("%1% of taxable income").arg(row.Rate);
         const QString tax = row.BaseTax == 0 ? above
                                              : Rand(row.BaseTax) + " + " +
@@ -52,20 +57,22 @@ QString TaxScaleTable() {
 }
 
 QString RebateTable() {
+    const RebateFigures& r = Year().Rebates;
+    const QString second = Age(r.SecondaryAge), third = Age(r.TertiaryAge);
     return "<table class='figures'>\n" + Row({"Rebate", "Amount"}, "th") +
-           Row({"Primary (every taxpayer)", Rand(TaxYear::PrimaryRebate)}) +
-           Row({"Secondary (from age 65)", Rand(TaxYear::SecondaryRebate)}) +
-           Row({"Tertiary (from age 75, with the secondary)", Rand(TaxYear::SecondaryPlusTertiaryRebate)}) +
-           Row({"Total under 65", Rand(TaxYear::RebateUnder65)}) +
-           Row({"Total 65 to 74", Rand(TaxYear::Rebate65To74)}) +
-           Row({"Total 75 and older", Rand(TaxYear::Rebate75AndOlder)}) + "</table>\n";
+           Row({"Primary (every taxpayer)", Rand(r.Primary)}) +
+           Row({"Secondary (from age " + second + ")", Rand(r.Secondary)}) +
+           Row({"Tertiary (from age " + third + ", with the secondary)", Rand(r.SecondaryPlusTertiary())}) +
+           Row({"Total under " + second, Rand(r.UnderSecondaryAge())}) +
+           Row({"Total " + second + " to " + Age(r.TertiaryAge - 1), Rand(r.FromSecondaryAge())}) +
+           Row({"Total " + third + " and older", Rand(r.FromTertiaryAge())}) + "</table>\n";
 }
 
 QString MedicalCreditTable() {
     return "<table class='figures'>\n" + Row({"Medical scheme fees tax credit", "Per month"}, "th") +
-           Row({"The taxpayer", Rand(MedicalCredits::FirstMembersCredit)}) +
-           Row({"The first dependant", Rand(MedicalCredits::FirstMembersCredit)}) +
-           Row({"Each further dependant", Rand(MedicalCredits::FurtherMemberCredit)}) + "</table>\n";
+           Row({"The taxpayer", Rand(Year().Medical.FirstMembersCredit)}) +
+           Row({"The first dependant", Rand(Year().Medical.FirstMembersCredit)}) +
+           Row({"Each further dependant", Rand(Year().Medical.FurtherMemberCredit)}) + "</table>\n";
 }
 
 // A section of the document: its <h2 id="..."> and heading.
@@ -141,7 +148,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QString html = QString::fromUtf8(source.readAll());
-    html.replace("{{TAX_YEAR}}", QStringLiteral("%1 to %2").arg(TaxYear::StartText, TaxYear::EndText));
+    html.replace("{{TAX_YEAR}}", QString::fromStdString(Year().FirstDayText() + " to " + Year().LastDayText()));
     html.replace("{{TAX_SCALE}}", TaxScaleTable());
     html.replace("{{REBATES}}", RebateTable());
     html.replace("{{MEDICAL_CREDITS}}", MedicalCreditTable());

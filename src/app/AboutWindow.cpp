@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ActiveTaxYear.h"
 #include "AppVersion.h"
 #include "StartUpPreferences.h"
 #include "WindowPlacement.h"
@@ -35,8 +36,9 @@ AboutWindow::AboutWindow(QWidget* mainWindow) : QDialog(mainWindow), showAtStart
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto* purpose = Label1(1, "Payroll tax and finance calculators for the tax year "
-                              "1 March 2026 to 28 February 2027.", this);
+    auto* purpose = Label1(1, QString::fromStdString("Payroll tax and finance calculators for the tax year " +
+                                                     ActiveTaxYear().SpanText() + "."),
+                           this);
     auto* maker = Label1(2,
                          "Kelvara Software (Pty) Ltd\n"
                          "PO Box 4127, Stellenbosch, 7599\n"

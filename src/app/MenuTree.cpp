@@ -9,6 +9,7 @@ const std::vector<MenuSpec>& MainMenuTree() {
         {"mnuFile", "&File",
          {
              {"mnuNew", "&Initialise All"},
+             {"mnuTaxYear", "&Tax year"},
              {"Space1", "-"},
              {"mnuPrinterSet", "&Printer Setup"},
              {"Space2", "-"},

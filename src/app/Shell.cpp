@@ -20,11 +20,16 @@ Shell::Shell(const QString& programFolder) : folder_(programFolder), window_(sta
     const QString helpDocument = folder_ + "/kv2027Help.pdf";
     window_.registerCalculator("mnuContents", [helpDocument](MainWindow&) { return new HelpWindow(helpDocument); });
     RegisterCalculators(window_);
+    const std::filesystem::path folder = folder_.toStdString();
+    taxYears_ = new TaxYearMenu(window_, {TaxYearFolder(folder), TaxYearFolder(UserDataFolder())});
 }
 
 bool Shell::start() {
     window_.workArea().loadPicture(folder_ + "/Kelvara.jpg");
     window_.setWindowTitle(MainCaption(CurrentVersion()));
+    // A year file that cannot be used is named with its fault; the program
+    // works in the years it has, the delivered one at least.
+    const QStringList refusals = taxYears_->start();
     window_.show();
     QCoreApplication::processEvents();  // painted before the slower steps
 
@@ -33,6 +38,7 @@ bool Shell::start() {
         InitCalcState(state_);
     }
     useDatabases(ResolveDatabasePaths(folder_.toStdString(), UserDataFolder()));
+    for (const QString& refusal : refusals) ui::ShowMessage(&window_, "Kelvara 2027", refusal, ui::MessageIcon::Warning);
 
     if (ShowAboutAtStartup()) window_.showAbout();
 

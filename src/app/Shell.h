@@ -4,6 +4,7 @@
 #include "CalcState.h"
 #include "DatabaseLocation.h"
 #include "MainWindow.h"
+#include "TaxYearMenu.h"
 
 namespace kelvara {
 
@@ -21,6 +22,7 @@ public:
     bool start();
 
     MainWindow& mainWindow() { return window_; }
+    TaxYearMenu& taxYears() { return *taxYears_; }
     CalcState& calcState() { return state_; }
 
 private:
@@ -30,6 +32,7 @@ private:
     QString folder_;
     CalcState state_;
     MainWindow window_;
+    TaxYearMenu* taxYears_;  // owned by the main window
 };
 
 }  // namespace kelvara

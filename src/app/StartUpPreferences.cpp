@@ -7,6 +7,7 @@ namespace kelvara {
 namespace {
 constexpr const char* ShowAboutKey = "ShowAboutAtStartup";
 constexpr const char* AcceptedDisclaimerKey = "AcceptedDisclaimerVersion";
+constexpr const char* TaxYearKey = "TaxYear";
 }  // namespace
 
 bool ShowAboutAtStartup() { return QSettings().value(ShowAboutKey, true).toBool(); }
@@ -18,5 +19,9 @@ void SetShowAboutAtStartup(bool show) { QSettings().setValue(ShowAboutKey, show)
 int AcceptedDisclaimerVersion() { return QSettings().value(AcceptedDisclaimerKey, 0).toInt(); }
 
 void SetAcceptedDisclaimerVersion(int versionNumber) { QSettings().setValue(AcceptedDisclaimerKey, versionNumber); }
+
+int PreferredTaxYear() { return QSettings().value(TaxYearKey, 0).toInt(); }
+
+void SetPreferredTaxYear(int year) { QSettings().setValue(TaxYearKey, year); }
 
 }  // namespace kelvara

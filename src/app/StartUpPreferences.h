@@ -12,4 +12,9 @@ void SetShowAboutAtStartup(bool show);
 int AcceptedDisclaimerVersion();
 void SetAcceptedDisclaimerVersion(int versionNumber);
 
+// The tax year the user picked on the File menu (the calendar year it ends
+// in); 0 before any, which means the latest year the program has.
+int PreferredTaxYear();
+void SetPreferredTaxYear(int year);
+
 }  // namespace kelvara

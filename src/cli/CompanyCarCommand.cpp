@@ -158,11 +158,11 @@ private:
     }
 
     DayNumber Date(const std::string& name, const json& value) {
-        const std::string accepted = std::string("a date \"dd/mm/yyyy\" from ") + TaxYear::StartText + " to " +
-                                     TaxYear::EndText;
+        const std::string accepted = std::string("a date \"dd/mm/yyyy\" from ") + ActiveTaxYear().FirstDayText() + " to " +
+                                     ActiveTaxYear().LastDayText();
         Expect(value.is_string(), name, accepted);
         const std::optional<DayNumber> day = ParseDate(value.get<std::string>());
-        Expect(day && *day >= TaxYear::StartDay && *day <= TaxYear::EndDay, name, accepted);
+        Expect(day && *day >= ActiveTaxYear().FirstDay && *day <= ActiveTaxYear().LastDay, name, accepted);
         return *day;
     }
 

@@ -11,7 +11,7 @@
 #include "Options.h"
 #include "Rounding.h"
 #include "StrictNumber.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 #include "UserText.h"
 
 namespace kelvara::cli {
@@ -75,7 +75,7 @@ std::vector<PayeOption> BuildOptions(PayPeriodKind kind) {
         }
     }
     if (kind == PayPeriodKind::Annual || kind == PayPeriodKind::Monthly) {
-        const double first = TaxYear::StartDay, last = TaxYear::EndDay;
+        const double first = ActiveTaxYear().FirstDay, last = ActiveTaxYear().LastDay;
         options.push_back({"start-date", "first day of the period", Type::Date, first, last, PayeDate::Start});
         options.push_back({"end-date", "last day of the period", Type::Date, first, last, PayeDate::End});
     }

@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "NumberFormat.h"
 #include "PeriodDates.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 
 namespace kelvara::cli {
 
@@ -68,8 +68,8 @@ void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands) {
                                          static_cast<long long>(bounds.Max), 0, kWholeInputs[i].What);
     }
     DayNumber& start =
-        options.Date("start-date", TaxYear::StartDay, TaxYear::EndDay, TaxYear::StartDay, "start of the period");
-    DayNumber& end = options.Date("end-date", TaxYear::StartDay, TaxYear::EndDay, TaxYear::EndDay, "end of the period");
+        options.Date("start-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay, ActiveTaxYear().FirstDay, "start of the period");
+    DayNumber& end = options.Date("end-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay, ActiveTaxYear().LastDay, "end of the period");
 
     command.Run = [&recordsKept, &includeFuel, &includeMaintenance, &start, &end, values] {
         TravelAllowanceState state;

@@ -6,8 +6,10 @@
 #include <new>
 #include <optional>
 
+#include "ActiveTaxYear.h"
 #include "Commands.h"
 #include "Output.h"
+#include "TaxYearOption.h"
 #include "UserText.h"
 
 using namespace kelvara::cli;
@@ -29,7 +31,7 @@ std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, char** 
     std::string path = app.get_name();
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
-        if (word == "--format") ++i;  // its value
+        if (word == "--format" || word == "--tax-year" || word == "--tax-year-file") ++i;  // its value
         if (word.rfind("-", 0) == 0) continue;
         const std::vector<const CLI::App*> commands = at->get_subcommands([](const CLI::App*) { return true; });
         if (commands.empty()) return std::nullopt;
@@ -45,12 +47,19 @@ std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, char** 
 }
 
 int Run(int argc, char** argv) {
-    CLI::App app("Kelvara 2027 calculators for the tax year 1 March 2026 to 28 February 2027", "kelvara-calc");
+    try {
+        ChooseTaxYear(argc, argv);
+    } catch (const UsageError& error) {
+        std::cerr << "kelvara-calc: " << OneLine(error.what()) << "\n";
+        return 2;
+    }
+    CLI::App app("Kelvara 2027 calculators for the tax year " + kelvara::ActiveTaxYear().SpanText(), "kelvara-calc");
     app.set_version_flag("--version", std::string("kelvara-calc ") + KV_VERSION);
     app.require_subcommand(1);
     app.fallthrough();
     std::string format = "json";
     app.add_option("--format", format, "output: json (default) or text")->check(CLI::IsMember({"json", "text"}));
+    AddTaxYearOptions(app);
 
     CommandList commands;
     AddTaxCommand(app, commands);

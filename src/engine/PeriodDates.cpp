@@ -1,28 +1,28 @@
 #include "PeriodDates.h"
 
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 
 namespace kelvara::PeriodDates {
 
-Bounds TaxYearBounds() { return {TaxYear::StartDay, TaxYear::EndDay}; }
+Bounds TaxYearBounds() { return {ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay}; }
 
-Bounds StartFieldBounds(DayNumber currentEnd) { return {TaxYear::StartDay, currentEnd}; }
+Bounds StartFieldBounds(DayNumber currentEnd) { return {ActiveTaxYear().FirstDay, currentEnd}; }
 
-Bounds EndFieldBounds(DayNumber currentStart) { return {currentStart, TaxYear::EndDay}; }
+Bounds EndFieldBounds(DayNumber currentStart) { return {currentStart, ActiveTaxYear().LastDay}; }
 
 std::string StartDateMessage() {
-    return std::string("The date entered is not correct please enter a date between ") + TaxYear::StartText +
-           " and " + TaxYear::EndText;
+    return "The date entered is not correct please enter a date between " + ActiveTaxYear().FirstDayText() +
+           " and " + ActiveTaxYear().LastDayText();
 }
 
 std::string EndDateMessage(std::string_view startFieldText) {
     return "The date entered is not correct please enter a date between " + std::string(startFieldText) +
-           " and " + TaxYear::EndText;
+           " and " + ActiveTaxYear().LastDayText();
 }
 
 std::string CompanyCarDatesMessage() {
-    return std::string("The dates entered are not correct please enter a dates between ") + TaxYear::StartText +
-           " and " + TaxYear::EndText;
+    return "The dates entered are not correct please enter a dates between " + ActiveTaxYear().FirstDayText() +
+           " and " + ActiveTaxYear().LastDayText();
 }
 
 }  // namespace kelvara::PeriodDates

@@ -1,12 +1,11 @@
 #include "TaxEngine.h"
 
 #include "TaxScale.h"
-#include "TaxYear.h"
 
 namespace kelvara {
 
-TaxResult AnnualTaxOn(double income) {
-    const TaxScaleRow& row = TaxScaleRowFor(income);
+TaxResult AnnualTaxOn(double income, const TaxYearData& year) {
+    const TaxScaleRow& row = TaxScaleRowFor(income, year);
     TaxResult r;
     // Subtract, multiply by the whole-number rate, then divide: the order
     // matters for the last bit of the result.
@@ -19,9 +18,9 @@ TaxResult AnnualTaxOn(double income) {
     return r;
 }
 
-TaxResult CalcAnnualTax(EngineState& state, double income) {
+TaxResult CalcAnnualTax(EngineState& state, double income, const TaxYearData& year) {
     state.TaxableIncome = income;
-    state.Last = AnnualTaxOn(income);
+    state.Last = AnnualTaxOn(income, year);
     return state.Last;
 }
 
@@ -30,10 +29,11 @@ void InitEngineState(EngineState& state) {
     state.Last.MarginalRate = 0;
 }
 
-double RebateForAge(std::int16_t age) {
-    if (age >= TaxYear::TertiaryRebateAge) return TaxYear::Rebate75AndOlder;
-    if (age >= TaxYear::SecondaryRebateAge) return TaxYear::Rebate65To74;
-    return TaxYear::RebateUnder65;
+double RebateForAge(std::int16_t age, const TaxYearData& year) {
+    const RebateFigures& r = year.Rebates;
+    if (age >= r.TertiaryAge) return r.FromTertiaryAge();
+    if (age >= r.SecondaryAge) return r.FromSecondaryAge();
+    return r.UnderSecondaryAge();
 }
 
 }  // namespace kelvara

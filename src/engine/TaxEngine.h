@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "ActiveTaxYear.h"
+
 namespace kelvara {
 
 // The engine's result for one annual taxable income; nothing is rounded.
@@ -22,17 +24,17 @@ struct EngineState {
 };
 
 // The normal tax before rebates on an annual taxable income. Pure.
-TaxResult AnnualTaxOn(double income);
+TaxResult AnnualTaxOn(double income, const TaxYearData& year = ActiveTaxYear());
 
 // The same, remembering the income and the result in the engine state, as every
 // calculator's call does.
-TaxResult CalcAnnualTax(EngineState& state, double income);
+TaxResult CalcAnnualTax(EngineState& state, double income, const TaxYearData& year = ActiveTaxYear());
 
 // Puts the engine state back as start-up and "Initialise All" leave it: the tax
 // and marginal rate cleared, the income and the other figures kept.
 void InitEngineState(EngineState& state);
 
 // The total rebate for an age in whole years.
-double RebateForAge(std::int16_t age);
+double RebateForAge(std::int16_t age, const TaxYearData& year = ActiveTaxYear());
 
 }  // namespace kelvara

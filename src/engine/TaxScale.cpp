@@ -2,12 +2,13 @@
 
 namespace kelvara {
 
-const TaxScaleRow& TaxScaleRowFor(double income) {
+const TaxScaleRow& TaxScaleRowFor(double income, const TaxYearData& year) {
     // Rows are searched from the bottom; the last row has no upper bound.
-    for (std::size_t i = 0; i + 1 < TaxScale.size(); ++i) {
-        if (income <= TaxScale[i].Upper) return TaxScale[i];
+    const std::vector<TaxScaleRow>& scale = year.Scale;
+    for (std::size_t i = 0; i + 1 < scale.size(); ++i) {
+        if (income <= scale[i].Upper) return scale[i];
     }
-    return TaxScale.back();
+    return scale.back();
 }
 
 }  // namespace kelvara

@@ -2,8 +2,6 @@
 
 #include "MedicalCredits.h"
 #include "NumberFormat.h"
-#include "TaxScale.h"
-#include "TaxYear.h"
 
 namespace kelvara {
 
@@ -11,8 +9,15 @@ namespace {
 
 std::string WholeRand(double amount) { return FormatNumber(amount, 0); }
 
+// "three times"; a count that is no small whole number in figures.
+std::string TimesText(double count) {
+    static const char* const words[] = {"no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
+    const bool small = count >= 0 && count < 10 && count == static_cast<int>(count);
+    return (small ? std::string(words[static_cast<int>(count)]) : Figure(count)) + " times";
+}
+
 std::string RowText(const TaxResult& r) {
-    if (r.BracketUpper >= TaxScale.back().Upper) return "Tax table: above " + WholeRand(r.BracketLower);
+    if (r.BracketUpper >= NoUpperLimit) return "Tax table: above " + WholeRand(r.BracketLower);
     if (r.BracketLower <= 0) return "Tax table: up to " + WholeRand(r.BracketUpper);
     return "Tax table: above " + WholeRand(r.BracketLower) + " up to " + WholeRand(r.BracketUpper);
 }
@@ -45,9 +50,10 @@ void ExplainAnnualTax(Working& working, std::string heading, double income, cons
 
 void ExplainRebate(Working& working, std::int16_t age, double rebate, WorkingUnit money, bool shownFigure) {
     std::string which = "primary";
-    if (age >= TaxYear::TertiaryRebateAge) {
+    const RebateFigures& rebates = ActiveTaxYear().Rebates;
+    if (age >= rebates.TertiaryAge) {
         which = "primary, secondary and tertiary";
-    } else if (age >= TaxYear::SecondaryRebateAge) {
+    } else if (age >= rebates.SecondaryAge) {
         which = "primary and secondary";
     }
     std::string text = "Rebate for age " + std::to_string(age) + " (" + which + ")";
@@ -59,14 +65,17 @@ void ExplainRebate(Working& working, std::int16_t age, double rebate, WorkingUni
 }
 
 std::string MedicalCreditRatesText() {
-    return "R" + std::to_string(MedicalCredits::FirstMembersCredit) + " a month for each of the first two members, R" +
-           std::to_string(MedicalCredits::FurtherMemberCredit) + " for each further member";
+    const MedicalCreditFigures& medical = ActiveTaxYear().Medical;
+    return "R" + std::to_string(medical.FirstMembersCredit) + " a month for each of the first two members, R" +
+           std::to_string(medical.FurtherMemberCredit) + " for each further member";
 }
 
 std::string AdditionalCreditText(std::int16_t age) {
-    if (age < MedicalCredits::AdditionalCreditAge) return "Additional medical credit: none below age 65";
-    return "Additional medical credit (from age 65): " + Figure(MedicalCredits::AdditionalCreditRate * 100) +
-           "% of the medical-aid contributions above three times the credit";
+    const MedicalCreditFigures& medical = ActiveTaxYear().Medical;
+    const std::string from = std::to_string(medical.AdditionalCreditAge);
+    if (age < medical.AdditionalCreditAge) return "Additional medical credit: none below age " + from;
+    return "Additional medical credit (from age " + from + "): " + Figure(medical.AdditionalCreditRate * 100) +
+           "% of the medical-aid contributions above " + TimesText(medical.CreditsDeducted) + " the credit";
 }
 
 }  // namespace kelvara

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ActiveTaxYear.h"
 #include "DecimalField.h"
 #include "MessageService.h"
 #include "NumberFormat.h"
@@ -72,30 +73,33 @@ void SetupPanel::addRateOptions(const QString& caption, const QString& name80, c
     auto* row = new QWidget(this);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    auto* opt80 = new QRadioButton("80%", row);
+    // The year's two rates, the higher one first ("80%", "20%").
+    const InclusionRates rates = ActiveTaxYear().Inclusion;
+    const auto percent = [](double rate) { return QString::number(rate * 100, 'g', 6) + "%"; };
+    auto* opt80 = new QRadioButton(percent(rates.Higher), row);
     opt80->setObjectName(name80);
-    auto* opt20 = new QRadioButton("20%", row);
+    auto* opt20 = new QRadioButton(percent(rates.Lower), row);
     opt20->setObjectName(name20);
     line->addWidget(opt80);
     line->addWidget(opt20);
     line->addStretch();
-    // The group is not exclusive so that a stored rate other than 0.8 or 0.2
+    // The group is not exclusive so that a stored rate other than the two
     // can show with neither option selected; the handlers keep one at most.
-    connect(opt80, &QRadioButton::clicked, this, [this, member, opt80, opt20] {
-        copy_.*member = 0.8;
+    connect(opt80, &QRadioButton::clicked, this, [this, member, opt80, opt20, rates] {
+        copy_.*member = rates.Higher;
         opt80->setChecked(true);
         opt20->setChecked(false);
     });
-    connect(opt20, &QRadioButton::clicked, this, [this, member, opt80, opt20] {
-        copy_.*member = 0.2;
+    connect(opt20, &QRadioButton::clicked, this, [this, member, opt80, opt20, rates] {
+        copy_.*member = rates.Lower;
         opt20->setChecked(true);
         opt80->setChecked(false);
     });
     opt80->setAutoExclusive(false);
     opt20->setAutoExclusive(false);
-    showers_.push_back([this, member, opt80, opt20] {
-        opt80->setChecked(copy_.*member == 0.8);
-        opt20->setChecked(copy_.*member == 0.2);
+    showers_.push_back([this, member, opt80, opt20, rates] {
+        opt80->setChecked(copy_.*member == rates.Higher);
+        opt20->setChecked(copy_.*member == rates.Lower);
     });
     static_cast<QFormLayout*>(layout())->addRow(caption, row);
 }

@@ -82,7 +82,8 @@ private slots:
         QCOMPARE(window.objectName(), QString("MDIForm1"));
         QCOMPARE(window.windowTitle(), QString("Kelvara 2027"));
         const QStringList expected{
-            "mnuFile &File: mnuNew &Initialise All | Space1 - | mnuPrinterSet &Printer Setup | Space2 - | "
+            "mnuFile &File: mnuNew &Initialise All | mnuTaxYear &Tax year | Space1 - | mnuPrinterSet &Printer Setup | "
+            "Space2 - | "
             "mnuExit E&xit",
             "mnuKelvara &Kelvara: mnuKelvaraMon &Monthly | mnuKelvaraAnn &Annual",
             "mnuPravel P&ravel: mnuPravelMon &Monthly | mnuPravelAnn &Annual",

@@ -1,12 +1,18 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
+#include "ActiveTaxYear.h"
 #include "AppVersion.h"
 #include "DisclaimerWindow.h"
 #include "MessageService.h"
@@ -165,6 +171,45 @@ private slots:
         Settings loaded;
         SettingsStore(settings).Load(PayeSettingsFields(), loaded);
         QCOMPARE(loaded.EmployeeUIF, uif);
+    }
+
+    // A year file in a year folder is offered on the File menu; the latest is
+    // in use until the user picks another, which the next start remembers. A
+    // file that cannot be used is named, and the program starts all the same.
+    void taxYearChoiceOnTheFileMenu() {
+        SetAcceptedDisclaimerVersion(110);
+        QDir(programFolder_.path()).mkpath("tax-years");
+        const QString years = programFolder_.filePath("tax-years");
+        QVERIFY(QFile::copy(KV_SOURCE_DIR "/tests/engine/TestYear2028.json", years + "/2028.json"));
+        QFile broken(years + "/broken.json");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write(R"({"format": 1, "year": 2029, "name": "2028/29"})");
+        broken.close();
+        {
+            Shell shell(programFolder_.path());
+            QVERIFY(shell.start());
+            QVERIFY(shell.mainWindow().windowTitle().endsWith(" - Tax year 2027/28 (test)"));
+            QCOMPARE(ActiveTaxYear().Year, 2028);
+            const auto& shown = messages_.messages();
+            const auto refusal = std::find_if(shown.begin(), shown.end(),
+                                              [](const auto& m) { return m.Text.contains("broken.json"); });
+            QVERIFY(refusal != shown.end());
+            QVERIFY(refusal->Text.contains("\"firstDay\" is missing"));
+            QMenu* menu = shell.mainWindow().menuAction("mnuTaxYear")->menu();
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().size(), 2);
+            QVERIFY(menu->actions()[1]->isChecked());
+            shell.mainWindow().openWindow("mnuMonthly");
+            menu->actions()[0]->trigger();
+            QVERIFY(!shell.mainWindow().findWindow("frmMonthly"));
+            QCOMPARE(ActiveTaxYear().Year, 2027);
+            QVERIFY(shell.mainWindow().windowTitle().endsWith(" - Tax year 2026/27"));
+        }
+        QCOMPARE(PreferredTaxYear(), 2027);
+        Shell again(programFolder_.path());
+        QVERIFY(again.start());
+        QCOMPARE(ActiveTaxYear().Year, 2027);
+        QDir(years).removeRecursively();
     }
 
     void startUpSetsCaptionPathsAndState() {

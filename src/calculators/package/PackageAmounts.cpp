@@ -8,12 +8,6 @@ namespace kelvara {
 
 namespace {
 
-constexpr double WithMaintenancePlan = 0.0325;
-constexpr double WithoutMaintenancePlan = 0.035;
-constexpr double FundLimitShare = 0.275;
-constexpr double AnnualFundCap = 350000;
-constexpr int MedicalDeductionAge = 65;
-
 double Annualised(double amount, PackagePeriod period) {
     return period == PackagePeriod::Annual ? amount * 12 : amount;
 }
@@ -25,7 +19,8 @@ double ShownCents(double amount) { return RoundHalfEven(amount, 2); }
 const char* PeriodWords(PackagePeriod period) { return period == PackagePeriod::Annual ? "a year" : "a month"; }
 
 double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period, Working* working) {
-    const double rate = settings.CompCarMPYesNo ? WithMaintenancePlan : WithoutMaintenancePlan;
+    const CompanyCarFigures& car = ActiveTaxYear().CompanyCar;
+    const double rate = (settings.CompCarMPYesNo ? car.MonthlyPercentWithPlan : car.MonthlyPercentWithoutPlan) / 100;
     const double benefit = Annualised(carValue * rate * settings.CompCarFBRate8020, period);
     if (working) {
         working->Heading("Company car");
@@ -40,7 +35,7 @@ double CompanyCarBenefit(double carValue, const Settings& settings, PackagePerio
 }
 
 void ApplyMedicalFieldRules(PackageInputs& state) {
-    if (state.Age < MedicalDeductionAge) state.MedicalDeductions = 0;
+    if (state.Age < ActiveTaxYear().Medical.MedicalDeductionAge) state.MedicalDeductions = 0;
     if (!HasMedicalContributions(state.MedicalAidCost, state.MedicalAid)) state.Members = 0;
 }
 
@@ -93,17 +88,20 @@ FundContributions Contributions(double pensionableBase, const PackageInputs& inp
 double FundDeductionLimit(const FundContributions& funds, double remuneration, PackagePeriod period,
                           Working* working) {
     const double contributions = funds.Employee + funds.Employer;
-    const double share = FundLimitShare * remuneration;
+    const RetirementFundFigures& fund = ActiveTaxYear().RetirementFund;
+    const double share = fund.Share() * remuneration;
     const double limit = share >= contributions ? contributions : share;
-    const double cap = period == PackagePeriod::Annual ? AnnualFundCap : AnnualFundCap / 12;
+    const double cap = period == PackagePeriod::Annual ? fund.PackageCapPerYear : fund.PackageCapPerYear / 12;
     const double allowed = limit >= cap ? cap : limit;
     if (working) {
         working->Step("Both contributions", contributions);
-        working->Step("27.5% of the remuneration of " + Rand(remuneration), share);
-        working->Step(std::string("Cap: ") + Rand(AnnualFundCap) + " a year" +
+        const std::string percent = Figure(fund.PercentOfRemuneration) + "%";
+        working->Step(percent + " of the remuneration of " + Rand(remuneration), share);
+        working->Step(std::string("Cap: ") + Rand(fund.PackageCapPerYear) + " a year" +
                           (period == PackagePeriod::Annual ? "" : " ÷ 12"),
                       cap);
-        working->Result("Deduction limit: the contributions, at most the 27.5% and the cap", allowed, "FundLimit");
+        working->Result("Deduction limit: the contributions, at most the " + percent + " and the cap", allowed,
+                        "FundLimit");
     }
     return allowed;
 }

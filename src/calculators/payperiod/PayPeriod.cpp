@@ -1,20 +1,30 @@
 #include "PayPeriod.h"
 
+#include "ActiveTaxYear.h"
 #include "ShortPeriodDesign.h"
-#include "TaxYear.h"
 
 namespace kelvara {
+
+namespace {
+// The monthly calculator starts on the tax year's first month (31/03 for a
+// year from 1 March).
+DayNumber LastDayOfFirstMonth() {
+    const DayNumber first = ActiveTaxYear().FirstDay;
+    const CivilDate date = FromDayNumber(first);
+    return first + DaysInMonth(date.Year, date.Month) - date.Day;
+}
+}  // namespace
 
 PayPeriodInputs DefaultInputs(PayPeriodKind kind) {
     PayPeriodInputs in;
     switch (kind) {
         case PayPeriodKind::Annual:
-            in.StartDate = TaxYear::StartDay;
-            in.EndDate = TaxYear::EndDay;
+            in.StartDate = ActiveTaxYear().FirstDay;
+            in.EndDate = ActiveTaxYear().LastDay;
             break;
         case PayPeriodKind::Monthly:
-            in.StartDate = TaxYear::StartDay;
-            in.EndDate = TaxYear::StartDay + 30;  // 31/03/2026
+            in.StartDate = ActiveTaxYear().FirstDay;
+            in.EndDate = LastDayOfFirstMonth();
             break;
         case PayPeriodKind::Fortnightly:
             in.NormalDays = in.ThisDays = FortnightlyDesign.FullDays;

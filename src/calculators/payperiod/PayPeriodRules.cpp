@@ -36,11 +36,14 @@ double TaxableTravel(const PayPeriodInputs& in, const Settings& settings) {
 }
 
 double AllowableFundDeduction(const PayPeriodInputs& in, const Settings& settings, int periods, Working* working) {
-    const double cap = periods == 1 ? FundDeductionCapPerYear : FundDeductionCapPerYear / periods;
+    const RetirementFundFigures& limits = ActiveTaxYear().RetirementFund;
+    const double capPerYear = limits.PayPeriodCapPerYear;
+    const double share = limits.Share();
+    const double cap = periods == 1 ? capPerYear : capPerYear / periods;
     const double fund = in.EmployerFundCont + in.EmployeeFundCont;
     const double base = in.Salary + in.EmployerMedAidCont + in.Commission + in.Bonus + TaxableTravel(in, settings) +
                         in.EmployerFundCont;
-    const double deduction = FundDeductionShare * base >= fund ? fund : FundDeductionShare * base;
+    const double deduction = share * base >= fund ? fund : share * base;
     const double allowed = deduction > cap ? cap : deduction;
     if (working) {
         working->Heading("Retirement-fund deduction");
@@ -48,11 +51,12 @@ double AllowableFundDeduction(const PayPeriodInputs& in, const Settings& setting
         working->Step("Remuneration: salary, commission, bonus, taxable travel allowance and the employer's "
                       "medical-aid and fund contributions",
                       base);
-        working->Step(Figure(FundDeductionShare * 100) + "% of the remuneration", FundDeductionShare * base);
-        working->Step("Cap for " + ForPeriod(periods) + ": " + Rand(FundDeductionCapPerYear) + " a year" +
+        const std::string percent = Figure(limits.PercentOfRemuneration) + "%";
+        working->Step(percent + " of the remuneration", share * base);
+        working->Step("Cap for " + ForPeriod(periods) + ": " + Rand(capPerYear) + " a year" +
                           (periods == 1 ? "" : " ÷ " + std::to_string(periods)),
                       cap);
-        working->Result("Allowable R/Fund deduction: the contributions, at most the 27.5% and the cap", allowed,
+        working->Result("Allowable R/Fund deduction: the contributions, at most the " + percent + " and the cap", allowed,
                         "FundDeduction", WorkingUnit::WholeRand);
     }
     return allowed;

@@ -8,9 +8,6 @@ namespace kelvara {
 // The rules every pay-period calculator applies to its own period's amounts.
 namespace PayPeriodRules {
 
-inline constexpr double FundDeductionCapPerYear = 430000;
-inline constexpr double FundDeductionShare = 0.275;  // of the remuneration
-
 // The share of the travel allowance that is taxed.
 double TaxableTravel(const PayPeriodInputs& in, const Settings& settings);
 

@@ -2,7 +2,7 @@
 
 #include "Rounding.h"
 #include "TaxWorking.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 
 namespace kelvara {
 
@@ -35,13 +35,14 @@ void Explain(Working& working, const QuickTaxState& qt, double income, const Tax
 }  // namespace
 
 void NEWCALC(EngineState& engine, QuickTaxState& qt, Working* working) {
+    const RebateFigures& rebates = ActiveTaxYear().Rebates;
     double extra = 0;
-    if (qt.QtAge >= TaxYear::TertiaryRebateAge) {
-        extra = TaxYear::SecondaryPlusTertiaryRebate;
-    } else if (qt.QtAge >= TaxYear::SecondaryRebateAge) {
-        extra = TaxYear::SecondaryRebate;
+    if (qt.QtAge >= rebates.TertiaryAge) {
+        extra = rebates.SecondaryPlusTertiary();
+    } else if (qt.QtAge >= rebates.SecondaryAge) {
+        extra = rebates.Secondary;
     }
-    qt.QtRebate = IntPart(TaxYear::PrimaryRebate + extra);
+    qt.QtRebate = IntPart(rebates.Primary + extra);
 
     const double income = engine.TaxableIncome;
     const TaxResult r = CalcAnnualTax(engine, income);

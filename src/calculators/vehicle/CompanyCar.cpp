@@ -12,11 +12,14 @@ namespace {
 
 // The benefit rate a month: percent in the true inclusion, a fraction in the
 // payroll figures. A maintenance plan lowers it.
-double MonthlyPercent(const CompanyCarVehicle& v) { return v.MaintIncluded ? 3.25 : 3.5; }
-double MonthlyFraction(const CompanyCarVehicle& v) { return v.MaintIncluded ? 0.0325 : 0.035; }
+double MonthlyPercent(const CompanyCarVehicle& v) {
+    const CompanyCarFigures& car = ActiveTaxYear().CompanyCar;
+    return v.MaintIncluded ? car.MonthlyPercentWithPlan : car.MonthlyPercentWithoutPlan;
+}
+double MonthlyFraction(const CompanyCarVehicle& v) { return MonthlyPercent(v) / 100; }
 
-// The true inclusion divides by 100 × 366 days, not 365.
-constexpr double TrueInclusionDivisor = 36600;
+// The true inclusion divides by 100 × the year's days it counts (366, not 365).
+double TrueInclusionDivisor() { return 100.0 * ActiveTaxYear().CompanyCar.TrueInclusionDays; }
 
 double Rounded(double value) { return RoundHalfEven(value, 0); }
 
@@ -69,7 +72,7 @@ void ComputeShares(CompanyCarState& state, int i, double allDays) {
         }
     }
 
-    const double fullInclusion = MonthlyPercent(v) * 12 / TrueInclusionDivisor * v.CCPrice * r.DaysOfUse;
+    const double fullInclusion = MonthlyPercent(v) * 12 / TrueInclusionDivisor() * v.CCPrice * r.DaysOfUse;
     if (v.BussMilage) {
         if (const auto share = Divided(privateShare, v.TotalDistance)) {
             Store(r.TrueInclusion, Rounded(fullInclusion * *share));
@@ -108,16 +111,18 @@ void ComputeShares(CompanyCarState& state, int i, double allDays) {
 // The monthly figures are rounded after taking 80% or 20%, the fortnightly and
 // weekly ones before.
 void ComputeBenefits(const CompanyCarVehicle& v, CompanyCarResults& r) {
+    const TaxYearData& year = ActiveTaxYear();
+    const double higher = year.Inclusion.Higher, lower = year.Inclusion.Lower;
     const double rate = MonthlyFraction(v);
-    Store(r.IRP53802, Rounded(v.CCPrice * rate * 12 * r.DaysOfUse / 365));
-    Store(r.MonFB80, Rounded(v.CCPrice * rate * 0.8));
-    Store(r.MonFB20, Rounded(v.CCPrice * rate * 0.2));
+    Store(r.IRP53802, Rounded(v.CCPrice * rate * 12 * r.DaysOfUse / year.CompanyCar.BenefitDays));
+    Store(r.MonFB80, Rounded(v.CCPrice * rate * higher));
+    Store(r.MonFB20, Rounded(v.CCPrice * rate * lower));
     const double fortnight = Rounded(v.CCPrice * rate * 12 / 26);
-    Store(r.FortFB80, fortnight * 0.8);
-    Store(r.FortFB20, fortnight * 0.2);
+    Store(r.FortFB80, fortnight * higher);
+    Store(r.FortFB20, fortnight * lower);
     const double week = Rounded(v.CCPrice * rate * 12 / 52);
-    Store(r.WeekFB80, week * 0.8);
-    Store(r.WeekFB20, week * 0.2);
+    Store(r.WeekFB80, week * higher);
+    Store(r.WeekFB20, week * lower);
 }
 
 void SumTotals(CompanyCarState& state) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "DayNumber.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 #include "VehicleFieldBounds.h"
 
 namespace kelvara {
@@ -18,8 +18,8 @@ struct CompanyCarVehicle {
     std::string YearOfManfact;
     double CCPrice = 0;          // incl VAT
     bool MaintIncluded = false;  // bought with a maintenance plan
-    DayNumber CCStartDate = TaxYear::StartDay;
-    DayNumber CCEndDate = TaxYear::EndDay;
+    DayNumber CCStartDate = ActiveTaxYear().FirstDay;
+    DayNumber CCEndDate = ActiveTaxYear().LastDay;
     double EndMileage = 0;
     double StartMileage = 0;
     double TotalDistance = 0;  // typed, or derived from the readings

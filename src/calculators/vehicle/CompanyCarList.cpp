@@ -22,8 +22,8 @@ CompanyCarVehicle NewVehicleFrom(const CompanyCarVehicle& entry) {
     vehicle.SARSTable = false;
     vehicle.FuelComponent = 0;
     vehicle.BussMilage = false;
-    vehicle.CCStartDate = TaxYear::StartDay;
-    vehicle.CCEndDate = TaxYear::EndDay;
+    vehicle.CCStartDate = ActiveTaxYear().FirstDay;
+    vehicle.CCEndDate = ActiveTaxYear().LastDay;
     vehicle.YearOfManfact.clear();
     return vehicle;
 }
@@ -46,8 +46,8 @@ void OpenCompanyCarList(CompanyCarState& state) {
         CompanyCarVehicle& entry = state.Vehicles[0];
         entry.BussMilage = false;
         entry.SARSTable = false;
-        entry.CCStartDate = TaxYear::StartDay;
-        entry.CCEndDate = TaxYear::EndDay;
+        entry.CCStartDate = ActiveTaxYear().FirstDay;
+        entry.CCEndDate = ActiveTaxYear().LastDay;
         LoadVehicle(state, 0);
         return;
     }

@@ -2,11 +2,11 @@
 
 namespace kelvara {
 
-DeemedCostRow LookupDeemedCost(double vehicleValue) {
-    for (const DeemedCostBand& band : DeemedCostTable) {
+DeemedCostRow LookupDeemedCost(double vehicleValue, const TaxYearData& year) {
+    for (const DeemedCostBand& band : year.DeemedCosts) {
         if (vehicleValue <= band.UpTo) return band.Costs;
     }
-    return DeemedCostTable.back().Costs;
+    return year.DeemedCosts.back().Costs;
 }
 
 }  // namespace kelvara

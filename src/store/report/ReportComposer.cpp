@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <kainjow/mustache.hpp>
 
+#include "ActiveTaxYear.h"
 #include "DayNumber.h"
 #include "NumberFormat.h"
 #include "ReportLayout.h"
@@ -97,6 +98,12 @@ ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::p
     const ReportOutput database(reportDatabase);
     Data data{Data::type::object};
     for (const ReportFlag& flag : layout.Flags) data.set(flag.Name, Data{false});
+    const TaxYearData& year = ActiveTaxYear();
+    data.set("tax_year_span", year.SpanText());
+    data.set("tax_year_span_af", year.AfrikaansSpanText());
+    data.set("tax_year_years", year.CalendarYearsText());
+    data.set("tax_year_first", year.FirstDayText());
+    data.set("tax_year_last", year.LastDayText());
     auto read = [&](const std::string& table, std::vector<FieldValues>& rows) {
         const StoreStatus status = database.ReadReportRows(table, rows);
         if (status.message.empty()) return true;

@@ -24,7 +24,9 @@ struct ComposedReport {
 //   last_row    in a row of a "rows:" table, true in the last one;
 //   the layout's flags, true or false;
 //   printed_on  today's date, and printed: "Printed on " (or, in a report
-//               flagged afrikaans, "Gedruk op ") followed by it.
+//               flagged afrikaans, "Gedruk op ") followed by it;
+//   tax_year_span, tax_year_span_af (in Afrikaans), tax_year_years,
+//   tax_year_first, tax_year_last   the tax year in use.
 // A report
 // database that has to be rebuilt on the way has lost the figures written
 // for the report, so nothing is composed then.

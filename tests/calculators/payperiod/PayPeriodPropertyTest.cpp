@@ -4,7 +4,7 @@
 
 #include "PayPeriodFields.h"
 #include "RandomInputs.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 
 namespace kelvara::testing {
 namespace {
@@ -17,8 +17,8 @@ constexpr const char* FieldNames[] = {
 constexpr const char* SettingNames[] = {"PensionCont", "EmployerPenCont", "EmployeeUIF",      "EmployerUIF",
                                         "SkillLevy",   "ProvCont",        "EmployerProvCont", "UIFLimit"};
 
-DayNumber TaxYearDay(RandomInputs& random, const char* name, DayNumber from = TaxYear::StartDay) {
-    return random.Between(name, from, TaxYear::EndDay);
+DayNumber TaxYearDay(RandomInputs& random, const char* name, DayNumber from = ActiveTaxYear().FirstDay) {
+    return random.Between(name, from, ActiveTaxYear().LastDay);
 }
 
 // The period dates of the annual and monthly windows: inside the tax year,
@@ -27,7 +27,7 @@ DayNumber TaxYearDay(RandomInputs& random, const char* name, DayNumber from = Ta
 void SetDates(RandomInputs& random, PayPeriodKind kind, PayPeriodInputs& in) {
     if (kind == PayPeriodKind::Annual) {
         in.StartDate = TaxYearDay(random, "start");
-        in.EndDate = random.Chance(0.2) ? TaxYear::EndDay : TaxYearDay(random, "end", in.StartDate);
+        in.EndDate = random.Chance(0.2) ? ActiveTaxYear().LastDay : TaxYearDay(random, "end", in.StartDate);
     } else if (kind == PayPeriodKind::Monthly) {
         in.StartDate = TaxYearDay(random, "start");
         const CivilDate start = FromDayNumber(in.StartDate);

@@ -24,7 +24,7 @@ CompanyCarState ThreeCars() {
 TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
     CompanyCarState s = ListOf({Registered("A"), Registered("B")}, 5);
     s.Vehicles[0].SARSTable = true;
-    s.Vehicles[0].CCStartDate = TaxYear::StartDay + 30;
+    s.Vehicles[0].CCStartDate = ActiveTaxYear().FirstDay + 30;
     s.AutoSplit3802 = true;
     InitCompanyCarState(s);
     OpenCompanyCarList(s);
@@ -32,7 +32,7 @@ TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
     EXPECT_EQ(s.CurrentVehicle, 0);
     EXPECT_FALSE(s.AutoSplit3802);
     EXPECT_FALSE(s.Vehicles[0].SARSTable);
-    EXPECT_EQ(s.Vehicles[0].CCStartDate, TaxYear::StartDay);
+    EXPECT_EQ(s.Vehicles[0].CCStartDate, ActiveTaxYear().FirstDay);
     EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 0 of 0");
 }
 
@@ -61,7 +61,7 @@ TEST(CompanyCarList, AddFillsEachNewVehicleFromTheEntryRecord) {
     EXPECT_EQ(first.ActualExpEmployee, 700);
     EXPECT_FALSE(first.BussMilage);
     EXPECT_TRUE(first.YearOfManfact.empty());
-    EXPECT_EQ(first.CCEndDate, TaxYear::EndDay);
+    EXPECT_EQ(first.CCEndDate, ActiveTaxYear().LastDay);
 
     s.Vehicles[1].CCPrice = 100000;  // typed into vehicle 1, not the entry record
     ASSERT_TRUE(AddVehicle(s));
@@ -127,7 +127,7 @@ TEST(CompanyCarList, DeletingTheLastVehicleEmptiesTheList) {
     EXPECT_EQ(s.CurrentVehicle, 0);
     EXPECT_EQ(s.Actual3802, 0);
     EXPECT_TRUE(s.Vehicles[0].CCRegNumber.empty());
-    EXPECT_EQ(s.Vehicles[0].CCStartDate, TaxYear::StartDay);
+    EXPECT_EQ(s.Vehicles[0].CCStartDate, ActiveTaxYear().FirstDay);
     EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 0 of 0");
     DeleteVehicle(s);  // nothing left to delete
     EXPECT_EQ(s.VehicleCount, 0);

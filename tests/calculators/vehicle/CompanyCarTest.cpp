@@ -71,7 +71,7 @@ TEST(CompanyCar, BusinessDistanceBeyondTheTotalIsCutBackAndStored) {
 
 TEST(CompanyCar, AutoSplitSharesTheTotalByDaysOfUse) {
     CompanyCarVehicle second = ExampleCar();
-    second.CCStartDate = TaxYear::StartDay + 184;  // 01/09/2026: 181 days
+    second.CCStartDate = ActiveTaxYear().FirstDay + 184;  // 01/09/2026: 181 days
     CompanyCarState s = ListOf({ExampleCar(), second}, 126000);
     s.AutoSplit3802 = true;
     CalculateCompanyCar(s);

@@ -2,7 +2,7 @@
 
 #include "CarAllowance.h"
 #include "DeemedCostTable.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 #include "TravelAllowance.h"
 
 namespace kelvara {
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ActualCostClaims, ::testing::Values(
 
 TEST(CarAllowanceRecalculation, TakesThePeriodFromTheDates) {
     TravelAllowanceState s = DeemedExample();
-    EXPECT_TRUE(RecalculateTravelAllowance(s, TaxYear::StartDay + 184, TaxYear::EndDay));  // 01/09/2026
+    EXPECT_TRUE(RecalculateTravelAllowance(s, ActiveTaxYear().FirstDay + 184, ActiveTaxYear().LastDay));  // 01/09/2026
     EXPECT_EQ(s.PeriodDays, 181);
     EXPECT_NEAR(s.DeductionClaim, 70583.346, 1e-8);
 }
@@ -177,15 +177,15 @@ TEST(CarAllowanceRecalculation, WithoutRecordsAMissingInputClearsTheResults) {
         double TravelAllowanceState::*Cleared;
         DayNumber Start;
     } cases[] = {
-        {"no value", &TravelAllowanceState::VehicleValue, TaxYear::StartDay},
-        {"no business distance", &TravelAllowanceState::BusinessKm, TaxYear::StartDay},
-        {"no period", nullptr, TaxYear::EndDay + 1},
+        {"no value", &TravelAllowanceState::VehicleValue, ActiveTaxYear().FirstDay},
+        {"no business distance", &TravelAllowanceState::BusinessKm, ActiveTaxYear().FirstDay},
+        {"no period", nullptr, ActiveTaxYear().LastDay + 1},
     };
     for (const auto& c : cases) {
         TravelAllowanceState s = DeemedExample();
-        ASSERT_TRUE(RecalculateTravelAllowance(s, TaxYear::StartDay, TaxYear::EndDay));
+        ASSERT_TRUE(RecalculateTravelAllowance(s, ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay));
         if (c.Cleared) s.*c.Cleared = 0;
-        EXPECT_FALSE(RecalculateTravelAllowance(s, c.Start, TaxYear::EndDay)) << c.Name;
+        EXPECT_FALSE(RecalculateTravelAllowance(s, c.Start, ActiveTaxYear().LastDay)) << c.Name;
         EXPECT_EQ(s.DeductionClaim, 0) << c.Name;
         EXPECT_EQ(s.DistanceTotal, 0) << c.Name;
         EXPECT_EQ(s.FixedCost, 0) << c.Name;
@@ -197,7 +197,7 @@ TEST(CarAllowanceRecalculation, WithRecordsAlwaysComputes) {
     TravelAllowanceState s = ActualExample();
     s.ClosingKm = 60000;
     s.OpeningKm = 20000;
-    EXPECT_TRUE(RecalculateTravelAllowance(s, TaxYear::StartDay, TaxYear::EndDay));
+    EXPECT_TRUE(RecalculateTravelAllowance(s, ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay));
     EXPECT_EQ(s.DistanceBusiness, 14000);
     EXPECT_NEAR(s.DeductionClaim, 75000.0 * 14000 / 40000, 1e-9);
 }

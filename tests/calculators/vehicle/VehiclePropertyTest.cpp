@@ -12,9 +12,9 @@ namespace {
 // A period inside the tax year, the end not before the start, as the date
 // fields allow it; a full year now and then.
 std::pair<DayNumber, DayNumber> RandomPeriod(RandomInputs& random) {
-    if (random.Chance(0.2)) return {TaxYear::StartDay, TaxYear::EndDay};
-    const DayNumber start = random.Between("start", TaxYear::StartDay, TaxYear::EndDay);
-    return {start, random.Between("end", start, TaxYear::EndDay)};
+    if (random.Chance(0.2)) return {ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay};
+    const DayNumber start = random.Between("start", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay);
+    return {start, random.Between("end", start, ActiveTaxYear().LastDay)};
 }
 
 double& StateField(TravelAllowanceState& state, int index) {

@@ -23,9 +23,9 @@ TEST(TravelDeductionRecord, WritesOnlyTheFieldsOfItsKindOfClaim) {
     s.OpeningKm = 30000;
     s.BusinessKm = 18000;
     s.IncludeFuel = false;
-    RecalculateTravelAllowance(s, TaxYear::StartDay + 184, TaxYear::EndDay);
+    RecalculateTravelAllowance(s, ActiveTaxYear().FirstDay + 184, ActiveTaxYear().LastDay);
 
-    const FieldValues deemed = TravelDeductionRecord(s, "J Smith", TaxYear::StartDay + 184, TaxYear::EndDay);
+    const FieldValues deemed = TravelDeductionRecord(s, "J Smith", ActiveTaxYear().FirstDay + 184, ActiveTaxYear().LastDay);
     EXPECT_EQ(std::get<std::string>(*Find(deemed, "TPName")), "J Smith");
     EXPECT_EQ(std::get<std::int16_t>(*Find(deemed, "CARNO")), 1);
     EXPECT_EQ(std::get<std::string>(*Find(deemed, "FCDet")), "Fuel costs not included");
@@ -37,7 +37,7 @@ TEST(TravelDeductionRecord, WritesOnlyTheFieldsOfItsKindOfClaim) {
     EXPECT_STREQ(CarAllowanceLayout(false), "\\caepnrk.rpt");
 
     s.RecordsKept = true;
-    const FieldValues actual = TravelDeductionRecord(s, "", TaxYear::StartDay, TaxYear::EndDay);
+    const FieldValues actual = TravelDeductionRecord(s, "", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay);
     EXPECT_NE(Find(actual, "pu"), nullptr);
     EXPECT_EQ(Find(actual, "cv"), nullptr);
     EXPECT_EQ(Find(actual, "DateStart"), nullptr);

@@ -4,12 +4,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ActiveTaxYear.h"
+#include "NumberFormat.h"
+
 namespace kelvara {
 
 namespace {
 
-// The text stands as users have always read it: the R350,000 it names is not
-// the cap the calculation applies.
+// The text stands as users have always read it: the cap it names is the
+// package calculators' cap of the year, not the one this calculation applies.
 constexpr const char* kGeneralInformation =
     "The amount entered in the Salary/remuneration field should contain the fringe benefit amounts such as the "
     "code 3802 fringe benefit amount for the use of a company car but must not include any travel allowance in "
@@ -20,7 +23,7 @@ constexpr const char* kGeneralInformation =
     "income so enter Salary/Remuneration as being without the employer\u2019s R/Fund contribution fringe "
     "benefit.  A portion of contributions paid by both the employer and the employee to Pension, R/A and "
     "Provident funds may qualify as a deduction from taxable income.  The deduction is limited to the lessor of "
-    "contributions paid or 27.5% of remuneration/salary/income.  The deduction is capped at R350,000 per year. ";
+    "contributions paid or %1% of remuneration/salary/income.  The deduction is capped at R%2 per year. ";
 
 constexpr int kMargin = 8;
 
@@ -29,7 +32,9 @@ constexpr int kMargin = 8;
 InformationPanel::InformationPanel(QWidget* parent) : QGroupBox("General Information", parent) {
     setObjectName("fraInfo_One");
     setAutoFillBackground(true);
-    lblABC = new QLabel(QString::fromUtf8(kGeneralInformation), this);
+    const RetirementFundFigures& fund = ActiveTaxYear().RetirementFund;
+    const QString cap = QString::fromStdString(FormatNumber(fund.PackageCapPerYear, 0)).replace(' ', ',');
+    lblABC = new QLabel(QString::fromUtf8(kGeneralInformation).arg(fund.PercentOfRemuneration).arg(cap), this);
     lblABC->setObjectName("lblABC");
     lblABC->setWordWrap(true);
     cmdOK_Info_One = new QPushButton("&OK", this);

@@ -20,7 +20,7 @@
 #include "PeriodDates.h"
 #include "PrintPanel.h"
 #include "PrintRoutine.h"
-#include "TaxYear.h"
+#include "ActiveTaxYear.h"
 #include "TextField.h"
 #include "WholeNumberField.h"
 #include "frmCarAll1ResultPanels.h"
@@ -90,8 +90,8 @@ frmCarAll1::frmCarAll1(TravelAllowanceState& state, std::int16_t& printDirect, R
       state_(state),
       printDirect_(printDirect),
       reports_(reports),
-      startDate_(TaxYear::StartDay),
-      endDate_(TaxYear::EndDay) {
+      startDate_(ActiveTaxYear().FirstDay),
+      endDate_(ActiveTaxYear().LastDay) {
     setObjectName("frmCarAll1");
     setWindowTitle("Travel Allowance");
 
@@ -305,7 +305,7 @@ void frmCarAll1::connectDates() {
         if (isVisible()) {
             dtCarAlStartDate->setFocus();
         } else {
-            dtCarAlStartDate->setValue(TaxYear::StartDay);
+            dtCarAlStartDate->setValue(ActiveTaxYear().FirstDay);
         }
     };
     const auto refuseEnd = [this] {
@@ -314,7 +314,7 @@ void frmCarAll1::connectDates() {
         if (isVisible()) {
             dtCarAlEndDate->setFocus();
         } else {
-            dtCarAlEndDate->setValue(TaxYear::EndDay);
+            dtCarAlEndDate->setValue(ActiveTaxYear().LastDay);
         }
     };
     connect(dtCarAlStartDate, &ui::DateField::invalidDate, this, refuseStart);

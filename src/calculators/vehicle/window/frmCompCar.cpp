@@ -308,8 +308,8 @@ void frmCompCar::RefuseStartDate() {
     if (isVisible()) {
         c_.dtCCStartDate->setFocus();
     } else {
-        OnScreenVehicle(state_).CCStartDate = TaxYear::StartDay;
-        c_.dtCCStartDate->setValue(TaxYear::StartDay);
+        OnScreenVehicle(state_).CCStartDate = ActiveTaxYear().FirstDay;
+        c_.dtCCStartDate->setValue(ActiveTaxYear().FirstDay);
     }
 }
 
@@ -319,8 +319,8 @@ void frmCompCar::RefuseEndDate(bool outOfBounds) {
     ui::ShowMessage(this, PeriodDates::IncorrectDateTitle,
                     FromStd(PeriodDates::EndDateMessage(c_.dtCCStartDate->text().toStdString())));
     if (!isVisible()) {
-        OnScreenVehicle(state_).CCEndDate = TaxYear::EndDay;
-        c_.dtCCEndDate->setValue(TaxYear::EndDay);
+        OnScreenVehicle(state_).CCEndDate = ActiveTaxYear().LastDay;
+        c_.dtCCEndDate->setValue(ActiveTaxYear().LastDay);
         return;
     }
     if (outOfBounds) {
