@@ -10,6 +10,7 @@
 #include "DecimalField.h"
 #include "MessageService.h"
 #include "NumberFormat.h"
+#include "OverlayPanel.h"
 #include "SettingsStore.h"
 
 namespace kelvara::ui {
@@ -128,6 +129,7 @@ void SetupPanel::Open(int topTwips, QList<QWidget*> buttonsToDisable) {
     adjustSize();
     move(x(), topTwips / kTwipsPerPixel);
     show();
+    CoverWholeControls(*this);
     raise();
     disabled_ = std::move(buttonsToDisable);
     for (QWidget* button : disabled_) button->setEnabled(false);

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "OverlayPanel.h"
+
 namespace kelvara {
 
 namespace {
@@ -47,6 +49,7 @@ void InformationPanel::present() {
     adjustSize();
     move(kMargin, kMargin);
     show();
+    ui::CoverWholeControls(*this);
     raise();
     cmdOK_Info_One->setFocus();
 }
