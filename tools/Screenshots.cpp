@@ -3,8 +3,8 @@
 //
 // The preferences go to a scratch store, so the user's own stay untouched.
 // Every calculator registered with the main window is opened through its menu
-// item and shot on its own and inside the whole main window, with its report
-// as it opens and after "&OK"; one that wants sample inputs in its picture adds
+// item and shot on its own and inside the whole main window, with each of its
+// panels open, with its report as it opens and after "&OK"; one that wants sample inputs in its picture adds
 // a filler to SampleInputs.
 #include <QApplication>
 #include <QCheckBox>
@@ -298,6 +298,24 @@ bool SaveWorking(MainWindow& main, QWidget& calculator, const QDir& folder) {
     return ok;
 }
 
+// Opens each panel of a calculator by its button, shoots the main window with
+// the panel in front, and closes the panel again by its own button.
+bool SavePanels(MainWindow& main, QWidget& calculator, const QDir& folder) {
+    static const char* const openers[] = {"cmdSettings", "cmdInfo_0", "cmdRAExpl", "cmdPrint",
+                                          "cmPrint",     "cmdMonAmort", "cmdAnnAmort"};
+    static const QRegularExpression closers("^(cmdCancel|cmdPrintCancel|cmdSetupOK|cmdRAOK|cmdOK_Info_One|cmdGridClose)$");
+    bool ok = true;
+    for (const char* opener : openers) {
+        auto* button = calculator.findChild<QPushButton*>(opener);
+        if (!button || !button->isVisible() || !button->isEnabled()) continue;
+        button->click();
+        ok &= Save(main, folder, "MDIForm1-" + calculator.objectName() + "-" + opener);
+        for (QPushButton* close : calculator.findChildren<QPushButton*>(closers))
+            if (close->isVisible()) close->click();
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -353,6 +371,7 @@ int main(int argc, char* argv[]) {
         ok &= Save(main, folder, "MDIForm1-" + name);
         ok &= SaveReport(main, *window, folder);
         ok &= SaveWorking(main, *window, folder);
+        ok &= SavePanels(main, *window, folder);
         // The loan window's annual graph opens a chart window of its own.
         if (name == "frmLoans") {
             Click(*window, "cmdLoanGraph");

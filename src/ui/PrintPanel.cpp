@@ -4,12 +4,19 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "OverlayPanel.h"
+
 namespace kelvara::ui {
 
 PrintPanel::PrintPanel(const QString& cancelCaption, QWidget* parent) : QFrame(parent) {
     setObjectName("Frame1");
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
+    // A window that lays the frame out keeps room for it, so showing it
+    // squeezes nothing.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     cmdVR_ = new QPushButton("&View/Export report", this);
     cmdVR_->setObjectName("cmdVR");
     cmdPD_ = new QPushButton("P&rint directly to printer", this);
@@ -30,6 +37,7 @@ PrintPanel::PrintPanel(const QString& cancelCaption, QWidget* parent) : QFrame(p
 
 void PrintPanel::present() {
     show();
+    CoverWholeControls(*this);
     raise();
     cmdVR_->setFocus();
 }

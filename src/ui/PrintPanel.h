@@ -20,7 +20,8 @@ public:
     QPushButton* cmdPD() const { return cmdPD_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-    // Shows the frame in front of the window's other controls.
+    // Shows the frame in front of the window's other controls; laid over
+    // them, it covers each control it overlaps wholly.
     void present();
 
 signals:

@@ -11,6 +11,7 @@
 #include "DecimalField.h"
 #include "MessageService.h"
 #include "NumberFormat.h"
+#include "OverlayPanel.h"
 #include "SettingsStore.h"
 
 namespace kelvara::ui {
@@ -132,6 +133,7 @@ void SetupPanel::Open(int topTwips, QList<QWidget*> buttonsToDisable) {
     adjustSize();
     move(x(), topTwips / kTwipsPerPixel);
     show();
+    CoverWholeControls(*this);
     raise();
     disabled_ = std::move(buttonsToDisable);
     for (QWidget* button : disabled_) button->setEnabled(false);

@@ -2,8 +2,11 @@
 // the window opened from the menu of the main window, inside its work area.
 // "&OK" leaves no empty frame behind, a report opens wholly inside the work
 // area, the company car fits, the calculator's own access keys win over the
-// menu's, and no caption is cut off or lies over another control.
+// menu's, and no caption is cut off or lies over another control, neither on
+// the window nor on a panel it shows in front (Setup, print, explanations).
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +15,9 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QScrollBar>
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -93,6 +98,73 @@ QString ShownText(const QLabel& label) {
         return document.toPlainText();
     }
     return QString(label.text()).replace("&&", "\x01").remove('&').replace('\x01', '&');
+}
+
+// Where a control lies in the window.
+QRect InWindow(QWidget& control, QWidget& window) { return QRect(control.mapTo(&window, QPoint(0, 0)), control.size()); }
+
+// Why a caption is cut, or empty when it fits: a label's text against its
+// width and height, a button's text (with a box's or radio's indicator)
+// against its width, a table heading against its section.
+QString CutCaption(QWidget& control) {
+    const QFontMetrics metrics = control.fontMetrics();
+    int needed = 0, has = 0;
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        if (label->wordWrap() || label->text().isEmpty()) return {};
+        text = ShownText(*label);
+        if (label->contentsRect().height() < metrics.height())
+            return QString("\"%1\" is %2 px high, needs %3").arg(text).arg(label->contentsRect().height()).arg(metrics.height());
+        needed = metrics.horizontalAdvance(text);
+        has = label->contentsRect().width();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        text = QString(button->text()).remove('&');
+        if (text.isEmpty()) return {};
+        const bool box = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        needed = box ? button->sizeHint().width() : metrics.horizontalAdvance(text) + 6;
+        has = button->width();
+    }
+    if (needed <= has) return {};
+    return QString("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(has);
+}
+
+QString CutHeading(QHeaderView& header) {
+    const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    for (int section = 0; section < header.count(); ++section) {
+        const QString text = header.model()->headerData(section, header.orientation()).toString();
+        const int needed = header.fontMetrics().horizontalAdvance(text.trimmed()) + margins;
+        if (needed > header.sectionSize(section))
+            return QString("heading \"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(header.sectionSize(section));
+    }
+    return {};
+}
+
+// How many pixels of two pictures differ; pictures of different sizes differ wholly.
+int DifferingPixels(const QImage& a, const QImage& b) {
+    const QImage left = a.convertToFormat(QImage::Format_RGB32), right = b.convertToFormat(QImage::Format_RGB32);
+    if (left.size() != right.size()) return left.width() * left.height();
+    int differing = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x) differing += left.pixel(x, y) != right.pixel(x, y);
+    return differing;
+}
+
+// The buttons that show a panel in front of a calculator, and those that
+// close one again.
+const char* const kPanelOpeners[] = {"cmdSettings", "cmdInfo_0", "cmdRAExpl", "cmdPrint", "cmPrint", "cmdMonAmort",
+                                     "cmdAnnAmort"};
+const QRegularExpression kPanelClosers("^(cmdCancel|cmdPrintCancel|cmdSetupOK|cmdRAOK|cmdOK_Info_One|cmdGridClose)$");
+
+// The panels a click showed: frames that became visible, outermost only.
+QList<QWidget*> NewPanels(QWidget& window, const QList<QWidget*>& visibleBefore) {
+    QList<QWidget*> panels;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool frame = qobject_cast<QGroupBox*>(w) ||
+                           (qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractScrollArea*>(w));
+        if (frame && w->isVisible() && !visibleBefore.contains(w) && !visibleBefore.contains(w->parentWidget()))
+            panels << w;
+    }
+    return panels;
 }
 
 // The window's area as a rectangle in the work area's viewport.
@@ -321,6 +393,65 @@ private slots:
         QVERIFY(shown > 0);
     }
 
+    // Each panel the calculator shows in front: its captions fit and its
+    // controls lie apart; it paints its whole area over what lies behind and
+    // covers wholly each control of the window it overlaps; the window's own
+    // captions are not squeezed by it.
+    void panelsStandInFrontWhole_data() { table(); }
+    void panelsStandInFrontWhole() {
+        QFETCH(const Calculator*, calculator);
+        QWidget* window = open(*calculator);
+        QVERIFY(window);
+        typeAll(*window, calculator->Typed);
+        click(*window, "cmdCalculate");
+        if (auto* schedule = window->findChild<QCheckBox*>("Check1")) schedule->setChecked(true);
+        int opened = 0;
+        for (const char* opener : kPanelOpeners) {
+            auto* button = window->findChild<QPushButton*>(opener);
+            if (!button || !button->isVisible() || !button->isEnabled()) continue;
+            QList<QWidget*> visibleBefore;
+            for (QWidget* w : window->findChildren<QWidget*>())
+                if (w->isVisible()) visibleBefore << w;
+            button->click();
+            QCoreApplication::processEvents();
+            const QList<QWidget*> panels = NewPanels(*window, visibleBefore);
+            QVERIFY2(panels.size() == 1, opener);
+            QWidget* panel = panels.first();
+            const QString where = QString("%1 %2: ").arg(opener, panel->objectName());
+
+            const QList<QWidget*> inside = VisibleControls(*panel);
+            for (QWidget* control : inside) {
+                const QString cut = CutCaption(*control);
+                QVERIFY2(cut.isEmpty(), qPrintable(where + cut));
+            }
+            for (int i = 0; i < inside.size(); ++i)
+                for (int j = i + 1; j < inside.size(); ++j)
+                    QVERIFY2(!InWindow(*inside[i], *panel).intersects(InWindow(*inside[j], *panel)),
+                             qPrintable(where + describe(inside[i]) + " overlaps " + describe(inside[j])));
+
+            const QRect area = InWindow(*panel, *window);
+            QVERIFY2(panel->autoFillBackground(), qPrintable(where + "not opaque"));
+            const int differing = DifferingPixels(window->grab(area).toImage(), panel->grab().toImage());
+            QVERIFY2(differing == 0, qPrintable(where + QString("%1 pixels of what lies behind show through").arg(differing)));
+            for (QWidget* control : VisibleControls(*window)) {
+                if (panel->isAncestorOf(control)) continue;
+                const QRect rect = InWindow(*control, *window);
+                QVERIFY2(!area.intersects(rect) || area.contains(rect),
+                         qPrintable(where + describe(control) + " shows at the panel's edge"));
+                if (!area.intersects(rect)) {
+                    const QString cut = CutCaption(*control);
+                    QVERIFY2(cut.isEmpty(), qPrintable(where + "squeezed " + cut));
+                }
+            }
+            for (QPushButton* close : window->findChildren<QPushButton*>(kPanelClosers))
+                if (close->isVisible()) close->click();
+            QCoreApplication::processEvents();
+            QVERIFY2(panel->isHidden(), qPrintable(where + "stays open"));
+            ++opened;
+        }
+        QVERIFY(opened > 0);
+    }
+
     void captionsFitNothingOverlapsResultsStandApart_data() { table(); }
     void captionsFitNothingOverlapsResultsStandApart() {
         QFETCH(const Calculator*, calculator);
@@ -329,12 +460,13 @@ private slots:
         QCoreApplication::processEvents();
         const QList<QWidget*> controls = VisibleControls(*window);
         for (QWidget* control : controls) {
-            auto* label = qobject_cast<QLabel*>(control);
-            if (!label || label->wordWrap() || label->text().isEmpty()) continue;
-            const int needed = label->fontMetrics().horizontalAdvance(ShownText(*label));
-            QVERIFY2(needed <= label->contentsRect().width(),
-                     qPrintable(QString("\"%1\" needs %2 px, has %3").arg(ShownText(*label)).arg(needed)
-                                    .arg(label->contentsRect().width())));
+            const QString cut = CutCaption(*control);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut));
+        }
+        for (QHeaderView* header : window->findChildren<QHeaderView*>()) {
+            if (!header->isVisible() || header->orientation() != Qt::Horizontal) continue;
+            const QString cut = CutHeading(*header);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut));
         }
         // Results look unlike the fields to type into: no frame, no entry background.
         for (QWidget* control : controls) {

@@ -85,8 +85,12 @@ void LoanCompWindowTest::theTableHasItsHeadings() {
     auto* table = window_->findChild<QTableWidget*>("grdPayments");
     const QStringList headings{" Period ", "Monthly repayment", "   Total Interest   ", "  Total Paid    "};
     for (int column = 0; column < 4; ++column) QCOMPARE(table->horizontalHeaderItem(column)->text(), headings[column]);
-    QCOMPARE(table->columnWidth(1), 117);  // 1750 twips
-    QCOMPARE(table->columnWidth(2), 107);  // 1600 twips
+    // 1750, 1600 and 1600 twips, widened where the font needs more for the heading.
+    const QFontMetrics metrics = table->horizontalHeader()->fontMetrics();
+    for (const auto& [column, pixels] : {std::pair{1, 117}, std::pair{2, 107}, std::pair{3, 107}}) {
+        QVERIFY(table->columnWidth(column) >= pixels);
+        QVERIFY2(table->columnWidth(column) > metrics.horizontalAdvance(headings[column]), qPrintable(headings[column]));
+    }
     QCOMPARE(table->horizontalHeader()->height(), 17);  // 250 twips
 }
 

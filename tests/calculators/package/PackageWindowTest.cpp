@@ -315,7 +315,8 @@ void PackageWindowTest::setupOpensAtItsTopAndLocksTheCommands() {
     click("cmdSettings");
     auto* setup = window_->findChild<QWidget*>("Frame3");
     QVERIFY(setup->isVisible());
-    QCOMPARE(setup->y(), topTwips / 15);
+    // At its place, or raised to the top of a row it would cut in two.
+    QVERIFY(setup->y() <= topTwips / 15 && setup->y() > topTwips / 15 - 30);
     for (const char* name : commands) QVERIFY2(!button(name)->isEnabled(), name);
     click("cmdSetupOK");
     QVERIFY(setup->isHidden());

@@ -370,7 +370,8 @@ void PayPeriodWindowTest::settingsOkSavesOnlyThePayeFieldsAndRecalculates() {
     click("cmdSettings");
     auto* setup = window_->findChild<ui::SetupPanel*>("Frame3");
     QVERIFY(setup->isVisible());
-    QCOMPARE(setup->y(), 1710 / 15);
+    // At its place, or raised to the top of a row it would cut in two.
+    QVERIFY(setup->y() <= 1710 / 15 && setup->y() > 1710 / 15 - 30);
     for (const char* button : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"})
         QVERIFY(!window_->findChild<QPushButton*>(button)->isEnabled());
     // Three different rates, so that no result field can show another's.

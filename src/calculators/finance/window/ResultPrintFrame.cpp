@@ -18,10 +18,6 @@ ResultPrintFrame::ResultPrintFrame(QWidget& window, ReportEngine& reports, QPush
       printing_(std::move(printing)),
       panel_(new ui::PrintPanel("C&ancel", &window)) {
     panel_->setObjectName("fraPrint");
-    // The window keeps room for the frame, so showing it squeezes nothing.
-    QSizePolicy policy = panel_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    panel_->setSizePolicy(policy);
     connect(panel_, &ui::PrintPanel::viewReport, this, [this] {
         reports_.SetWindowTitle(job_.Title);
         run(ReportEngine::Window);

@@ -4,8 +4,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "ActivationNotifier.h"
@@ -39,12 +41,17 @@ QTableWidget* PaymentsTable(QWidget* parent) {
         table->setHorizontalHeaderItem(column, new QTableWidgetItem(kHeadings[column]));
 
     // The period column is a little wider than its heading; the amounts take
-    // 1750, 1600 and 1600 twips; the heading row is 250 twips high.
+    // 1750, 1600 and 1600 twips, or what their headings need when the font
+    // is wider; the heading row is 250 twips high.
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setFixedHeight(Pixels(250));
+    const int headingMargins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+    const auto amountColumn = [&](int column, int twips) {
+        return std::max(Pixels(twips), header->fontMetrics().horizontalAdvance(kHeadings[column]) + headingMargins);
+    };
     const std::array<int, 4> widths{static_cast<int>(1.2 * header->fontMetrics().horizontalAdvance(kHeadings[0])),
-                                    Pixels(1750), Pixels(1600), Pixels(1600)};
+                                    amountColumn(1, 1750), amountColumn(2, 1600), amountColumn(3, 1600)};
     int total = 0;
     for (int column = 0; column < 4; ++column) {
         table->setColumnWidth(column, widths[column]);

@@ -25,6 +25,9 @@ namespace kelvara {
 
 namespace {
 
+// Where the amortisation panel's top left corner lies.
+constexpr int kGridTop = 8;
+
 // The mode rows, in the order of LoanModes.
 enum ModeRow { RepaymentRow, PrincipalRow, PeriodRow, RateRow };
 
@@ -81,26 +84,27 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
     Text1->setStyleSheet("color: red; font-weight: bold;");
     Text1->hide();
 
+    // Caption, the finance charges' ": R", the field, its unit.
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel("Principal amount", this), 0, 0);
-    fields->addWidget(numPrinAmount, 0, 1);
+    fields->addWidget(numPrinAmount, 0, 2);
     fields->addWidget(new QLabel("Period", this), 1, 0);
-    fields->addWidget(numPeriod, 1, 1);
-    fields->addWidget(new QLabel("months.", this), 1, 2);
+    fields->addWidget(numPeriod, 1, 2);
+    fields->addWidget(new QLabel("months.", this), 1, 3);
     fields->addWidget(new QLabel("Interest rate", this), 2, 0);
-    fields->addWidget(numIntRate, 2, 1);
-    fields->addWidget(Text1, 2, 1);  // laid over the rate
-    fields->addWidget(new QLabel("% p.a.", this), 2, 2);
+    fields->addWidget(numIntRate, 2, 2);
+    fields->addWidget(Text1, 2, 2);  // laid over the rate
+    fields->addWidget(new QLabel("% p.a.", this), 2, 3);
     fields->addWidget(new QLabel("Monthly repayment", this), 3, 0);
-    fields->addWidget(numMonRePay, 3, 1);
+    fields->addWidget(numMonRePay, 3, 2);
     finChargeLabels = {new QLabel("Total Interest", this), new QLabel(": R", this),
                        new QLabel("Total Repayments", this), new QLabel(": R", this)};
     fields->addWidget(finChargeLabels[0], 4, 0);
-    fields->addWidget(finChargeLabels[1], 4, 2);
-    fields->addWidget(numAns1, 4, 1);
+    fields->addWidget(finChargeLabels[1], 4, 1);
+    fields->addWidget(numAns1, 4, 2);
     fields->addWidget(finChargeLabels[2], 5, 0);
-    fields->addWidget(finChargeLabels[3], 5, 2);
-    fields->addWidget(numAns2, 5, 1);
+    fields->addWidget(finChargeLabels[3], 5, 1);
+    fields->addWidget(numAns2, 5, 2);
     fields->setRowStretch(6, 1);
 
     auto* modes = new QGroupBox("Calculate Mode", this);
@@ -124,10 +128,14 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
     right->addLayout(modeLine);
     right->addStretch();
 
+    // The amortisation panel lies over the fields and the mode; the commands
+    // stand below it, whatever its length.
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
     top->addSpacing(12);
     top->addLayout(right);
+    top->addSpacerItem(new QSpacerItem(0, kGridTop + LoanScheduleGrid::fullHeight(), QSizePolicy::Minimum,
+                                       QSizePolicy::Fixed));
 
     cmdCalculate = Button("cmdCalculate", "&Calculate", this);
     cmdOk = Button("cmdOk", "&OK", this);
@@ -158,7 +166,7 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
 
     // The amortisation panel lies over the window, outside its layout.
     fraGrid = new LoanScheduleGrid(this);
-    fraGrid->move(8, 8);
+    fraGrid->move(kGridTop, kGridTop);
     setMinimumSize(560, 300);
 
     // A change is stored at once; nothing is recalculated until "Calculate".

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "NumberFormat.h"
+#include "OverlayPanel.h"
 
 namespace kelvara {
 
@@ -109,13 +110,17 @@ void LoanScheduleGrid::fill(const QStringList& headings, const std::vector<Sched
     // The table never runs past the panel's edge: a panel too narrow for its
     // columns grows with them.
     const int margin = 8;
-    const int panelWidth = std::max(Px(PanelWidth), tableWidth + 2 * margin);
-    resize(panelWidth, panelHeight);
-    grdPayments->setGeometry((panelWidth - tableWidth) / 2, margin, tableWidth, tableHeight - margin);
-    cmdGridClose->setGeometry(panelWidth / 2 - Px(CloseHalfWidth), closeTop, Px(2 * CloseHalfWidth), Px(375));
+    resize(std::max(Px(PanelWidth), tableWidth + 2 * margin), panelHeight);
+    // Laid over the window, the panel covers wholly what it overlaps; the
+    // table and its button stay centred.
     show();
+    ui::CoverWholeControls(*this);
     raise();
+    grdPayments->setGeometry((width() - tableWidth) / 2, margin, tableWidth, tableHeight - margin);
+    cmdGridClose->setGeometry(width() / 2 - Px(CloseHalfWidth), closeTop, Px(2 * CloseHalfWidth), Px(375));
 }
+
+int LoanScheduleGrid::fullHeight() { return Px(PanelHeight); }
 
 void LoanScheduleGrid::close() {
     grdPayments->clearContents();

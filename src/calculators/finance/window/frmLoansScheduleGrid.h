@@ -27,6 +27,10 @@ public:
     void showMonthly(const std::vector<ScheduleRow>& rows);
     void showAnnual(const std::vector<ScheduleRow>& rows);
 
+    // The height of the panel at its fullest, before it grows to cover the
+    // window's controls.
+    static int fullHeight();
+
 signals:
     // "&OK": the table has been emptied and the panel hidden.
     void closed();

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "OverlayPanel.h"
+
 namespace kelvara {
 
 RAExplanationPanel::RAExplanationPanel(QWidget* parent) : QGroupBox("R/A Explained(Annual Figures Shown)", parent) {
@@ -37,6 +39,7 @@ void RAExplanationPanel::Present(const RAExplanationLines& lines) {
     lineC_->setText(QString::fromStdString(lines.LineC));
     adjustSize();
     show();
+    ui::CoverWholeControls(*this);
     raise();
     cmdRAOK_->setFocus();
 }

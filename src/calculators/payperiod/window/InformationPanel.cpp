@@ -6,6 +6,7 @@
 
 #include "ActiveTaxYear.h"
 #include "NumberFormat.h"
+#include "OverlayPanel.h"
 
 namespace kelvara {
 
@@ -52,6 +53,7 @@ void InformationPanel::present() {
     adjustSize();
     move(kMargin, kMargin);
     show();
+    ui::CoverWholeControls(*this);
     raise();
     cmdOK_Info_One->setFocus();
 }

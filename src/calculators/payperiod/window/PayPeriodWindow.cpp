@@ -166,8 +166,8 @@ int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPe
 
     const int row = inputs_grid_->rowCount();
     inputs_grid_->addWidget(Caption(caption, this), row, 0);
-    if (IsMoney(field) && !caption.endsWith(" R")) inputs_grid_->addWidget(RandSign(this), row, 1);
     if (IsMoney(field)) {
+        inputs_grid_->addWidget(RandSign(this), row, 1);
         entry->setMinimumWidth(kAmountWidth);
         inputs_grid_->addWidget(entry, row, 2);
     } else if (field == PayPeriodField::Age) {

@@ -1,6 +1,8 @@
 #include "frmMonthly.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 
 #include "DecimalField.h"
 
@@ -23,11 +25,15 @@ frmMonthly::frmMonthly(EngineState& engine, std::int16_t& printDirect, ReportEng
     addInput("numEmpERFundCont", "Employee's R/Fund contributions", F::EmployeeFundCont);
     addInput("numComm", "Commissions", F::Commission);
     addInput("silgEdit12", "Bonus", F::Bonus);
-    const int travelRow = addInput("silgEdit13", "Travel Allowance R", F::TravelAllowance);
-    // The taxable part of the allowance stands on the same row.
+    const int travelRow = addInput("silgEdit13", "Travel Allowance", F::TravelAllowance);
+    // The part of the allowance taxed at the inclusion rate stands on the same row.
     ui::DecimalField* taxable =
         resultField("numMTAAns", [](const PayPeriodResult& r) { return r.TaxableTravel; }, 0);
-    inputsGrid()->addWidget(taxable, travelRow, 3);
+    auto* taxableLine = new QHBoxLayout;
+    taxableLine->addWidget(new QLabel("Taxable portion", this));
+    taxableLine->addWidget(new QLabel("R", this));
+    taxableLine->addWidget(taxable);
+    inputsGrid()->addLayout(taxableLine, travelRow, 3);
     addInput("numMedAidBens", "Medical aid fund beneficiaries", F::Members);
     // The dates keep the tax year's bounds; their order is checked on calculating.
     addPeriodDates("dtMStartDate", "dtMEndDate", false);
