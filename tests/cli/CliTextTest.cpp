@@ -48,6 +48,13 @@ const TextCase kCases[] = {
     {"company-car --input {input}",
      {"Vehicle 1\n  No of days [DaysOfUse]  ", "Vehicle 2\n",
       "Total Adjustment to taxable income [TotalAdjustment]  "}},
+    {"travel-allowance --vehicle-value 300000 --closing-km 30000 --business-km 12000",
+     {"Fixed cost, cents/km [FixedCentsPerKm]  "}},
+    {"loan --principal 100000 --period 60 --rate 10", {"Total Repayments [TotalRepayments]  "}},
+    {"loan-buster --principal 500000 --period 240 --rate 10 --extra 1000", {"Total saving [TotalSaving]  "}},
+    {"inflation --present-cost 1000 --period 10 --rate 5", {"Buying power [BuyingPower]  "}},
+    {"daily-balance --capital 1000 --rate 5 --start-date 01/03/2026 --end-date 31/03/2026",
+     {"Number of days [Days]  "}},
     {"paye fortnightly --this-days 0", {"Incorrect Number of Days\nThe number of 'This fortnight' days"}},
 };
 
