@@ -18,6 +18,24 @@ Result RowsOf(const std::vector<ScheduleRow>& rows) {
     return list;
 }
 
+// The text output's names of the figures: the schedule tables' column headings.
+constexpr Caption kMonthlyCaptions[] = {
+    {"rows", "Monthly amortisation"},
+    {"n", "Month"},
+    {"Capital", "Capital payment"},
+    {"Interest", "Interest payment"},
+    {"Balance", "Balance"},
+};
+constexpr Caption kAnnualCaptions[] = {
+    {"rows", "Annual amortisation"},
+    {"n", "Year"},
+    {"Capital", "Capital payments"},
+    {"Interest", "Interest payment"},
+    {"Balance", "Balance"},
+    {"WholeYears", "Whole years"},
+    {"ScheduleKind", "Schedule kind (2: a part year last)"},
+};
+
 void AddSchedule(CLI::App& parent, CommandList& commands, bool annual) {
     Command& command = NewCommand(parent, commands, annual ? "annual" : "monthly",
                                   annual ? "the loan year by year, a part year last" : "the loan month by month");
@@ -28,6 +46,11 @@ void AddSchedule(CLI::App& parent, CommandList& commands, bool annual) {
     double& rate = numbers.Amount("rate", 0.001, LoanFields::Rate.Max, 0, "interest rate, % p.a.", NumberOptions::Required);
     double& repayment = numbers.Amount("repayment", LoanFields::Repayment.Min, LoanFields::Repayment.Max, 0,
                                        "monthly repayment for the part year", "default: the annuity repayment");
+    if (annual) {
+        command.Captions.assign(std::begin(kAnnualCaptions), std::end(kAnnualCaptions));
+    } else {
+        command.Captions.assign(std::begin(kMonthlyCaptions), std::end(kMonthlyCaptions));
+    }
     command.Run = [annual, &numbers, &principal, &period, &rate, &repayment] {
         for (const char* needed : {"principal", "period", "rate"}) {
             if (!numbers.Given(needed)) throw UsageError(std::string("--") + needed + " is required (above 0)");

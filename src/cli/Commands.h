@@ -6,6 +6,7 @@
 
 #include "Options.h"
 #include "Result.h"
+#include "ResultText.h"
 #include "Working.h"
 
 namespace kelvara::cli {
@@ -27,6 +28,7 @@ struct Command {
     std::unique_ptr<NumberOptions> Numbers;
     std::function<Result()> Run;
     std::shared_ptr<Explanation> Explain;  // for the commands that can show their working
+    std::vector<Caption> Captions;          // what the text output calls each key
 };
 
 using CommandList = std::vector<Command>;

@@ -193,6 +193,32 @@ json ReadJson(const std::string& path) {
     return input;
 }
 
+// The text output's names of the figures: the company car window's captions.
+constexpr Caption kCaptions[] = {
+    {"vehicles", "Vehicle"},
+    {"DaysOfUse", "No of days"},
+    {"TotalDistance", "Total distance"},
+    {"BusDistance", "Business distance"},
+    {"PrivateDistance", "Private distance"},
+    {"FB3802ThisCar", "Code 3802 f/benefit for this car"},
+    {"TrueInclusion", "True inclusion amount (adjusted for private mileage)"},
+    {"FuelComponent", "Fuel component"},
+    {"FuelClaim", "Fuel claim (adjusted for mileage)"},
+    {"TotAddExpense", "Total additional expenses (adjusted for mileage)"},
+    {"FuelExp", "Less fuel & expenses"},
+    {"AdjustTaxableInc", "Adjustment to taxable income"},
+    {"SARSDeductionClaim", "SARS's claim awarded against taxable income"},
+    {"IRP53802", "IRP5 code 3802 amount for this car"},
+    {"MonFB80", "Monthly f/benefit amount for this car, 80%"},
+    {"MonFB20", "Monthly f/benefit amount for this car, 20%"},
+    {"FortFB80", "Fortnightly f/benefit amount for this car, 80%"},
+    {"FortFB20", "Fortnightly f/benefit amount for this car, 20%"},
+    {"WeekFB80", "Weekly f/benefit amount for this car, 80%"},
+    {"WeekFB20", "Weekly f/benefit amount for this car, 20%"},
+    {"TotalAdjustment", "Total Adjustment to taxable income"},
+    {"TotalAdjustmentSARS", "SARS's claim awarded against taxable income, all cars"},
+};
+
 Result ResultOf(const CompanyCarState& state) {
     Result result;
     result["vehicles"] = Result::array();
@@ -234,6 +260,7 @@ void AddCompanyCarCommand(CLI::App& app, CommandList& commands) {
     auto path = std::make_shared<std::string>("-");
     command.App->add_option("--input", *path, "JSON file with the vehicles (default - : standard input)")
         ->type_name("FILE");
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [path] {
         const std::string where = *path == "-" ? "standard input" : *path;
         CompanyCarState state = CompanyCarInput(where).Read(ReadJson(*path));

@@ -216,6 +216,26 @@ Result PayeResult(PayPeriodKind kind, const PayPeriodResult& r, const EngineStat
     return result;
 }
 
+Captions PayeCaptions() {
+    // The annual calculator lays its month fields out from March to February.
+    static constexpr std::string_view kMonths[] = {"Mar", "Apr", "May", "Jun", "Jul", "Aug",
+                                                   "Sep", "Oct", "Nov", "Dec", "Jan", "Feb"};
+    static constexpr Caption kCaptions[] = {
+        {"FundDeduction", "Allowable R/Fund deduction"},
+        {"PeriodTax", "Tax liability"},
+        {"MedicalCredit", "Tax credits for beneficiaries"},
+        {"AdditionalCredit", "Tax credits for contributions"},
+        {"TaxAfterCredits", "Total tax deduction"},
+        {"TaxableIncome", "Annual taxable income without the bonus"},
+        {"UIFEmployee", "UIF contribution Employee"},
+        {"UIFEmployer", "UIF contribution Employer"},
+        {"SkillsLevy", "S.D.L."},
+        {"TaxableTravel", "Taxable travel allowance"},
+        {"MonthMembers", "Number of Medical Aid Beneficiaries", kMonths},
+    };
+    return kCaptions;
+}
+
 namespace {
 
 const char* KindName(PayPeriodKind kind) {

@@ -7,6 +7,7 @@
 #include "PayPeriod.h"
 #include "PayPeriodFields.h"
 #include "Result.h"
+#include "ResultText.h"
 
 namespace kelvara::cli {
 
@@ -42,6 +43,9 @@ void ApplyPayeOption(const PayeOption& option, const std::string& text, PayeRow&
 
 // The keys the command prints for a calculation, in order.
 Result PayeResult(PayPeriodKind kind, const PayPeriodResult& result, const EngineState& engine);
+
+// What the text output calls those keys: the calculator windows' captions.
+Captions PayeCaptions();
 
 // Checks a whole payroll: reads a CSV whose header names options, calculates
 // every row over the base row and writes the input columns with the result

@@ -3,6 +3,16 @@
 
 namespace kelvara::cli {
 
+namespace {
+
+// The text output's names of the figures: the daily balance window's captions.
+constexpr Caption kCaptions[] = {
+    {"Days", "Number of days"},
+    {"Interest", "Interest accrued"},
+};
+
+}  // namespace
+
 void AddDailyBalanceCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "daily-balance", "Daily balance: simple interest between two dates");
     NumberOptions& numbers = *command.Numbers;
@@ -12,6 +22,7 @@ void AddDailyBalanceCommand(CLI::App& app, CommandList& commands) {
     const PeriodDates::Bounds design = DailyBalanceDesignBounds();
     DayNumber& start = numbers.Date("start-date", design.Lower, design.Upper, EmptyDay, "start date", "default: none");
     DayNumber& end = numbers.Date("end-date", design.Lower, design.Upper, EmptyDay, "end date", "default: none");
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&numbers, &capital, &rate, &start, &end] {
         DailyBalanceState balance;
         balance.DayBalCapital = static_cast<float>(capital);

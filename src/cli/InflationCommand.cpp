@@ -3,6 +3,17 @@
 
 namespace kelvara::cli {
 
+namespace {
+
+// The text output's names of the figures: the inflation window's captions.
+constexpr Caption kCaptions[] = {
+    {"FutureValue", "Future value/cost"},
+    {"BuyingPower", "Buying power"},
+    {"TooLarge", "Amount too large to display"},
+};
+
+}  // namespace
+
 void AddInflationCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "inflation", "Inflation projection: future cost and buying power");
     NumberOptions& numbers = *command.Numbers;
@@ -11,6 +22,7 @@ void AddInflationCommand(CLI::App& app, CommandList& commands) {
                                     "present cost, whole rand");
     long long& period = numbers.Whole("period", 0, static_cast<long long>(fields::Period.Max), 0, "period, years");
     double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "inflation rate, % p.a.");
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&cost, &period, &rate] {
         InflationState inflation;
         inflation.InflPresentCost = static_cast<double>(cost);

@@ -3,6 +3,23 @@
 
 namespace kelvara::cli {
 
+namespace {
+
+// The text output's names of the figures: the loan buster window's captions.
+constexpr Caption kCaptions[] = {
+    {"Repayment", "Monthly repayment"},
+    {"TotalInterest", "Total interest"},
+    {"TotalRepayments", "Total repayments"},
+    {"ExtraPayment", "Extra voluntary payments"},
+    {"NewPeriod", "Period with extra payments, months"},
+    {"NewRepayment", "Monthly repayment with extra payments"},
+    {"NewTotalInterest", "Total interest with extra payments"},
+    {"NewTotalRepayments", "Total repayments with extra payments"},
+    {"TotalSaving", "Total saving"},
+};
+
+}  // namespace
+
 void AddLoanBusterCommand(CLI::App& app, CommandList& commands) {
     Command& command =
         NewCommand(app, commands, "loan-buster", "Loan buster: what an extra monthly payment does to a loan");
@@ -15,6 +32,7 @@ void AddLoanBusterCommand(CLI::App& app, CommandList& commands) {
     double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "interest rate, % p.a.");
     double& extra =
         numbers.Amount("extra", fields::Extra.Min, fields::Extra.Max, 0, "extra voluntary payment a month, rand");
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&principal, &period, &rate, &extra] {
         LoanBusterState buster{principal, static_cast<float>(rate), extra};
         LoanBusterResult r;

@@ -11,6 +11,17 @@ namespace {
 const std::map<std::string, const char*> ModeChoices{
     {"repayment", LoanModes[0]}, {"principal", LoanModes[1]}, {"period", LoanModes[2]}, {"rate", LoanModes[3]}};
 
+// The text output's names of the figures: the loan window's captions.
+constexpr Caption kCaptions[] = {
+    {"Principal", "Principal amount"},
+    {"PeriodMonths", "Period, months"},
+    {"AnnualRate", "Interest rate, % p.a."},
+    {"Repayment", "Monthly repayment"},
+    {"TotalInterest", "Total Interest"},
+    {"TotalRepayments", "Total Repayments"},
+    {"RateError", "Error: the rate search ended above 50%"},
+};
+
 }  // namespace
 
 void AddLoanCommand(CLI::App& app, CommandList& commands) {
@@ -27,6 +38,7 @@ void AddLoanCommand(CLI::App& app, CommandList& commands) {
     double& rate = numbers.Amount("rate", LoanFields::Rate.Min, LoanFields::Rate.Max, 0, "interest rate, % p.a.");
     double& repayment =
         numbers.Amount("repayment", LoanFields::Repayment.Min, LoanFields::Repayment.Max, 0, "monthly repayment, rand");
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [mode, &principal, &period, &rate, &repayment] {
         LoanState loan;
         loan.LoanMode = ModeChoices.at(*mode);

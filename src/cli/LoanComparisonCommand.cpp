@@ -3,6 +3,19 @@
 
 namespace kelvara::cli {
 
+namespace {
+
+// The text output's names of the figures: the comparison table's column headings.
+constexpr Caption kCaptions[] = {
+    {"rows", "Loan comparison"},
+    {"Years", "Period (yrs.)"},
+    {"Repayment", "Monthly repayment"},
+    {"TotalInterest", "Total Interest"},
+    {"TotalPaid", "Total Paid"},
+};
+
+}  // namespace
+
 void AddLoanComparisonCommand(CLI::App& app, CommandList& commands) {
     Command& command =
         NewCommand(app, commands, "loan-comparison", "Loan comparison: one bond repaid over 5 to 30 years");
@@ -11,6 +24,7 @@ void AddLoanComparisonCommand(CLI::App& app, CommandList& commands) {
     double& principal =
         numbers.Amount("principal", fields::Principal.Min, fields::Principal.Max, 0, "bond amount, rand");
     double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "interest rate, % p.a.");
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&principal, &rate] {
         Result rows = Result::array();
         for (const LoanComparisonRow& row : Compare({principal, static_cast<float>(rate)})) {

@@ -65,6 +65,35 @@ struct SettingValue {
     double Value() const { return Amount ? *Amount : static_cast<double>(*Whole); }
 };
 
+// The text output's names of the figures: the package windows' captions of
+// the fields that show them, and a plain name for those the windows keep to
+// themselves.
+std::vector<Caption> CaptionsOf(PackageDirection direction) {
+    static constexpr Caption kCaptions[] = {
+        {"CarBen", "Taxable company-car benefit"},
+        {"Rebate", "Age rebate"},
+        {"MSFC", "Medical scheme fees credit"},
+        {"AMC", "Additional medical credit"},
+        {"FundEE", "R/Fund (Pension, Prov, R/A)"},
+        {"FundER", "R/Fund (Pension, Prov, R/A), cost to company"},
+        {"FundLimit", "R/Fund deduction limit"},
+        {"Tax", "Tax due"},
+        {"UIFEE", "UIF contribution"},
+        {"UIFER", "UIF contribution, cost to company"},
+        {"SDL", "Skills levy"},
+        {"TaxCredit", "Tax credit"},
+        {"TaxDeduct", "Tax deduction"},
+        {"TotCostComp", "Total cost to company"},
+        {"OnceOff", "Once-off cost of the company car"},
+        {"LimitWarning", "R/Fund contributions exceed allowable limits"},
+        {"MedicalDeductions", "Medical deductions"},
+        {"Search", "Gross amount the search ended at"},
+    };
+    std::vector<Caption> captions(std::begin(kCaptions), std::end(kCaptions));
+    captions.push_back({"GrossSal", direction == PackageDirection::NetToGross ? "Gross salary" : "Net salary(take-home)"});
+    return captions;
+}
+
 Result ResultKeys(const PackageCalculation& c, PackageDirection direction) {
     if (c.Refusal) return ErrorResult(c.Refusal->Title, c.Refusal->Text);
     const PackageResult& r = c.Result;
@@ -128,6 +157,7 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
                                            NumberOptions::StoredSetting);
 
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Captions = CaptionsOf(kind.Direction);
     command.Run = [kind, inputs, settings, &numbers, &age, &members, &otherExpenses, &maintenancePlan, explain] {
         PackageInputs in;
         for (const auto& [value, field] : inputs) in.*field = *value;

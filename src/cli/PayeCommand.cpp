@@ -84,6 +84,7 @@ void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
         ->type_name("FILE");
     CLI::App* app = command.App;
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Captions.assign(PayeCaptions().begin(), PayeCaptions().end());
     command.Run = [kind = kind.Kind, &options, texts, csv, app, defaults, explain] {
         PayeRow base{defaults, StoredSettings(PayeSettingsFields())};
         for (std::size_t i = 0; i < options.size(); ++i) {

@@ -3,11 +3,31 @@
 
 namespace kelvara::cli {
 
+namespace {
+
+// The text output's names of the figures: the QuickTax window's captions.
+constexpr Caption kCaptions[] = {
+    {"TaxableIncome", "Taxable Income"},
+    {"QtAge", "Age"},
+    {"BaseTax", "Tax on taxable income"},
+    {"MarginalRate", "M/Rate (%)"},
+    {"Portion", "+ Portion @ M/Rate"},
+    {"QtTotalTax", "Total tax"},
+    {"QtRebate", "Less rebates"},
+    {"QtTaxCommitment", "Tax commitment"},
+    {"QtAverageRate", "Average rate before rebates (%)"},
+    {"QtAverageRateAfter", "Average rate after rebates (%)"},
+    {"MonthlyTaxCommitment", "Tax commitment per month"},
+};
+
+}  // namespace
+
 void AddQuickTaxCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "quicktax", "QuickTax: tax, rebates and average rates");
     double& income = command.Numbers->Amount("income", 0, 99999999, 0, "annual taxable income, rand");
     long long& age = command.Numbers->Whole("age", 0, 99, 0, "age in whole years");
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&income, &age, explain] {
         EngineState engine;
         engine.TaxableIncome = income;

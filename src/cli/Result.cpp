@@ -1,11 +1,8 @@
 #include "Result.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
-
-#include "NumberFormat.h"
 
 namespace kelvara::cli {
 
@@ -53,51 +50,12 @@ void WriteJson(const Result& value, std::string& out) {
     }
 }
 
-std::string Shown(const Result& value) {
-    if (value.is_number_float()) return FormatNumber(value.get<double>(), 2);
-    if (value.is_boolean()) return value.get<bool>() ? "yes" : "no";
-    if (value.is_string()) return value.get<std::string>();
-    return value.dump();
-}
-
-void WriteText(const Result& result, const std::string& indent, std::string& out) {
-    std::size_t keyWidth = 0;
-    std::size_t valueWidth = 0;
-    for (const auto& [key, value] : result.items()) {
-        if (value.is_structured()) continue;
-        keyWidth = std::max(keyWidth, key.size());
-        valueWidth = std::max(valueWidth, Shown(value).size());
-    }
-    for (const auto& [key, value] : result.items()) {
-        if (value.is_array()) {
-            out += indent + key + "\n";
-            for (std::size_t i = 0; i < value.size(); ++i) {
-                out += indent + "  " + std::to_string(i + 1) + "\n";
-                WriteText(value[i], indent + "    ", out);
-            }
-        } else if (value.is_object()) {
-            out += indent + key + "\n";
-            WriteText(value, indent + "  ", out);
-        } else {
-            const std::string shown = Shown(value);
-            out += indent + key + std::string(keyWidth - key.size() + 2, ' ') +
-                   std::string(valueWidth - shown.size(), ' ') + shown + "\n";
-        }
-    }
-}
-
 }  // namespace
 
 std::string ToJson(const Result& result) {
     std::string out;
     WriteJson(result, out);
     return out + "\n";
-}
-
-std::string ToText(const Result& result) {
-    std::string out;
-    WriteText(result, "", out);
-    return out;
 }
 
 std::optional<std::string> NonFiniteFigure(const Result& result) {

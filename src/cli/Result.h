@@ -14,10 +14,6 @@ using Result = nlohmann::ordered_json;
 // the same double, counts as integers, flags as true/false.
 std::string ToJson(const Result& result);
 
-// An aligned two-column table; amounts with two decimals, "." as the decimal
-// sign and a space between thousands, as the windows show them.
-std::string ToText(const Result& result);
-
 // The answer to a refusal that a window would show as a message box.
 Result ErrorResult(const std::string& title, const std::string& message);
 

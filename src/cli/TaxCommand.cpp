@@ -6,6 +6,21 @@
 
 namespace kelvara::cli {
 
+namespace {
+
+// The text output's names of the figures, worded as the QuickTax window words them.
+constexpr Caption kCaptions[] = {
+    {"Tax", "Total tax"},
+    {"BaseTax", "Tax on taxable income"},
+    {"Portion", "+ Portion @ M/Rate"},
+    {"MarginalRate", "M/Rate (%)"},
+    {"BracketLower", "Tax bracket from"},
+    {"BracketUpper", "Tax bracket to"},
+    {"Rebate", "Rebates"},
+};
+
+}  // namespace
+
 void AddTaxCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "tax", "Normal tax on an annual taxable income, and the age rebate");
     // Beyond a trillion rand the tax is no longer a figure anyone can use, and
@@ -16,6 +31,7 @@ void AddTaxCommand(CLI::App& app, CommandList& commands) {
     long long& age = command.Numbers->Whole("age", std::numeric_limits<std::int16_t>::min(),
                                             std::numeric_limits<std::int16_t>::max(), 0, "age in whole years");
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&income, &age, explain] {
         const TaxResult r = AnnualTaxOn(income);
         const double rebate = RebateForAge(static_cast<std::int16_t>(age));

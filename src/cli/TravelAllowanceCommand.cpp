@@ -32,6 +32,23 @@ constexpr WholeInput kWholeInputs[] = {
     {"lease-payments", "lease payments, rand", &TravelAllowanceState::LeasePayments},
 };
 
+// The text output's names of the figures: the car allowance window's captions.
+constexpr Caption kCaptions[] = {
+    {"PeriodDays", "Period (number of days)"},
+    {"Computed", "Deemed costs worked out"},
+    {"DistanceTotal", "Total distance, km"},
+    {"DistanceBusiness", "Business distance, km"},
+    {"DistancePrivate", "Private distance, km"},
+    {"TotalCosts", "Total costs"},
+    {"PrivateUse", "Less private use"},
+    {"DeductionClaim", "Deduction claim"},
+    {"FixedCost", "Fixed cost"},
+    {"FixedCentsPerKm", "Fixed cost, cents/km"},
+    {"FuelCentsPerKm", "Fuel costs, cents/km"},
+    {"MaintenanceCentsPerKm", "Maintenance costs, cents/km"},
+    {"TotalCentsPerKm", "Total costs, cents/km"},
+};
+
 Result ResultOf(const TravelAllowanceState& s, bool computed) {
     Result result;
     result["PeriodDays"] = static_cast<long long>(s.PeriodDays);
@@ -71,6 +88,7 @@ void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands) {
         options.Date("start-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay, ActiveTaxYear().FirstDay, "start of the period");
     DayNumber& end = options.Date("end-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay, ActiveTaxYear().LastDay, "end of the period");
 
+    command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&recordsKept, &includeFuel, &includeMaintenance, &start, &end, values] {
         TravelAllowanceState state;
         state.RecordsKept = recordsKept;

@@ -9,6 +9,7 @@
 #include "ActiveTaxYear.h"
 #include "Commands.h"
 #include "Output.h"
+#include "ResultText.h"
 #include "TaxYearOption.h"
 #include "UserText.h"
 
@@ -77,7 +78,7 @@ int Run(int argc, char** argv) {
             command.Numbers->Read();
             Result result = command.Run();
             if (const std::optional<std::string> key = NonFiniteFigure(result)) result = TooLargeResult(*key);
-            std::cout << (format == "text" ? ToText(result) : ToJson(result));
+            std::cout << (format == "text" ? ToText(result, command.Captions) : ToJson(result));
             const bool refused = result.contains("error");
             if (!refused && command.Explain && !command.Explain->Account.Empty()) {
                 std::cout << "\n" << kelvara::WorkingText(command.Explain->Account);

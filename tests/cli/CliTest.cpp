@@ -32,13 +32,6 @@ TEST(CliTax, NumbersReadBackExactly) {
     EXPECT_NE(RunCli("quicktax --income 500000").Out.find("\"TaxableIncome\": 500000,"), std::string::npos);
 }
 
-TEST(CliTax, TextFormatAlignsAmountsAsTheWindowsShowThem) {
-    const CliRun run = RunCli("tax --income 500000 --age 70 --format text");
-    EXPECT_EQ(run.ExitCode, 0);
-    EXPECT_NE(run.Out.find("Tax           116 237.00\n"), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("Rebate         27 585.00\n"), std::string::npos) << run.Out;
-}
-
 TEST(CliUsage, MistakesExitWithStatus2AndOneLineOnStandardError) {
     ExpectMistakes({
         "tax --income abc",       "tax --income 1e999",      "tax --income",
