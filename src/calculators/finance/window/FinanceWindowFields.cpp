@@ -11,24 +11,24 @@ namespace kelvara {
 namespace {
 
 template <typename Field>
-Field* BoundedField(const FinanceFieldBounds& bounds, QWidget* parent) {
+Field* NamedInput(const NamedFieldBounds& bounds, QWidget* parent) {
     auto* field = new Field(parent);
-    field->setObjectName(bounds.Name);
-    field->setIntegerDigits(bounds.IntegerDigits);
-    field->setRange(bounds.Min, bounds.Max);
+    field->setObjectName(bounds.Field);
+    field->setIntegerDigits(bounds.Bounds.IntegerDigits);
+    field->setRange(bounds.Bounds.Min, bounds.Bounds.Max);
     return field;
 }
 
 }  // namespace
 
-ui::DecimalField* DecimalInput(const FinanceFieldBounds& bounds, QWidget* parent) {
-    auto* field = BoundedField<ui::DecimalField>(bounds, parent);
-    field->setDecimals(bounds.Decimals);
+ui::DecimalField* DecimalInput(const NamedFieldBounds& bounds, QWidget* parent) {
+    auto* field = NamedInput<ui::DecimalField>(bounds, parent);
+    field->setDecimals(bounds.Bounds.Decimals);
     return field;
 }
 
-ui::WholeNumberField* WholeNumberInput(const FinanceFieldBounds& bounds, QWidget* parent) {
-    return BoundedField<ui::WholeNumberField>(bounds, parent);
+ui::WholeNumberField* WholeNumberInput(const NamedFieldBounds& bounds, QWidget* parent) {
+    return NamedInput<ui::WholeNumberField>(bounds, parent);
 }
 
 ui::DecimalField* ResultField(const QString& name, int decimals, QWidget* parent) {
@@ -46,7 +46,7 @@ QLabel* Caption(const QString& text, const QString& arrayName, QWidget* parent) 
     return label;
 }
 
-void Refuse(QWidget* window, const FinanceMessage& message, QWidget* field) {
+void Refuse(QWidget* window, const Refusal& message, QWidget* field) {
     ui::ShowMessage(window, QString::fromStdString(message.Title), QString::fromStdString(message.Text));
     field->setFocus();
 }

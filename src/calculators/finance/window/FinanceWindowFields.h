@@ -16,8 +16,8 @@ class WholeNumberField;
 
 // Entry fields of the finance windows made from the bounds the computation
 // gives them, so the window and the command-line tool refuse the same values.
-ui::DecimalField* DecimalInput(const FinanceFieldBounds& bounds, QWidget* parent);
-ui::WholeNumberField* WholeNumberInput(const FinanceFieldBounds& bounds, QWidget* parent);
+ui::DecimalField* DecimalInput(const NamedFieldBounds& bounds, QWidget* parent);
+ui::WholeNumberField* WholeNumberInput(const NamedFieldBounds& bounds, QWidget* parent);
 
 // A read-only field that shows a result with the given decimals.
 ui::DecimalField* ResultField(const QString& name, int decimals, QWidget* parent);
@@ -26,6 +26,6 @@ ui::DecimalField* ResultField(const QString& name, int decimals, QWidget* parent
 QLabel* Caption(const QString& text, const QString& arrayName, QWidget* parent);
 
 // Shows a refusal (error icon) and puts the focus back on the field concerned.
-void Refuse(QWidget* window, const FinanceMessage& message, QWidget* field);
+void Refuse(QWidget* window, const Refusal& message, QWidget* field);
 
 }  // namespace kelvara

@@ -231,7 +231,7 @@ void PackageWindow::Calculate() {
     ShowCalculation(calc);
 }
 
-void PackageWindow::ShowRefusal(const PackageRefusal& refusal) {
+void PackageWindow::ShowRefusal(const Refusal& refusal) {
     ui::ShowMessage(this, QString::fromStdString(refusal.Title), QString::fromStdString(refusal.Text),
                     refusal.ErrorIcon ? ui::MessageIcon::Critical : ui::MessageIcon::None);
 }

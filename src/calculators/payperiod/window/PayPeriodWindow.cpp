@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "CloseCommand.h"
 #include "DateField.h"
@@ -32,11 +31,7 @@ constexpr int kPanelLeft = 12;  // where the Setup frame stands across
 constexpr int kCountWidth = 56;
 constexpr int kDateWidth = 100;
 
-EntryBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) {
-    const auto& all = InputFieldBounds(kind);
-    const auto found = std::find_if(all.begin(), all.end(), [field](const InputBounds& b) { return b.Field == field; });
-    return found->Bounds;
-}
+FieldBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) { return FindBounds(InputFieldBounds(kind), field)->Bounds; }
 
 bool IsMoney(PayPeriodField field) {
     switch (field) {
@@ -153,7 +148,7 @@ PayPeriodWindow::~PayPeriodWindow() {
 }
 
 int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPeriodField field) {
-    const EntryBounds bounds = BoundsOf(kind_, field);
+    const FieldBounds bounds = BoundsOf(kind_, field);
     auto* entry = new ui::DecimalField(this);
     entry->setObjectName(name);
     entry->setDecimals(bounds.Decimals);
@@ -281,8 +276,8 @@ bool PayPeriodWindow::Calculate() {
     const PayPeriodOutcome outcome = kelvara::Calculate(kind_, engine_, inputs_, settings_);
     if (outcome.Refusal) {
         ui::ShowMessage(this, QString::fromStdString(outcome.Refusal->Title),
-                        QString::fromStdString(outcome.Refusal->Message));
-        focusAfterRefusal(outcome.Refusal->Focus);
+                        QString::fromStdString(outcome.Refusal->Text));
+        focusAfterRefusal(outcome.Focus);
         return false;
     }
     result_ = outcome.Result;

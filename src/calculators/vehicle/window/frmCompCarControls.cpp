@@ -20,10 +20,9 @@ namespace {
 constexpr int FieldWidth = 96;
 constexpr int CaptionWidth = 150;
 
-const VehicleFieldBounds& BoundsOf(std::string_view field) {
-    for (const VehicleFieldBounds& bounds : CompanyCarFieldBounds)
-        if (field == bounds.Field) return bounds;
-    return CompanyCarFieldBounds.front();
+const FieldBounds& BoundsOf(std::string_view field) {
+    const NamedFieldBounds* row = FindBounds(CompanyCarFieldBounds, field);
+    return (row ? *row : CompanyCarFieldBounds.front()).Bounds;
 }
 
 // A caption beside its field; long captions wrap. The field is its buddy, so
@@ -46,7 +45,7 @@ QLabel* Heading(QWidget& window, const QString& text) {
 
 // A whole-number entry bounded as its state field.
 ui::DecimalField* Entry(QWidget& window, const char* name) {
-    const VehicleFieldBounds& bounds = BoundsOf(std::string_view(name).substr(3));
+    const FieldBounds& bounds = BoundsOf(std::string_view(name).substr(3));
     auto* field = new ui::DecimalField(&window);
     field->setObjectName(name);
     field->setDecimals(bounds.Decimals);
