@@ -12,12 +12,9 @@
 #include "MessageService.h"
 #include "NumberFormat.h"
 #include "SettingsStore.h"
+#include "Twips.h"
 
 namespace kelvara::ui {
-
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
 
 SetupPanel::SetupPanel(Kind kind, Settings& copy, std::filesystem::path settingsDatabase, QWidget* parent)
     : QGroupBox("Setup", parent), kind_(kind), copy_(copy), database_(std::move(settingsDatabase)) {
@@ -130,7 +127,7 @@ void SetupPanel::ShowSettings() {
 
 void SetupPanel::Open(int topTwips, QList<QWidget*> buttonsToDisable) {
     adjustSize();
-    move(x(), topTwips / kTwipsPerPixel);
+    move(x(), PixelsFromTwips(topTwips));
     show();
     raise();
     disabled_ = std::move(buttonsToDisable);

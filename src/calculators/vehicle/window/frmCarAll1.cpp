@@ -15,6 +15,7 @@
 #include "CarAllowance.h"
 #include "CarAllowanceReport.h"
 #include "CloseCommand.h"
+#include "FieldFactory.h"
 #include "DateField.h"
 #include "MessageService.h"
 #include "PeriodDates.h"
@@ -57,10 +58,7 @@ constexpr std::array<InputDesign, 11> kInputs{{
 }};
 
 ui::WholeNumberField* InputField(const QString& name, const FieldBounds& bounds, QWidget* parent) {
-    auto* field = new ui::WholeNumberField(parent);
-    field->setObjectName(name);
-    field->setIntegerDigits(bounds.IntegerDigits);
-    field->setRange(bounds.Min, bounds.Max);
+    auto* field = ui::BoundedWholeNumber(name, bounds, parent);
     field->setFixedWidth(100);
     return field;
 }
@@ -268,8 +266,7 @@ void frmCarAll1::guardSinglePayment(int index, int otherIndex) {
             [this, field, stored = kInputs[index].Field, other = kInputs[otherIndex].Field](qint32 value) {
                 if (auto refusal = SinglePaymentRefusal(value, state_.*other)) {
                     field->setValue(0);
-                    ui::ShowMessage(this, QString::fromStdString(refusal->Title),
-                                    QString::fromStdString(refusal->Text));
+                    ui::ShowRefusal(this, *refusal);
                     field->setFocus();
                     return;
                 }

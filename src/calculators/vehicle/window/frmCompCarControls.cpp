@@ -10,6 +10,7 @@
 
 #include "DateField.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "PrintPanel.h"
 #include "TextField.h"
 
@@ -45,12 +46,7 @@ QLabel* Heading(QWidget& window, const QString& text) {
 
 // A whole-number entry bounded as its state field.
 ui::DecimalField* Entry(QWidget& window, const char* name) {
-    const FieldBounds& bounds = BoundsOf(std::string_view(name).substr(3));
-    auto* field = new ui::DecimalField(&window);
-    field->setObjectName(name);
-    field->setDecimals(bounds.Decimals);
-    field->setIntegerDigits(bounds.IntegerDigits);
-    field->setRange(bounds.Min, bounds.Max);
+    auto* field = ui::BoundedDecimal(name, BoundsOf(std::string_view(name).substr(3)), &window);
     field->setFixedPitch(true);
     field->setMaximumWidth(FieldWidth);
     return field;
