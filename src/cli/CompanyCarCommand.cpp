@@ -34,7 +34,7 @@ public:
             } else if (key == "AutoSplit3802") {
                 state.AutoSplit3802 = Flag(key, value);
             } else if (key == "CurrentVehicle") {
-                current = Whole(key, value, {"CurrentVehicle", 0, 5, 0, 32767});
+                current = Whole(key, value, {0, 5, 0, 32767});
             } else if (key == "vehicles") {
                 Expect(value.is_array(), key, "a list of vehicles");
                 Expect(value.size() <= static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()), key,
@@ -127,14 +127,12 @@ private:
         return nullptr;
     }
 
-    static VehicleFieldBounds Bounds(const std::string& field) {
-        for (const VehicleFieldBounds& bounds : CompanyCarFieldBounds) {
-            if (field == bounds.Field) return bounds;
-        }
+    static FieldBounds Bounds(const std::string& field) {
+        if (const NamedFieldBounds* row = FindBounds(CompanyCarFieldBounds, field)) return row->Bounds;
         throw std::logic_error("no bounds for " + field);
     }
 
-    double Whole(const std::string& name, const json& value, const VehicleFieldBounds& bounds) {
+    double Whole(const std::string& name, const json& value, const FieldBounds& bounds) {
         const std::string range =
             FormatNumber(bounds.Min, 0, 1, false) + " to " + FormatNumber(bounds.Max, 0, 1, false);
         Expect(value.is_number(), name, "a whole number from " + range);

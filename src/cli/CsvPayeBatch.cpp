@@ -65,7 +65,7 @@ std::string Description(PayPeriodField field) {
 std::vector<PayeOption> BuildOptions(PayPeriodKind kind) {
     std::vector<PayeOption> options;
     for (const InputBounds& input : InputFieldBounds(kind)) {
-        const EntryBounds& b = input.Bounds;
+        const FieldBounds& b = input.Bounds;
         if (input.Field == F::MonthMembers) {
             options.push_back({OptionName(input.Field), Description(input.Field), Type::MonthList, 0,
                                static_cast<double>(MaxMonthMembers), input.Field});
@@ -342,7 +342,7 @@ int RunPayeBatch(PayPeriodKind kind, const PayeRow& base, std::istream& in, std:
         EngineState engine;
         const PayPeriodOutcome outcome = Calculate(kind, engine, row.Inputs, row.Setup);
         if (outcome.Refusal) {
-            err << "kelvara-calc: " << where << outcome.Refusal->Title << ": " << outcome.Refusal->Message << "\n";
+            err << "kelvara-calc: " << where << outcome.Refusal->Title << ": " << outcome.Refusal->Text << "\n";
             status = 1;
             continue;
         }

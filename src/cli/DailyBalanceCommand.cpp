@@ -17,8 +17,8 @@ void AddDailyBalanceCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "daily-balance", "Daily balance: simple interest between two dates");
     NumberOptions& numbers = *command.Numbers;
     namespace fields = DailyBalanceFields;
-    double& capital = numbers.Amount("capital", fields::Capital.Min, fields::Capital.Max, 0, "capital amount, rand");
-    double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "interest rate, % p.a.");
+    double& capital = numbers.Amount("capital", fields::Capital.Bounds.Min, fields::Capital.Bounds.Max, 0, "capital amount, rand");
+    double& rate = numbers.Amount("rate", fields::Rate.Bounds.Min, fields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
     const PeriodDates::Bounds design = DailyBalanceDesignBounds();
     DayNumber& start = numbers.Date("start-date", design.Lower, design.Upper, EmptyDay, "start date", "default: none");
     DayNumber& end = numbers.Date("end-date", design.Lower, design.Upper, EmptyDay, "end date", "default: none");
@@ -34,7 +34,7 @@ void AddDailyBalanceCommand(CLI::App& app, CommandList& commands) {
             balance.DayBalEndDay = static_cast<std::int32_t>(end);
             const auto bounds = EndDateBounds(balance.DayBalStartDay);
             if (bounds && (end < bounds->Lower || end > bounds->Upper)) {
-                const FinanceMessage refusal = EndDateOutOfRangeMessage(FormatDate(start));
+                const Refusal refusal = EndDateOutOfRangeMessage(FormatDate(start));
                 return ErrorResult(refusal.Title, refusal.Text);
             }
             r = CalculateDailyBalance(balance);

@@ -32,12 +32,12 @@ void AddLoanCommand(CLI::App& app, CommandList& commands) {
         ->check(CLI::IsMember({"repayment", "principal", "period", "rate"}));
     NumberOptions& numbers = *command.Numbers;
     double& principal =
-        numbers.Amount("principal", LoanFields::Principal.Min, LoanFields::Principal.Max, 0, "principal amount, rand");
-    long long& period = numbers.Whole("period", static_cast<long long>(LoanFields::Period.Min),
-                                      static_cast<long long>(LoanFields::Period.Max), 0, "repayment period, months");
-    double& rate = numbers.Amount("rate", LoanFields::Rate.Min, LoanFields::Rate.Max, 0, "interest rate, % p.a.");
+        numbers.Amount("principal", LoanFields::Principal.Bounds.Min, LoanFields::Principal.Bounds.Max, 0, "principal amount, rand");
+    long long& period = numbers.Whole("period", static_cast<long long>(LoanFields::Period.Bounds.Min),
+                                      static_cast<long long>(LoanFields::Period.Bounds.Max), 0, "repayment period, months");
+    double& rate = numbers.Amount("rate", LoanFields::Rate.Bounds.Min, LoanFields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
     double& repayment =
-        numbers.Amount("repayment", LoanFields::Repayment.Min, LoanFields::Repayment.Max, 0, "monthly repayment, rand");
+        numbers.Amount("repayment", LoanFields::Repayment.Bounds.Min, LoanFields::Repayment.Bounds.Max, 0, "monthly repayment, rand");
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [mode, &principal, &period, &rate, &repayment] {
         LoanState loan;

@@ -22,8 +22,8 @@ void AddLoanComparisonCommand(CLI::App& app, CommandList& commands) {
     NumberOptions& numbers = *command.Numbers;
     namespace fields = LoanComparisonFields;
     double& principal =
-        numbers.Amount("principal", fields::Principal.Min, fields::Principal.Max, 0, "bond amount, rand");
-    double& rate = numbers.Amount("rate", fields::Rate.Min, fields::Rate.Max, 0, "interest rate, % p.a.");
+        numbers.Amount("principal", fields::Principal.Bounds.Min, fields::Principal.Bounds.Max, 0, "bond amount, rand");
+    double& rate = numbers.Amount("rate", fields::Rate.Bounds.Min, fields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&principal, &rate] {
         Result rows = Result::array();

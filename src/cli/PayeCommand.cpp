@@ -93,7 +93,7 @@ void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
         if (app->count("--csv") > 0) RunBatch(kind, base, *csv);
         EngineState engine;
         const PayPeriodOutcome outcome = Calculate(kind, engine, base.Inputs, base.Setup, explain->Target());
-        if (outcome.Refusal) return ErrorResult(outcome.Refusal->Title, outcome.Refusal->Message);
+        if (outcome.Refusal) return ErrorResult(outcome.Refusal->Title, outcome.Refusal->Text);
         return PayeResult(kind, outcome.Result, engine);
     };
 }

@@ -80,7 +80,7 @@ void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands) {
     static_assert(std::size(kWholeInputs) + 1 == CarAllowanceFieldBounds.size());
     std::array<long long*, std::size(kWholeInputs)> values{};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const VehicleFieldBounds& bounds = CarAllowanceFieldBounds[i];
+        const FieldBounds& bounds = CarAllowanceFieldBounds[i].Bounds;
         values[i] = &options.Whole(kWholeInputs[i].Option, static_cast<long long>(bounds.Min),
                                          static_cast<long long>(bounds.Max), 0, kWholeInputs[i].What);
     }
@@ -98,7 +98,7 @@ void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands) {
             state.*kWholeInputs[i].Field = static_cast<double>(*values[i]);
         }
         if (const auto refusal = SinglePaymentRefusal(state.WearAndTear, state.LeasePayments)) {
-            return ErrorResult(refusal->Title, refusal->Message);
+            return ErrorResult(refusal->Title, refusal->Text);
         }
         if (start > end) {
             return ErrorResult(PeriodDates::IncorrectDateTitle, PeriodDates::EndDateMessage(FormatDate(start)));

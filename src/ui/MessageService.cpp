@@ -51,6 +51,11 @@ void ShowMessage(QWidget* parent, const QString& title, const QString& text, Mes
     Messages().Show(parent, title, text, icon, MessageButtons::Ok);
 }
 
+void ShowRefusal(QWidget* parent, const Refusal& refusal) {
+    ShowMessage(parent, QString::fromStdString(refusal.Title), QString::fromStdString(refusal.Text),
+                refusal.ErrorIcon ? MessageIcon::Critical : MessageIcon::None);
+}
+
 MessageRecorder::MessageRecorder() { InstallMessageService(this); }
 
 MessageRecorder::~MessageRecorder() {

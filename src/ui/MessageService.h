@@ -2,6 +2,8 @@
 #include <QString>
 #include <vector>
 
+#include "Refusal.h"
+
 class QWidget;
 
 namespace kelvara::ui {
@@ -30,6 +32,9 @@ void InstallMessageService(MessageService* service);
 // Shorthand for the common case, a message with an OK button.
 void ShowMessage(QWidget* parent, const QString& title, const QString& text,
                  MessageIcon icon = MessageIcon::Critical);
+
+// A calculator's refusal, with the error icon unless it asks for none.
+void ShowRefusal(QWidget* parent, const Refusal& refusal);
 
 // A service that answers without showing anything and keeps what was asked:
 // tests install it and assert on the messages.

@@ -13,12 +13,9 @@
 #include "NumberFormat.h"
 #include "OverlayPanel.h"
 #include "SettingsStore.h"
+#include "Twips.h"
 
 namespace kelvara::ui {
-
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
 
 SetupPanel::SetupPanel(Kind kind, Settings& copy, std::filesystem::path settingsDatabase, QWidget* parent)
     : QGroupBox("Setup", parent), kind_(kind), copy_(copy), database_(std::move(settingsDatabase)) {
@@ -131,7 +128,7 @@ void SetupPanel::ShowSettings() {
 
 void SetupPanel::Open(int topTwips, QList<QWidget*> buttonsToDisable) {
     adjustSize();
-    move(x(), topTwips / kTwipsPerPixel);
+    move(x(), PixelsFromTwips(topTwips));
     show();
     CoverWholeControls(*this);
     raise();

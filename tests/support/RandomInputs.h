@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "FieldBounds.h"
 #include "NumberFormat.h"
 
 namespace kelvara::testing {
@@ -48,11 +49,13 @@ public:
         return value;
     }
 
-    // The same for a bounds record of any calculator area.
-    template <class Bounds>
-    double Field(std::string_view name, const Bounds& bounds) {
+    // The same for what an entry field accepts.
+    double Field(std::string_view name, const FieldBounds& bounds) {
         return Field(name, bounds.Min, bounds.Max, bounds.Decimals);
     }
+
+    // The same for a named row of a bounds table.
+    double Field(const NamedFieldBounds& row) { return Field(row.Field, row.Bounds); }
 
     // One of the values, noted under the name.
     template <class T>

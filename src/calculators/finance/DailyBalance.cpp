@@ -62,21 +62,21 @@ FieldValues DailyBalRecord(const DailyBalanceState& balance, const DailyBalanceR
     };
 }
 
-FinanceMessage InvalidDateMessage() {
+Refusal InvalidDateMessage() {
     return {"INVALID DATE", "The date entered is invalid please enter a valid date."};
 }
 
-FinanceMessage EndDateOutOfRangeMessage(std::string_view startFieldText) {
+Refusal EndDateOutOfRangeMessage(std::string_view startFieldText) {
     return {"DATE OUT OF RANGE",
             "The date entered is more than 30 years(360 months) after " + std::string(startFieldText) + "."};
 }
 
-FinanceMessage StartDateOutOfRangeMessage(std::string_view endFieldText) {
+Refusal StartDateOutOfRangeMessage(std::string_view endFieldText) {
     return {"DATE OUT OF RANGE",
             "The date entered is more than 30 years(360 months) before " + std::string(endFieldText) + "."};
 }
 
-FinanceMessage DailyBalanceRateMessage() {
+Refusal DailyBalanceRateMessage() {
     return {"Incorrect Interest Rate!", "The maximum Interest Rate allowed is 40%"};
 }
 

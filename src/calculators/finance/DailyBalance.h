@@ -64,16 +64,16 @@ SpinStep DailyBalanceRateDown(const DailyBalanceState& balance);
 FieldValues DailyBalRecord(const DailyBalanceState& balance, const DailyBalanceResult& result);
 
 namespace DailyBalanceFields {
-inline constexpr FinanceFieldBounds Capital{"numCapAmount", 2, 9, -999999999.99, 999999999.99};
-inline constexpr FinanceFieldBounds Rate{"numIntRate", 3, 2, 0, 40};
+inline constexpr NamedFieldBounds Capital{"numCapAmount", {2, 9, -999999999.99, 999999999.99}};
+inline constexpr NamedFieldBounds Rate{"numIntRate", {3, 2, 0, 40}};
 }  // namespace DailyBalanceFields
 
-FinanceMessage InvalidDateMessage();
+Refusal InvalidDateMessage();
 // The end date is out of range; names the start date as its field shows it.
-FinanceMessage EndDateOutOfRangeMessage(std::string_view startFieldText);
+Refusal EndDateOutOfRangeMessage(std::string_view startFieldText);
 // The start date is out of range; names the end date as its field shows it.
-FinanceMessage StartDateOutOfRangeMessage(std::string_view endFieldText);
-FinanceMessage DailyBalanceRateMessage();
+Refusal StartDateOutOfRangeMessage(std::string_view endFieldText);
+Refusal DailyBalanceRateMessage();
 
 inline constexpr const char* DailyBalTable = "DailyBal";
 inline constexpr const char* DailyBalanceLayout = "\\DayBal.rpt";

@@ -51,10 +51,10 @@ FieldValues InflationRecord(const InflationState& inflation) {
     };
 }
 
-FinanceMessage InflationRateMessage() {
+Refusal InflationRateMessage() {
     return {"Incorrect Inflation Rate!", "The range of the Inflation Rate is between -5% and 40%"};
 }
 
-FinanceMessage InflationPeriodMessage() { return {"Incorrect Period!", "The maximum period allowed 40 years"}; }
+Refusal InflationPeriodMessage() { return {"Incorrect Period!", "The maximum period allowed 40 years"}; }
 
 }  // namespace kelvara

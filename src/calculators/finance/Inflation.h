@@ -43,13 +43,13 @@ SpinStep InflationPeriodDown(double period);
 FieldValues InflationRecord(const InflationState& inflation);
 
 namespace InflationFields {
-inline constexpr FinanceFieldBounds PresentCost{"numPresCost", 0, 8, 0, 2147483647};
-inline constexpr FinanceFieldBounds Period{"numPeriod", 0, 2, 0, 40};
-inline constexpr FinanceFieldBounds Rate{"numInflaRate", 3, 2, -5, 40};
+inline constexpr NamedFieldBounds PresentCost{"numPresCost", {0, 8, 0, 2147483647}};
+inline constexpr NamedFieldBounds Period{"numPeriod", {0, 2, 0, 40}};
+inline constexpr NamedFieldBounds Rate{"numInflaRate", {3, 2, -5, 40}};
 }  // namespace InflationFields
 
-FinanceMessage InflationRateMessage();
-FinanceMessage InflationPeriodMessage();
+Refusal InflationRateMessage();
+Refusal InflationPeriodMessage();
 
 inline constexpr const char* InflationTable = "Inflation";
 inline constexpr const char* InflationLayout = "\\Inflatin.rpt";

@@ -108,8 +108,8 @@ double TotalRepayments(const LoanState& loan) { return loan.Repayment * loan.Per
 
 void ToggleFinanceCharges(LoanState& loan) { loan.FinChargeState = FinanceChargesShown(loan) ? "UP" : "DOWN"; }
 
-FinanceMessage LoanRateMessage() { return {"Incorrect Interest Rate!", "The maximum interest rate allowed is 50%"}; }
+Refusal LoanRateMessage() { return {"Incorrect Interest Rate!", "The maximum interest rate allowed is 50%"}; }
 
-FinanceMessage LoanPeriodMessage() { return {"Incorrect Period!", "The maximum period  allowed is 600 months"}; }
+Refusal LoanPeriodMessage() { return {"Incorrect Period!", "The maximum period  allowed is 600 months"}; }
 
 }  // namespace kelvara

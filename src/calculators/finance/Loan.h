@@ -67,15 +67,15 @@ void ToggleFinanceCharges(LoanState& loan);
 
 // The window's input fields.
 namespace LoanFields {
-inline constexpr FinanceFieldBounds Principal{"numPrinAmount", 2, 8, 0, 99999999.99};
-inline constexpr FinanceFieldBounds Period{"numPeriod", 0, 3, 0, 600};
-inline constexpr FinanceFieldBounds Rate{"numIntRate", 3, 2, 0, 50};
-inline constexpr FinanceFieldBounds Repayment{"numMonRePay", 2, 7, 0, 9999999.99};
+inline constexpr NamedFieldBounds Principal{"numPrinAmount", {2, 8, 0, 99999999.99}};
+inline constexpr NamedFieldBounds Period{"numPeriod", {0, 3, 0, 600}};
+inline constexpr NamedFieldBounds Rate{"numIntRate", {3, 2, 0, 50}};
+inline constexpr NamedFieldBounds Repayment{"numMonRePay", {2, 7, 0, 9999999.99}};
 }  // namespace LoanFields
 
 // The range messages of the rate and period fields (the loan buster and loan
 // comparison give the same).
-FinanceMessage LoanRateMessage();
-FinanceMessage LoanPeriodMessage();
+Refusal LoanRateMessage();
+Refusal LoanPeriodMessage();
 
 }  // namespace kelvara

@@ -56,10 +56,10 @@ FieldValues BondBustRecord(const LoanBusterState& buster, const LoanBusterResult
 inline bool CanPrintLoanBuster(const LoanBusterState& buster) { return buster.BusterPrincipal > 0; }
 
 namespace LoanBusterFields {
-inline constexpr FinanceFieldBounds Principal{"numPrinAmount", 2, 8, 0, 99999999.99};
-inline constexpr FinanceFieldBounds Period{"numPeriod", 0, 3, 0, 600};
-inline constexpr FinanceFieldBounds Rate{"numIntRate", 3, 2, 0, 50};
-inline constexpr FinanceFieldBounds Extra{"numXtraPay", 2, 8, 0, 99999999.99};
+inline constexpr NamedFieldBounds Principal{"numPrinAmount", {2, 8, 0, 99999999.99}};
+inline constexpr NamedFieldBounds Period{"numPeriod", {0, 3, 0, 600}};
+inline constexpr NamedFieldBounds Rate{"numIntRate", {3, 2, 0, 50}};
+inline constexpr NamedFieldBounds Extra{"numXtraPay", {2, 8, 0, 99999999.99}};
 }  // namespace LoanBusterFields
 
 inline constexpr const char* BondBustTable = "BondBust";

@@ -41,8 +41,8 @@ FieldValues BondCompRecord(const LoanCompState& comp, const LoanComparison& rows
 inline bool CanPrintComparison(const LoanCompState& comp) { return comp.CompPrincipal > 0 && comp.CompRate > 0; }
 
 namespace LoanComparisonFields {
-inline constexpr FinanceFieldBounds Principal{"numBAmt", 2, 8, 0, 99999999.99};
-inline constexpr FinanceFieldBounds Rate{"numIntRate", 3, 2, 0, 50};
+inline constexpr NamedFieldBounds Principal{"numBAmt", {2, 8, 0, 99999999.99}};
+inline constexpr NamedFieldBounds Rate{"numIntRate", {3, 2, 0, 50}};
 }  // namespace LoanComparisonFields
 
 inline constexpr const char* BondCompTable = "BondComp";

@@ -266,16 +266,16 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
     return calc;
 }
 
-PackageRefusal FringeBenefitsRefusal() { return {PackageMessageTitle, "Fringe benefits more than salary required!", false}; }
+Refusal FringeBenefitsRefusal() { return {PackageMessageTitle, "Fringe benefits more than salary required!", false}; }
 
-PackageRefusal NetCannotRiseRefusal() {
+Refusal NetCannotRiseRefusal() {
     return {PackageMessageTitle,
             "The employee's retirement-fund and UIF percentages in the settings leave too little of each extra rand "
             "of gross salary to reach the net salary required. Please lower them in the settings.",
             true};
 }
 
-PackageRefusal NetOutOfReachRefusal() {
+Refusal NetOutOfReachRefusal() {
     return {PackageMessageTitle,
             "No gross salary up to R99 999 999 gives the net salary required. Please check the amounts and the "
             "settings.",

@@ -64,8 +64,8 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
 
 // The messages of a net-to-gross calculation that cannot be made. A net out of
 // reach is put down to the settings when they let the net fall.
-PackageRefusal FringeBenefitsRefusal();
-PackageRefusal NetCannotRiseRefusal();
-PackageRefusal NetOutOfReachRefusal();
+Refusal FringeBenefitsRefusal();
+Refusal NetCannotRiseRefusal();
+Refusal NetOutOfReachRefusal();
 
 }  // namespace kelvara

@@ -1,16 +1,7 @@
 #pragma once
-#include <array>
+#include "FieldBounds.h"
 
 namespace kelvara {
-
-// The bounds of one numeric entry field: the decimals it holds, the integer
-// digits it takes and its lowest and highest value.
-struct FieldBounds {
-    int Decimals;
-    int IntegerDigits;
-    double Min;
-    double Max;
-};
 
 // The numeric fields of the package windows, by what they hold.
 enum class PackageField {

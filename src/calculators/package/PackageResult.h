@@ -3,6 +3,7 @@
 #include <string>
 
 #include "PackageInputs.h"
+#include "Refusal.h"
 
 namespace kelvara {
 
@@ -39,18 +40,11 @@ struct PackageShown {
     bool LimitWarning = false;  // "R/Fund contributions exceed allowable limits!"; printing is then refused
 };
 
-// A calculation the window answers with a message box instead of a result.
-struct PackageRefusal {
-    std::string Title;
-    std::string Text;
-    bool ErrorIcon = false;
-};
-
 inline constexpr const char* PackageMessageTitle = "Kelvara 2027";
 
 // Why "&Print" prints nothing after a calculation that stopped without a
 // word: nothing was required of it.
-inline PackageRefusal NothingToPrint(PackageDirection direction) {
+inline Refusal NothingToPrint(PackageDirection direction) {
     return {PackageMessageTitle,
             direction == PackageDirection::NetToGross
                 ? "There is nothing to print: type the net salary required and calculate first."
@@ -68,7 +62,7 @@ struct PackageCalculation {
     PackageResult Result;
     PackageShown Shown;
     bool StoppedEarly = false;  // no package was worked out (nothing required, or refused)
-    std::optional<PackageRefusal> Refusal;
+    std::optional<kelvara::Refusal> Refusal;  // answered with a message box instead of a result
 };
 
 }  // namespace kelvara

@@ -43,9 +43,8 @@ PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in,
     // The end-date field cannot precede the start date; a period given
     // otherwise is refused as that field refuses it.
     if (in.EndDate < in.StartDate) {
-        return {PayPeriodRefusal{PeriodDates::IncorrectDateTitle, PeriodDates::EndDateMessage(FormatDate(in.StartDate)),
-                                 RefusalFocus::EndDate},
-                {}};
+        return {Refusal{PeriodDates::IncorrectDateTitle, PeriodDates::EndDateMessage(FormatDate(in.StartDate))}, {},
+                RefusalFocus::EndDate};
     }
     PayPeriodResult r;
     r.MonthMembers = in.MonthMembers;

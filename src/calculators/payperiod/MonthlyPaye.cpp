@@ -12,14 +12,18 @@ namespace {
 
 constexpr int MonthsInYear = 12;
 
-std::optional<PayPeriodRefusal> CheckDates(const CivilDate& start, const CivilDate& end) {
+std::optional<PayPeriodOutcome> CheckDates(const CivilDate& start, const CivilDate& end) {
     if (start.Month != end.Month) {
-        return PayPeriodRefusal{PeriodDates::IncorrectDateTitle,
-                                "The Start and End dates entered must be for the same Month", RefusalFocus::EndDate};
+        return PayPeriodOutcome{
+            Refusal{PeriodDates::IncorrectDateTitle, "The Start and End dates entered must be for the same Month"},
+            {},
+            RefusalFocus::EndDate};
     }
     if (start.Day > end.Day) {
-        return PayPeriodRefusal{PeriodDates::IncorrectDateTitle, "The Start date entered must be before the End date",
-                                RefusalFocus::StartDate};
+        return PayPeriodOutcome{
+            Refusal{PeriodDates::IncorrectDateTitle, "The Start date entered must be before the End date"},
+            {},
+            RefusalFocus::StartDate};
     }
     return std::nullopt;
 }
@@ -29,7 +33,7 @@ std::optional<PayPeriodRefusal> CheckDates(const CivilDate& start, const CivilDa
 PayPeriodOutcome CalculateMonthly(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
                                   Working* working) {
     const CivilDate start = FromDayNumber(in.StartDate);
-    if (auto refusal = CheckDates(start, FromDayNumber(in.EndDate))) return {std::move(refusal), {}};
+    if (auto refused = CheckDates(start, FromDayNumber(in.EndDate))) return *refused;
 
     PayPeriodResult r;
     const double monthDays = DaysInMonth(start.Year, start.Month);

@@ -5,6 +5,7 @@
 
 #include "AnnualMonths.h"
 #include "DayNumber.h"
+#include "Refusal.h"
 #include "Settings.h"
 #include "TaxEngine.h"
 #include "Working.h"
@@ -54,18 +55,12 @@ struct PayPeriodResult {
 // Where the window puts the focus after refusing a calculation.
 enum class RefusalFocus { StartDate, EndDate, CalculateButton };
 
-// A calculation the window refuses with a message box; its results stay as
-// they were.
-struct PayPeriodRefusal {
-    std::string Title;
-    std::string Message;
-    RefusalFocus Focus;
-};
-
-// Either a result or the refusal.
+// Either a result or a refusal the window shows in a message box, its
+// results staying as they were.
 struct PayPeriodOutcome {
-    std::optional<PayPeriodRefusal> Refusal;
+    std::optional<kelvara::Refusal> Refusal;
     PayPeriodResult Result;  // meaningful only without a refusal
+    RefusalFocus Focus = RefusalFocus::CalculateButton;  // where a refusal leaves the focus
 };
 
 // The inputs a calculator window starts with: amounts and counts 0, the

@@ -8,11 +8,11 @@ namespace {
 
 using F = PayPeriodField;
 
-constexpr EntryBounds AgeBounds{0, 3, 0, 999};
-constexpr EntryBounds WholeRand9{0, 9, 0, 999999999};
-constexpr EntryBounds WholeRand8{0, 8, 0, 99999999};
-constexpr EntryBounds Cents7{2, 7, 0, 9999999.99};
-constexpr EntryBounds MemberBounds{0, 2, 0, 99};
+constexpr FieldBounds AgeBounds{0, 3, 0, 999};
+constexpr FieldBounds WholeRand9{0, 9, 0, 999999999};
+constexpr FieldBounds WholeRand8{0, 8, 0, 99999999};
+constexpr FieldBounds Cents7{2, 7, 0, 9999999.99};
+constexpr FieldBounds MemberBounds{0, 2, 0, 99};
 
 std::vector<InputBounds> ShortPeriodBounds(bool withDays, double fullDays) {
     std::vector<InputBounds> bounds{

@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "FieldBounds.h"
 #include "PayPeriod.h"
 #include "Settings.h"
 
@@ -23,23 +24,8 @@ enum class PayPeriodField {
     ThisDays,
 };
 
-// What an entry field accepts.
-struct EntryBounds {
-    int Decimals;
-    int IntegerDigits;
-    double Min;
-    double Max;
-};
-
-struct InputBounds {
-    PayPeriodField Field;
-    EntryBounds Bounds;
-};
-
-struct SettingBounds {
-    SettingsField Field;
-    EntryBounds Bounds;
-};
+using InputBounds = BoundedField<PayPeriodField>;
+using SettingBounds = BoundedField<SettingsField>;
 
 // The numeric entry fields of a calculator, in the order its window shows
 // them, with what each accepts.

@@ -9,20 +9,20 @@ using namespace PayPeriodRules;
 
 namespace {
 
-std::optional<PayPeriodRefusal> CheckDays(const ShortPeriodDesign& design, const PayPeriodInputs& in) {
+std::optional<Refusal> CheckDays(const ShortPeriodDesign& design, const PayPeriodInputs& in) {
     if (in.ThisDays > in.NormalDays) {
-        return PayPeriodRefusal{IncorrectDaysTitle, design.DayCountMessage, RefusalFocus::CalculateButton};
+        return Refusal{IncorrectDaysTitle, design.DayCountMessage};
     }
     // A period without days worked cannot be raised to a normal one.
     if (in.ThisDays <= 0) {
-        return PayPeriodRefusal{IncorrectDaysTitle, design.NoDaysMessage, RefusalFocus::CalculateButton};
+        return Refusal{IncorrectDaysTitle, design.NoDaysMessage};
     }
     return std::nullopt;
 }
 
 PayPeriodOutcome CalculateShortPeriod(const ShortPeriodDesign& design, EngineState& engine,
                                       const PayPeriodInputs& in, const Settings& settings, Working* working) {
-    if (auto refusal = CheckDays(design, in)) return {std::move(refusal), {}};
+    if (auto refusal = CheckDays(design, in)) return {std::move(refusal), {}, RefusalFocus::CalculateButton};
 
     PayPeriodResult r;
     const double rebate = RebateForAge(in.Age);

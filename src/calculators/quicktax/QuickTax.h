@@ -1,6 +1,8 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
+#include "FieldBounds.h"
 #include "FieldValue.h"
 #include "TaxEngine.h"
 #include "Working.h"
@@ -18,6 +20,24 @@ struct QuickTaxState {
     double QtAverageRate = 0;        // percent
     double QtAverageRateAfter = 0;   // percent, never below 0
 };
+
+// The window's ten fields in index order, what each holds and shows: the
+// income and the age are typed, the others show results. kelvara-calc
+// refuses the income and age the window's fields would not take.
+inline constexpr std::array<FieldBounds, 10> QuickTaxFieldBounds{{
+    {0, 8, 0, 99999999},  // taxable income
+    {0, 2, 0, 99},        // age
+    {0, 8, 0, 99999999},
+    {0, 2, 0, 99},
+    {0, 8, 0, 99999999},
+    {0, 8, 0, 99999999},
+    {0, 8, 0, 99999999},
+    {0, 8, 0, 99999999},
+    {1, 2, 0, 99},
+    {1, 2, 0, 99},
+}};
+inline constexpr FieldBounds QuickTaxIncomeBounds = QuickTaxFieldBounds[0];
+inline constexpr FieldBounds QuickTaxAgeBounds = QuickTaxFieldBounds[1];
 
 // The QuickTax calculation over the engine's current taxable income and the
 // QuickTax age; the engine remembers the tax-table figures it used. Given an

@@ -37,9 +37,9 @@ bool RecalculateTravelAllowance(TravelAllowanceState& state, DayNumber startDate
     return false;
 }
 
-std::optional<VehicleRefusal> SinglePaymentRefusal(double typedAmount, double otherAmount) {
+std::optional<Refusal> SinglePaymentRefusal(double typedAmount, double otherAmount) {
     if (typedAmount > 0 && otherAmount >= 1) {
-        return VehicleRefusal{"Single Payment",
+        return Refusal{"Single Payment",
                               "Only one amount for either Wear & Tear or Lease payments will be accepted"};
     }
     return std::nullopt;

@@ -4,25 +4,25 @@
 
 #include "DayNumber.h"
 #include "TravelAllowance.h"
-#include "VehicleFieldBounds.h"
-#include "VehicleRefusal.h"
+#include "FieldBounds.h"
+#include "Refusal.h"
 
 namespace kelvara {
 
 // The car-allowance window's numeric fields, in screen order; all whole numbers.
-inline constexpr std::array<VehicleFieldBounds, 12> CarAllowanceFieldBounds{{
-    {"VehicleValue", 0, 7, 0, 9999999},
-    {"AllowanceReceived", 0, 7, 0, 9999999},
-    {"ClosingKm", 0, 7, 0, 9999999},
-    {"OpeningKm", 0, 7, 0, 9999999},
-    {"BusinessKm", 0, 7, 0, 9999999},
-    {"FuelOil", 0, 7, 0, 9999999},
-    {"RepairsMaintenance", 0, 7, 0, 9999999},
-    {"InsuranceLicence", 0, 7, 0, 9999999},
-    {"OtherExpenses", 0, 7, 0, 9999999},
-    {"WearAndTear", 0, 7, 0, 9999999},
-    {"LeasePayments", 0, 7, 0, 9999999},
-    {"PeriodDays", 0, 3, 0, 365},
+inline constexpr std::array<NamedFieldBounds, 12> CarAllowanceFieldBounds{{
+    {"VehicleValue", {0, 7, 0, 9999999}},
+    {"AllowanceReceived", {0, 7, 0, 9999999}},
+    {"ClosingKm", {0, 7, 0, 9999999}},
+    {"OpeningKm", {0, 7, 0, 9999999}},
+    {"BusinessKm", {0, 7, 0, 9999999}},
+    {"FuelOil", {0, 7, 0, 9999999}},
+    {"RepairsMaintenance", {0, 7, 0, 9999999}},
+    {"InsuranceLicence", {0, 7, 0, 9999999}},
+    {"OtherExpenses", {0, 7, 0, 9999999}},
+    {"WearAndTear", {0, 7, 0, 9999999}},
+    {"LeasePayments", {0, 7, 0, 9999999}},
+    {"PeriodDays", {0, 3, 0, 365}},
 }};
 
 inline constexpr int CarDescriptionMaxLength = 25;
@@ -42,6 +42,6 @@ bool RecalculateTravelAllowance(TravelAllowanceState& state, DayNumber startDate
 // Wear and tear and lease payments exclude each other: an amount above 0 typed
 // into one while the other holds 1 or more is refused, and the field typed
 // into goes back to 0.
-std::optional<VehicleRefusal> SinglePaymentRefusal(double typedAmount, double otherAmount);
+std::optional<Refusal> SinglePaymentRefusal(double typedAmount, double otherAmount);
 
 }  // namespace kelvara

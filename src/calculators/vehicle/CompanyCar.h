@@ -6,7 +6,7 @@
 
 #include "DayNumber.h"
 #include "ActiveTaxYear.h"
-#include "VehicleFieldBounds.h"
+#include "FieldBounds.h"
 
 namespace kelvara {
 
@@ -79,19 +79,19 @@ struct CompanyCarState {
 void InitCompanyCarState(CompanyCarState& state);
 
 // The numeric fields of the window; all whole numbers.
-inline constexpr std::array<VehicleFieldBounds, 12> CompanyCarFieldBounds{{
-    {"CCPrice", 0, 9, 0, 999999999},
-    {"EndMileage", 0, 9, 0, 999999999},
-    {"StartMileage", 0, 9, 0, 999999999},
-    {"TotalDistance", 0, 9, 0, 999999999},
-    {"BusDistance", 0, 9, 0, 999999999},
-    {"ActualExpEmployee", 0, 9, 0, 999999999},
-    {"FuelReimbEmployer", 0, 9, 0, 999999999},
-    {"EmpPaidInsurance", 0, 9, 0, 999999999},
-    {"EmpPaidLicence", 0, 9, 0, 999999999},
-    {"EmpPaidMaintenance", 0, 9, 0, 999999999},
-    {"FB3802ThisCar", 0, 9, 0, 999999999},
-    {"Actual3802", 0, 9, 0, 999999999},
+inline constexpr std::array<NamedFieldBounds, 12> CompanyCarFieldBounds{{
+    {"CCPrice", {0, 9, 0, 999999999}},
+    {"EndMileage", {0, 9, 0, 999999999}},
+    {"StartMileage", {0, 9, 0, 999999999}},
+    {"TotalDistance", {0, 9, 0, 999999999}},
+    {"BusDistance", {0, 9, 0, 999999999}},
+    {"ActualExpEmployee", {0, 9, 0, 999999999}},
+    {"FuelReimbEmployer", {0, 9, 0, 999999999}},
+    {"EmpPaidInsurance", {0, 9, 0, 999999999}},
+    {"EmpPaidLicence", {0, 9, 0, 999999999}},
+    {"EmpPaidMaintenance", {0, 9, 0, 999999999}},
+    {"FB3802ThisCar", {0, 9, 0, 999999999}},
+    {"Actual3802", {0, 9, 0, 999999999}},
 }};
 
 inline constexpr int RegNumberMaxLength = 10;

@@ -131,9 +131,9 @@ void MarkEndDateRejected(CompanyCarState& state) { state.DatesRejected = true; }
 
 void EndDateLeft(CompanyCarState& state) { state.DatesRejected = false; }
 
-std::optional<VehicleRefusal> CloseCompanyCarList(CompanyCarState& state) {
+std::optional<Refusal> CloseCompanyCarList(CompanyCarState& state) {
     if (state.DatesRejected) {
-        return VehicleRefusal{PeriodDates::IncorrectDateTitle, PeriodDates::CompanyCarDatesMessage()};
+        return Refusal{PeriodDates::IncorrectDateTitle, PeriodDates::CompanyCarDatesMessage()};
     }
     CompCarCalc(state);
     return std::nullopt;

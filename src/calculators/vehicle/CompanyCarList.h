@@ -3,7 +3,7 @@
 #include <string>
 
 #include "CompanyCar.h"
-#include "VehicleRefusal.h"
+#include "Refusal.h"
 
 namespace kelvara {
 
@@ -42,6 +42,6 @@ void EndDateLeft(CompanyCarState& state);
 
 // Closing the window: refused while the dates are rejected, otherwise the
 // vehicles are computed once more.
-std::optional<VehicleRefusal> CloseCompanyCarList(CompanyCarState& state);
+std::optional<Refusal> CloseCompanyCarList(CompanyCarState& state);
 
 }  // namespace kelvara

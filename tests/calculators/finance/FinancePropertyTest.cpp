@@ -16,10 +16,7 @@
 namespace kelvara::testing {
 namespace {
 
-template <class Bounds>
-double Input(RandomInputs& random, const Bounds& bounds) {
-    return random.Field(bounds.Name, bounds);
-}
+double Input(RandomInputs& random, const NamedFieldBounds& bounds) { return random.Field(bounds); }
 
 void ExpectShownRows(const std::vector<ScheduleRow>& rows, std::size_t count) {
     ASSERT_EQ(rows.size(), count);

@@ -134,9 +134,9 @@ TEST(AnnualPaye, EndBeforeStartIsRefusedAsTheEndFieldRefusesIt) {
     const PayPeriodOutcome outcome = CalculateAnnual(engine, in, DeliveredPayeSettings());
     ASSERT_TRUE(outcome.Refusal);
     EXPECT_EQ(outcome.Refusal->Title, "Incorrect Date");
-    EXPECT_EQ(outcome.Refusal->Message,
+    EXPECT_EQ(outcome.Refusal->Text,
               "The date entered is not correct please enter a date between 01/06/2026 and 28/02/2027");
-    EXPECT_EQ(outcome.Refusal->Focus, RefusalFocus::EndDate);
+    EXPECT_EQ(outcome.Focus, RefusalFocus::EndDate);
 }
 
 TEST(AnnualMonths, MonthRuleInTaxYearOrder) {

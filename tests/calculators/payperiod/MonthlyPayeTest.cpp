@@ -87,8 +87,8 @@ TEST(MonthlyPaye, DatesOutsideOneMonthOrReversedAreRefused) {
         const PayPeriodOutcome outcome = CalculateMonthly(engine, in, DeliveredPayeSettings());
         ASSERT_TRUE(outcome.Refusal) << c.Start;
         EXPECT_EQ(outcome.Refusal->Title, "Incorrect Date");
-        EXPECT_EQ(outcome.Refusal->Message, c.Message);
-        EXPECT_EQ(outcome.Refusal->Focus, c.Focus);
+        EXPECT_EQ(outcome.Refusal->Text, c.Message);
+        EXPECT_EQ(outcome.Focus, c.Focus);
         EXPECT_EQ(engine.TaxableIncome, 123) << "a refused calculation leaves the engine alone";
     }
 }

@@ -86,7 +86,7 @@ TEST_P(PayPeriodProperty, EveryAcceptedInputShowsFiguresOrARefusal) {
         if (outcome.Refusal) {
             ++refused;
             EXPECT_FALSE(outcome.Refusal->Title.empty());
-            EXPECT_FALSE(outcome.Refusal->Message.empty());
+            EXPECT_FALSE(outcome.Refusal->Text.empty());
         } else {
             const PayPeriodResult& r = outcome.Result;
             ExpectShown({{"fund deduction", r.FundDeduction},

@@ -30,7 +30,7 @@ inline PayPeriodResult CalculateOk(PayPeriodKind kind, const PayPeriodInputs& in
                                    const Settings& settings = DeliveredPayeSettings()) {
     EngineState engine;
     const PayPeriodOutcome outcome = Calculate(kind, engine, in, settings);
-    if (outcome.Refusal) throw std::runtime_error("refused: " + outcome.Refusal->Message);
+    if (outcome.Refusal) throw std::runtime_error("refused: " + outcome.Refusal->Text);
     return outcome.Result;
 }
 

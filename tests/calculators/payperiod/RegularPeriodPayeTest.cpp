@@ -110,8 +110,8 @@ TEST(RegularPeriodPaye, DayCountsAreCheckedBeforeAnythingElse) {
         const PayPeriodOutcome outcome = Calculate(c.Kind, engine, in, DeliveredPayeSettings());
         ASSERT_TRUE(outcome.Refusal) << c.Normal << "/" << c.This;
         EXPECT_EQ(outcome.Refusal->Title, "Incorrect Number of Days");
-        EXPECT_STREQ(outcome.Refusal->Message.c_str(), c.Message);
-        EXPECT_EQ(outcome.Refusal->Focus, RefusalFocus::CalculateButton);
+        EXPECT_STREQ(outcome.Refusal->Text.c_str(), c.Message);
+        EXPECT_EQ(outcome.Focus, RefusalFocus::CalculateButton);
         EXPECT_EQ(engine.TaxableIncome, 0);
     }
     EXPECT_EQ(std::string(WeeklyDesign.DayCountMessage),

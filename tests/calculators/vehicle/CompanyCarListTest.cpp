@@ -150,7 +150,7 @@ TEST(CompanyCarList, ClosingIsRefusedUntilTheRejectedEndDateIsLeft) {
     const auto refusal = CloseCompanyCarList(s);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->Title, "Incorrect Date");
-    EXPECT_EQ(refusal->Message,
+    EXPECT_EQ(refusal->Text,
               "The dates entered are not correct please enter a dates between 01/03/2026 and 28/02/2027");
     EndDateLeft(s);
     EXPECT_FALSE(CloseCompanyCarList(s));

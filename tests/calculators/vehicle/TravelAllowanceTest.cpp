@@ -206,7 +206,7 @@ TEST(SinglePayment, RefusesTheSecondOfWearAndTearAndLease) {
     const auto refusal = SinglePaymentRefusal(5000, 3000);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->Title, "Single Payment");
-    EXPECT_EQ(refusal->Message, "Only one amount for either Wear & Tear or Lease payments will be accepted");
+    EXPECT_EQ(refusal->Text, "Only one amount for either Wear & Tear or Lease payments will be accepted");
     EXPECT_FALSE(SinglePaymentRefusal(5000, 0));
     EXPECT_FALSE(SinglePaymentRefusal(0, 3000));
 }

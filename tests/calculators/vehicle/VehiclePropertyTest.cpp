@@ -35,7 +35,7 @@ TEST(CarAllowanceProperty, EveryAcceptedInputShowsFigures) {
         state.IncludeFuel = random.Flag("fuel");
         state.IncludeMaintenance = random.Flag("maintenance");
         for (int f = 0; f < 11; ++f)
-            StateField(state, f) = random.Field(CarAllowanceFieldBounds[f].Field, CarAllowanceFieldBounds[f]);
+            StateField(state, f) = random.Field(CarAllowanceFieldBounds[f]);
         // Wear and tear and lease payments exclude each other.
         if (SinglePaymentRefusal(state.LeasePayments, state.WearAndTear)) state.LeasePayments = 0;
         const auto [start, end] = RandomPeriod(random);
@@ -62,7 +62,7 @@ TEST(CarAllowanceProperty, EveryAcceptedInputShowsFigures) {
 
 CompanyCarVehicle RandomCar(RandomInputs& random) {
     const auto amount = [&random](int index) {
-        return random.Field(CompanyCarFieldBounds[index].Field, CompanyCarFieldBounds[index]);
+        return random.Field(CompanyCarFieldBounds[index]);
     };
     CompanyCarVehicle v;
     v.CCRegNumber = "CAR";
@@ -119,7 +119,7 @@ TEST(CompanyCarProperty, EveryAcceptedListShowsFigures) {
         state.CurrentVehicle = state.ShownVehicle =
             static_cast<std::int16_t>(random.Between("on screen", 1, state.VehicleCount));
         state.AutoSplit3802 = state.VehicleCount > 1;
-        state.Actual3802 = random.Field(CompanyCarFieldBounds[11].Field, CompanyCarFieldBounds[11]);
+        state.Actual3802 = random.Field(CompanyCarFieldBounds[11]);
         SCOPED_TRACE(random.Trace());
 
         CalculateCompanyCar(state);

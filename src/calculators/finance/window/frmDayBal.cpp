@@ -10,6 +10,7 @@
 #include "CommandRow.h"
 #include "DateField.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "FinanceWindowFields.h"
 #include "ResultPrintFrame.h"
 #include "SpinButtons.h"
@@ -42,12 +43,12 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
     setObjectName("frmDayBal");
     setWindowTitle("Daily Balance");
 
-    numCapAmount = DecimalInput(DailyBalanceFields::Capital, this);
+    numCapAmount = ui::BoundedDecimal(DailyBalanceFields::Capital, this);
     dtStartDate = DateInput("dtStartDate", this);
     dtEndDate = DateInput("dtEndDate", this);
-    numIntRate = DecimalInput(DailyBalanceFields::Rate, this);
-    numAnsDB1 = ResultField("numAnsDB1", 2, this);
-    numAnsDB2 = ResultField("numAnsDB2", 0, this);
+    numIntRate = ui::BoundedDecimal(DailyBalanceFields::Rate, this);
+    numAnsDB1 = ui::ResultField("numAnsDB1", 2, this);
+    numAnsDB2 = ui::ResultField("numAnsDB2", 0, this);
     auto* spRate = new ui::SpinButtons(this);
     spRate->setObjectName("spRate");
     auto* spDate = new ui::SpinButtons(this);
@@ -55,24 +56,24 @@ frmDayBal::frmDayBal(DailyBalanceState& balance, ReportEngine& reports, QWidget*
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(2, 1);
-    grid->addWidget(Caption("Capital amount", "Label1", this), 0, 0);
-    grid->addWidget(Caption("R", "Label1", this), 0, 1);
+    grid->addWidget(ui::Caption("Capital amount", "Label1", this), 0, 0);
+    grid->addWidget(ui::Caption("R", "Label1", this), 0, 1);
     grid->addWidget(numCapAmount, 0, 2);
-    grid->addWidget(Caption("Start date", "Label1", this), 1, 0);
+    grid->addWidget(ui::Caption("Start date", "Label1", this), 1, 0);
     grid->addWidget(dtStartDate, 1, 2);
-    grid->addWidget(Caption("End date", "Label1", this), 2, 0);
+    grid->addWidget(ui::Caption("End date", "Label1", this), 2, 0);
     grid->addWidget(dtEndDate, 2, 2);
     grid->addWidget(spDate, 2, 3);
-    grid->addWidget(Caption("Date", "Label1", this), 2, 4);
-    grid->addWidget(Caption("Interest rate", "Label1", this), 3, 0);
+    grid->addWidget(ui::Caption("Date", "Label1", this), 2, 4);
+    grid->addWidget(ui::Caption("Interest rate", "Label1", this), 3, 0);
     grid->addWidget(numIntRate, 3, 2);
     grid->addWidget(spRate, 3, 3);
-    grid->addWidget(Caption("% p.a.", "Label1", this), 3, 4);
+    grid->addWidget(ui::Caption("% p.a.", "Label1", this), 3, 4);
     grid->setRowMinimumHeight(4, 8);
-    grid->addWidget(Caption("Interest accrued", "Label1", this), 5, 0);
-    grid->addWidget(Caption("R", "Label1", this), 5, 1);
+    grid->addWidget(ui::Caption("Interest accrued", "Label1", this), 5, 0);
+    grid->addWidget(ui::Caption("R", "Label1", this), 5, 1);
     grid->addWidget(numAnsDB1, 5, 2);
-    grid->addWidget(Caption("Number of days", "Label1", this), 6, 0);
+    grid->addWidget(ui::Caption("Number of days", "Label1", this), 6, 0);
     grid->addWidget(numAnsDB2, 6, 2);
 
     CommandRow commands(this);

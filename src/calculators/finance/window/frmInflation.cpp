@@ -8,6 +8,7 @@
 #include "ActivationNotifier.h"
 #include "CommandRow.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "FinanceWindowFields.h"
 #include "ResultPrintFrame.h"
 #include "SpinButtons.h"
@@ -20,12 +21,12 @@ frmInflation::frmInflation(InflationState& inflation, ReportEngine& reports, QWi
     setObjectName("frmInflation");
     setWindowTitle("Inflation");
 
-    numPresCost = WholeNumberInput(InflationFields::PresentCost, this);
-    numPeriod = WholeNumberInput(InflationFields::Period, this);
-    numInflaRate = DecimalInput(InflationFields::Rate, this);
-    numAns1 = ResultField("numAns1", 0, this);
-    numAns2 = ResultField("numAns2", 0, this);
-    tooLarge_ = Caption(InflationTooLargeText, "Label2_12", this);
+    numPresCost = ui::BoundedWholeNumber(InflationFields::PresentCost, this);
+    numPeriod = ui::BoundedWholeNumber(InflationFields::Period, this);
+    numInflaRate = ui::BoundedDecimal(InflationFields::Rate, this);
+    numAns1 = ui::ResultField("numAns1", 0, this);
+    numAns2 = ui::ResultField("numAns2", 0, this);
+    tooLarge_ = ui::Caption(InflationTooLargeText, "Label2_12", this);
     tooLarge_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     tooLarge_->hide();
     auto* spPeriod = new ui::SpinButtons(this);
@@ -35,24 +36,24 @@ frmInflation::frmInflation(InflationState& inflation, ReportEngine& reports, QWi
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(2, 1);
-    grid->addWidget(Caption("Present cost", "Label2", this), 0, 0);
-    grid->addWidget(Caption("R", "Label2", this), 0, 1);
+    grid->addWidget(ui::Caption("Present cost", "Label2", this), 0, 0);
+    grid->addWidget(ui::Caption("R", "Label2", this), 0, 1);
     grid->addWidget(numPresCost, 0, 2);
-    grid->addWidget(Caption("Period", "Label2", this), 1, 0);
+    grid->addWidget(ui::Caption("Period", "Label2", this), 1, 0);
     grid->addWidget(numPeriod, 1, 2);
     grid->addWidget(spPeriod, 1, 3);
-    grid->addWidget(Caption("year/s.", "Label2", this), 1, 4);
-    grid->addWidget(Caption("Inflation rate", "Label2", this), 2, 0);
+    grid->addWidget(ui::Caption("year/s.", "Label2", this), 1, 4);
+    grid->addWidget(ui::Caption("Inflation rate", "Label2", this), 2, 0);
     grid->addWidget(numInflaRate, 2, 2);
     grid->addWidget(spInflation, 2, 3);
-    grid->addWidget(Caption("% p.a.", "Label2", this), 2, 4);
+    grid->addWidget(ui::Caption("% p.a.", "Label2", this), 2, 4);
     grid->setRowMinimumHeight(3, 8);
-    grid->addWidget(Caption("Future value/cost", "Label2", this), 4, 0);
-    grid->addWidget(Caption("R", "Label2", this), 4, 1);
+    grid->addWidget(ui::Caption("Future value/cost", "Label2", this), 4, 0);
+    grid->addWidget(ui::Caption("R", "Label2", this), 4, 1);
     grid->addWidget(numAns1, 4, 2);
     grid->addWidget(tooLarge_, 4, 2, 1, 3);
-    grid->addWidget(Caption("Buying power", "Label2", this), 5, 0);
-    grid->addWidget(Caption("R", "Label2", this), 5, 1);
+    grid->addWidget(ui::Caption("Buying power", "Label2", this), 5, 0);
+    grid->addWidget(ui::Caption("R", "Label2", this), 5, 1);
     grid->addWidget(numAns2, 5, 2);
 
     CommandRow commands(this);

@@ -7,6 +7,7 @@
 #include "ActivationNotifier.h"
 #include "CommandRow.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "FinanceWindowFields.h"
 #include "ResultPrintFrame.h"
 #include "WholeNumberField.h"
@@ -18,14 +19,14 @@ frmLoanBuster::frmLoanBuster(LoanBusterState& buster, ReportEngine& reports, QWi
     setObjectName("frmLoanBuster");
     setWindowTitle("Loan Buster");
 
-    numPrinAmount = DecimalInput(LoanBusterFields::Principal, this);
-    numPeriod = WholeNumberInput(LoanBusterFields::Period, this);
-    numIntRate = DecimalInput(LoanBusterFields::Rate, this);
-    numXtraPay = DecimalInput(LoanBusterFields::Extra, this);
-    numMonRePay = ResultField("numMonRePay", 2, this);
+    numPrinAmount = ui::BoundedDecimal(LoanBusterFields::Principal, this);
+    numPeriod = ui::BoundedWholeNumber(LoanBusterFields::Period, this);
+    numIntRate = ui::BoundedDecimal(LoanBusterFields::Rate, this);
+    numXtraPay = ui::BoundedDecimal(LoanBusterFields::Extra, this);
+    numMonRePay = ui::ResultField("numMonRePay", 2, this);
     for (int row = 0; row < static_cast<int>(numAns1.size()); ++row)
-        numAns1[row] = ResultField(QString("numAns1_%1").arg(row), row == 3 ? 3 : 2, this);
-    numAns2 = ResultField("numAns2", 0, this);
+        numAns1[row] = ui::ResultField(QString("numAns1_%1").arg(row), row == 3 ? 3 : 2, this);
+    numAns2 = ui::ResultField("numAns2", 0, this);
 
     // The loan as it stands on the left, with the extra payment on the right.
     auto* grid = new QGridLayout;
@@ -33,18 +34,18 @@ frmLoanBuster::frmLoanBuster(LoanBusterState& buster, ReportEngine& reports, QWi
     grid->setColumnStretch(5, 1);
     grid->setColumnMinimumWidth(3, 16);
     const auto line = [&](int r, const QString& caption, QWidget* normal, QWidget* extra, bool rand) {
-        grid->addWidget(Caption(caption, "Label1", this), r, 0);
-        if (normal && rand) grid->addWidget(Caption("R", "Label1", this), r, 1);
+        grid->addWidget(ui::Caption(caption, "Label1", this), r, 0);
+        if (normal && rand) grid->addWidget(ui::Caption("R", "Label1", this), r, 1);
         if (normal) grid->addWidget(normal, r, 2);
-        if (extra && rand) grid->addWidget(Caption("R", "Label1", this), r, 4);
+        if (extra && rand) grid->addWidget(ui::Caption("R", "Label1", this), r, 4);
         if (extra) grid->addWidget(extra, r, 5);
     };
-    grid->addWidget(Caption("With extra payments", "Label1", this), 0, 5, Qt::AlignRight);
+    grid->addWidget(ui::Caption("With extra payments", "Label1", this), 0, 5, Qt::AlignRight);
     line(1, "Principal amount", numPrinAmount, numAns1[2], true);
     line(2, "Period", numPeriod, numAns2, false);
-    grid->addWidget(Caption("months", "Label1", this), 2, 6);
+    grid->addWidget(ui::Caption("months", "Label1", this), 2, 6);
     line(3, "Interest rate", numIntRate, numAns1[3], false);
-    grid->addWidget(Caption("% p.a.", "Label1", this), 3, 6);
+    grid->addWidget(ui::Caption("% p.a.", "Label1", this), 3, 6);
     line(4, "Extra voluntary payments", nullptr, numXtraPay, true);
     line(5, "Monthly repayment", numMonRePay, numAns1[4], true);
     line(6, "Total interest", numAns1[0], numAns1[5], true);

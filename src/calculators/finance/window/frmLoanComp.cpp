@@ -13,20 +13,20 @@
 #include "ActivationNotifier.h"
 #include "CommandRow.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "FinanceWindowFields.h"
 #include "Loan.h"
 #include "NumberFormat.h"
 #include "ResultPrintFrame.h"
+#include "Twips.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr const char* kAmountPattern = "# ### ### ##0.00 ";
 const std::array<QString, 4> kHeadings{" Period ", "Monthly repayment", "   Total Interest   ", "  Total Paid    "};
 
-int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 QTableWidget* PaymentsTable(QWidget* parent) {
     auto* table = new QTableWidget(6, 4, parent);
@@ -45,10 +45,10 @@ QTableWidget* PaymentsTable(QWidget* parent) {
     // is wider; the heading row is 250 twips high.
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setFixedHeight(Pixels(250));
+    header->setFixedHeight(PixelsFromTwips(250));
     const int headingMargins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
     const auto amountColumn = [&](int column, int twips) {
-        return std::max(Pixels(twips), header->fontMetrics().horizontalAdvance(kHeadings[column]) + headingMargins);
+        return std::max(PixelsFromTwips(twips), header->fontMetrics().horizontalAdvance(kHeadings[column]) + headingMargins);
     };
     const std::array<int, 4> widths{static_cast<int>(1.2 * header->fontMetrics().horizontalAdvance(kHeadings[0])),
                                     amountColumn(1, 1750), amountColumn(2, 1600), amountColumn(3, 1600)};
@@ -57,7 +57,7 @@ QTableWidget* PaymentsTable(QWidget* parent) {
         table->setColumnWidth(column, widths[column]);
         total += widths[column];
     }
-    table->setFixedWidth(total + Pixels(20) + 2 * table->frameWidth());
+    table->setFixedWidth(total + PixelsFromTwips(20) + 2 * table->frameWidth());
     const int rowHeight = table->fontMetrics().height() + 8;
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -80,18 +80,18 @@ frmLoanComp::frmLoanComp(LoanCompState& comp, ReportEngine& reports, QWidget* pa
     setObjectName("frmLoanComp");
     setWindowTitle("Loan Comparison");
 
-    numBAmt = DecimalInput(LoanComparisonFields::Principal, this);
-    numIntRate = DecimalInput(LoanComparisonFields::Rate, this);
+    numBAmt = ui::BoundedDecimal(LoanComparisonFields::Principal, this);
+    numIntRate = ui::BoundedDecimal(LoanComparisonFields::Rate, this);
     grdPayments = PaymentsTable(this);
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(3, 1);
-    grid->addWidget(Caption("Bond amount", "Label1", this), 0, 0);
-    grid->addWidget(Caption("R", "Label1", this), 0, 1);
+    grid->addWidget(ui::Caption("Bond amount", "Label1", this), 0, 0);
+    grid->addWidget(ui::Caption("R", "Label1", this), 0, 1);
     grid->addWidget(numBAmt, 0, 2);
-    grid->addWidget(Caption("Interest rate", "Label1", this), 1, 0);
+    grid->addWidget(ui::Caption("Interest rate", "Label1", this), 1, 0);
     grid->addWidget(numIntRate, 1, 2);
-    grid->addWidget(Caption("%p.a.", "Label1", this), 1, 3);
+    grid->addWidget(ui::Caption("%p.a.", "Label1", this), 1, 3);
 
     CommandRow commands(this);
     cmdCalculate = commands.Calculate;

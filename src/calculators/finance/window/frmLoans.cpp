@@ -14,6 +14,7 @@
 #include "Amortisation.h"
 #include "CloseCommand.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "FinanceWindowFields.h"
 #include "LoanAmortGraphWindow.h"
 #include "PrintPanel.h"
@@ -65,12 +66,12 @@ frmLoans::frmLoans(LoanState& loan, std::int16_t& printDirect, ReportEngine& rep
     setObjectName("frmLoans");
     setWindowTitle("Loans");
 
-    numPrinAmount = DecimalInput(LoanFields::Principal, this);
-    numPeriod = WholeNumberInput(LoanFields::Period, this);
-    numIntRate = DecimalInput(LoanFields::Rate, this);
-    numMonRePay = DecimalInput(LoanFields::Repayment, this);
-    numAns1 = ResultField("numAns1", 2, this);
-    numAns2 = ResultField("numAns2", 2, this);
+    numPrinAmount = ui::BoundedDecimal(LoanFields::Principal, this);
+    numPeriod = ui::BoundedWholeNumber(LoanFields::Period, this);
+    numIntRate = ui::BoundedDecimal(LoanFields::Rate, this);
+    numMonRePay = ui::BoundedDecimal(LoanFields::Repayment, this);
+    numAns1 = ui::ResultField("numAns1", 2, this);
+    numAns2 = ui::ResultField("numAns2", 2, this);
     for (ui::NumericField* field : std::initializer_list<ui::NumericField*>{numPrinAmount, numPeriod, numIntRate,
                                                                            numMonRePay, numAns1, numAns2}) {
         field->setFixedPitch(true);

@@ -7,14 +7,13 @@
 
 #include "NumberFormat.h"
 #include "OverlayPanel.h"
+#include "Twips.h"
 
 namespace kelvara {
 
 namespace {
 
-// The panel is laid out in twips, 15 to the pixel.
-int Px(double twips) { return static_cast<int>(std::lround(twips / 15)); }
-
+// The panel is laid out in twips.
 constexpr int PanelWidth = 5295;
 constexpr int PanelHeight = 3735;
 constexpr int TableHeight = 3180;
@@ -55,8 +54,8 @@ LoanScheduleGrid::LoanScheduleGrid(QWidget* parent) : QFrame(parent) {
     grdPayments->setColumnCount(4);
     grdPayments->verticalHeader()->hide();
     grdPayments->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdPayments->verticalHeader()->setDefaultSectionSize(Px(RowHeight));
-    grdPayments->horizontalHeader()->setFixedHeight(Px(RowHeight));
+    grdPayments->verticalHeader()->setDefaultSectionSize(PixelsFromTwips(RowHeight));
+    grdPayments->horizontalHeader()->setFixedHeight(PixelsFromTwips(RowHeight));
     grdPayments->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdPayments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdPayments->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,30 +96,30 @@ void LoanScheduleGrid::fill(const QStringList& headings, const std::vector<Sched
     }
     const bool scrolls = rows.size() > RowsWithoutScrolling;
     grdPayments->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    if (scrolls) tableWidth += Px(ScrollBarWidth);
+    if (scrolls) tableWidth += PixelsFromTwips(ScrollBarWidth);
 
-    int tableHeight = Px(TableHeight);
-    int panelHeight = Px(PanelHeight);
-    int closeTop = Px(CloseTop);
+    int tableHeight = PixelsFromTwips(TableHeight);
+    int panelHeight = PixelsFromTwips(PanelHeight);
+    int closeTop = PixelsFromTwips(CloseTop);
     if (shrinkToRows && !scrolls) {
-        tableHeight = Px(static_cast<int>(rows.size()) * RowHeight + ShrunkTableExtra);
-        panelHeight = tableHeight + Px(ShrunkPanelExtra);
-        closeTop = panelHeight - Px(ShrunkCloseFromFoot);
+        tableHeight = PixelsFromTwips(static_cast<int>(rows.size()) * RowHeight + ShrunkTableExtra);
+        panelHeight = tableHeight + PixelsFromTwips(ShrunkPanelExtra);
+        closeTop = panelHeight - PixelsFromTwips(ShrunkCloseFromFoot);
     }
     // The table never runs past the panel's edge: a panel too narrow for its
     // columns grows with them.
     const int margin = 8;
-    resize(std::max(Px(PanelWidth), tableWidth + 2 * margin), panelHeight);
+    resize(std::max(PixelsFromTwips(PanelWidth), tableWidth + 2 * margin), panelHeight);
     // Laid over the window, the panel covers wholly what it overlaps; the
     // table and its button stay centred.
     show();
     ui::CoverWholeControls(*this);
     raise();
     grdPayments->setGeometry((width() - tableWidth) / 2, margin, tableWidth, tableHeight - margin);
-    cmdGridClose->setGeometry(width() / 2 - Px(CloseHalfWidth), closeTop, Px(2 * CloseHalfWidth), Px(375));
+    cmdGridClose->setGeometry(width() / 2 - PixelsFromTwips(CloseHalfWidth), closeTop, PixelsFromTwips(2 * CloseHalfWidth), PixelsFromTwips(375));
 }
 
-int LoanScheduleGrid::fullHeight() { return Px(PanelHeight); }
+int LoanScheduleGrid::fullHeight() { return PixelsFromTwips(PanelHeight); }
 
 void LoanScheduleGrid::close() {
     grdPayments->clearContents();

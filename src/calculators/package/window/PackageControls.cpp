@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "PackageFieldBounds.h"
 #include "TextField.h"
 #include "WholeNumberField.h"
@@ -19,24 +20,15 @@ constexpr int CaptionColumn = 0;
 constexpr int AmountColumn = 1;
 constexpr int CostColumn = 2;
 
-template <typename Field>
-Field* Bounded(const char* name, PackageField kind, QWidget* parent) {
-    auto* field = new Field(parent);
-    field->setObjectName(name);
-    const FieldBounds bounds = BoundsOf(kind);
-    if constexpr (std::is_same_v<Field, ui::DecimalField>) field->setDecimals(bounds.Decimals);
-    field->setIntegerDigits(bounds.IntegerDigits);
-    field->setRange(bounds.Min, bounds.Max);
+ui::DecimalField* Amount(const char* name, PackageField kind, QWidget* parent) {
+    auto* field = ui::BoundedDecimal(name, BoundsOf(kind), parent);
     field->setFixedPitch(true);
     return field;
 }
 
-ui::DecimalField* Amount(const char* name, PackageField kind, QWidget* parent) {
-    return Bounded<ui::DecimalField>(name, kind, parent);
-}
-
 ui::WholeNumberField* Whole(const char* name, PackageField kind, QWidget* parent) {
-    auto* field = Bounded<ui::WholeNumberField>(name, kind, parent);
+    auto* field = ui::BoundedWholeNumber(name, BoundsOf(kind), parent);
+    field->setFixedPitch(true);
     field->setMaximumWidth(60);
     return field;
 }

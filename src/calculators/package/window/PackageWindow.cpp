@@ -227,13 +227,8 @@ void PackageWindow::Calculate() {
                                         : CalculateGrossToNet(engine_, inputs_, settings_, kind_.Period);
     QApplication::restoreOverrideCursor();
     refused_ = calc.Refusal.has_value();
-    if (calc.Refusal) ShowRefusal(*calc.Refusal);
+    if (calc.Refusal) ui::ShowRefusal(this, *calc.Refusal);
     ShowCalculation(calc);
-}
-
-void PackageWindow::ShowRefusal(const PackageRefusal& refusal) {
-    ui::ShowMessage(this, QString::fromStdString(refusal.Title), QString::fromStdString(refusal.Text),
-                    refusal.ErrorIcon ? ui::MessageIcon::Critical : ui::MessageIcon::None);
 }
 
 void PackageWindow::ShowCalculation(const PackageCalculation& calc) {
@@ -286,7 +281,7 @@ void PackageWindow::OpenPrintPanel() {
     // Only a package just worked out in full is printed. A refusal has just
     // said why there is nothing; a package of nothing is told here.
     if (stoppedEarly_) {
-        if (!refused_) ShowRefusal(NothingToPrint(kind_.Direction));
+        if (!refused_) ui::ShowRefusal(this, NothingToPrint(kind_.Direction));
         return;
     }
     if (shown_.LimitWarning) return;

@@ -54,7 +54,6 @@ private:
     void ConnectFieldRules();
     void ConnectFundPercentRule();
     void LoadSettings(const std::filesystem::path& settingsDatabase);
-    void ShowRefusal(const PackageRefusal& refusal);
     void ShowCalculation(const PackageCalculation& calc);
     void ShowLimitWarning(bool exceeded);
     void OpenSettings();

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "CloseCommand.h"
 #include "DateField.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "InformationPanel.h"
 #include "MessageService.h"
 #include "NumberFormat.h"
@@ -32,11 +32,7 @@ constexpr int kPanelLeft = 12;  // where the Setup frame stands across
 constexpr int kCountWidth = 56;
 constexpr int kDateWidth = 100;
 
-EntryBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) {
-    const auto& all = InputFieldBounds(kind);
-    const auto found = std::find_if(all.begin(), all.end(), [field](const InputBounds& b) { return b.Field == field; });
-    return found->Bounds;
-}
+FieldBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) { return FindBounds(InputFieldBounds(kind), field)->Bounds; }
 
 bool IsMoney(PayPeriodField field) {
     switch (field) {
@@ -49,17 +45,9 @@ bool IsMoney(PayPeriodField field) {
     }
 }
 
-QLabel* Caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName("Label1");
-    return label;
-}
+QLabel* Caption(const QString& text, QWidget* parent) { return ui::Caption(text, "Label1", parent); }
 
-QLabel* RandSign(QWidget* parent) {
-    auto* label = new QLabel("R", parent);
-    label->setObjectName("Label2");
-    return label;
-}
+QLabel* RandSign(QWidget* parent) { return ui::Caption("R", "Label2", parent); }
 
 QPushButton* Button(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -153,12 +141,7 @@ PayPeriodWindow::~PayPeriodWindow() {
 }
 
 int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPeriodField field) {
-    const EntryBounds bounds = BoundsOf(kind_, field);
-    auto* entry = new ui::DecimalField(this);
-    entry->setObjectName(name);
-    entry->setDecimals(bounds.Decimals);
-    entry->setIntegerDigits(bounds.IntegerDigits);
-    entry->setRange(bounds.Min, bounds.Max);
+    auto* entry = ui::BoundedDecimal(name, BoundsOf(kind_, field), this);
     entry->setFixedPitch(true);
     connect(entry, &ui::DecimalField::valueChanged, this, [this, field](double value) {
         SetField(inputs_, field, value);
@@ -237,11 +220,7 @@ void PayPeriodWindow::addPeriodDates(const QString& startName, const QString& en
 
 ui::DecimalField* PayPeriodWindow::resultField(const QString& name,
                                                std::function<double(const PayPeriodResult&)> value, int decimals) {
-    auto* field = new ui::DecimalField(this);
-    field->setObjectName(name);
-    field->setDecimals(decimals);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
+    auto* field = ui::ResultField(name, decimals, this);
     field->setMinimumWidth(decimals == 0 ? kAmountWidth - 20 : kAmountWidth);
     field->setFixedPitch(true);
     results_.push_back({field, std::move(value), decimals});
@@ -280,9 +259,8 @@ void PayPeriodWindow::finishOpening() {
 bool PayPeriodWindow::Calculate() {
     const PayPeriodOutcome outcome = kelvara::Calculate(kind_, engine_, inputs_, settings_);
     if (outcome.Refusal) {
-        ui::ShowMessage(this, QString::fromStdString(outcome.Refusal->Title),
-                        QString::fromStdString(outcome.Refusal->Message));
-        focusAfterRefusal(outcome.Refusal->Focus);
+        ui::ShowRefusal(this, *outcome.Refusal);
+        focusAfterRefusal(outcome.Focus);
         return false;
     }
     result_ = outcome.Result;

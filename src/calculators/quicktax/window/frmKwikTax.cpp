@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "ActivationNotifier.h"
 #include "CloseCommand.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "PrintPanel.h"
 #include "PrintRoutine.h"
 #include "Rounding.h"
@@ -20,26 +20,9 @@ namespace kelvara {
 
 namespace {
 
-// Decimals and integer digits of the ten fields, in index order.
-struct FieldDesign {
-    int Decimals;
-    int IntegerDigits;
-};
-constexpr std::array<FieldDesign, 10> kDesign{{
-    {0, 8}, {0, 2}, {0, 8}, {0, 2}, {0, 8}, {0, 8}, {0, 8}, {0, 8}, {1, 2}, {1, 2},
-}};
+QLabel* Caption(const QString& text, QWidget* parent) { return ui::Caption(text, "Label1", parent); }
 
-QLabel* Caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName("Label1");
-    return label;
-}
-
-QLabel* Currency(const QString& sign, QWidget* parent) {
-    auto* label = new QLabel(sign, parent);
-    label->setObjectName("Label2");
-    return label;
-}
+QLabel* Currency(const QString& sign, QWidget* parent) { return ui::Caption(sign, "Label2", parent); }
 
 }  // namespace
 
@@ -50,11 +33,7 @@ frmKwikTax::frmKwikTax(EngineState& engine, QuickTaxState& quickTax, std::int16_
     setWindowTitle("QuickTax");
 
     for (int i = 0; i < static_cast<int>(sidbEdit1.size()); ++i) {
-        auto* field = new ui::DecimalField(this);
-        field->setObjectName(QString("sidbEdit1_%1").arg(i));
-        field->setDecimals(kDesign[i].Decimals);
-        field->setIntegerDigits(kDesign[i].IntegerDigits);
-        field->setRange(0, std::pow(10.0, kDesign[i].IntegerDigits) - 1);
+        auto* field = ui::BoundedDecimal(QString("sidbEdit1_%1").arg(i), QuickTaxFieldBounds[i], this);
         field->setFixedPitch(true);
         field->setReadOnly(i >= 2);  // only the income and the age are typed
         sidbEdit1[i] = field;

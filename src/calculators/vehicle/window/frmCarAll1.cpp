@@ -15,6 +15,7 @@
 #include "CarAllowance.h"
 #include "CarAllowanceReport.h"
 #include "CloseCommand.h"
+#include "FieldFactory.h"
 #include "DateField.h"
 #include "MessageService.h"
 #include "PeriodDates.h"
@@ -56,11 +57,8 @@ constexpr std::array<InputDesign, 11> kInputs{{
     {"Lease payments", true, &TravelAllowanceState::LeasePayments},
 }};
 
-ui::WholeNumberField* InputField(const QString& name, const VehicleFieldBounds& bounds, QWidget* parent) {
-    auto* field = new ui::WholeNumberField(parent);
-    field->setObjectName(name);
-    field->setIntegerDigits(bounds.IntegerDigits);
-    field->setRange(bounds.Min, bounds.Max);
+ui::WholeNumberField* InputField(const QString& name, const FieldBounds& bounds, QWidget* parent) {
+    auto* field = ui::BoundedWholeNumber(name, bounds, parent);
     field->setFixedWidth(100);
     return field;
 }
@@ -191,7 +189,7 @@ QWidget* frmCarAll1::buildInputs() {
     grid->setContentsMargins(0, 0, 0, 0);
     int r = 0;
     for (int i = 0; i < static_cast<int>(kInputs.size()); ++i, ++r) {
-        silgEdit[i] = InputField(QString("silgEdit%1").arg(i + 1), CarAllowanceFieldBounds[i], inputs);
+        silgEdit[i] = InputField(QString("silgEdit%1").arg(i + 1), CarAllowanceFieldBounds[i].Bounds, inputs);
         inputCaptions_[i] = InputCaption(kInputs[i], inputs);
         grid->addWidget(inputCaptions_[i], r, 0);
         grid->addWidget(silgEdit[i], r, 1);
@@ -213,8 +211,8 @@ QWidget* frmCarAll1::buildInputs() {
     // While records are kept the blank field lies over the period, so that
     // no period is shown.
     periodCaption_ = new QLabel("Period (number of days)", inputs);
-    silgEdit12 = InputField("silgEdit12", CarAllowanceFieldBounds[kPeriodBounds], inputs);
-    silgEdit14 = InputField("silgEdit14", CarAllowanceFieldBounds[kPeriodBounds], inputs);
+    silgEdit12 = InputField("silgEdit12", CarAllowanceFieldBounds[kPeriodBounds].Bounds, inputs);
+    silgEdit14 = InputField("silgEdit14", CarAllowanceFieldBounds[kPeriodBounds].Bounds, inputs);
     silgEdit14->setReadOnly(true);
     silgEdit14->setFocusPolicy(Qt::NoFocus);
     silgEdit14->clear();
@@ -268,8 +266,7 @@ void frmCarAll1::guardSinglePayment(int index, int otherIndex) {
             [this, field, stored = kInputs[index].Field, other = kInputs[otherIndex].Field](qint32 value) {
                 if (auto refusal = SinglePaymentRefusal(value, state_.*other)) {
                     field->setValue(0);
-                    ui::ShowMessage(this, QString::fromStdString(refusal->Title),
-                                    QString::fromStdString(refusal->Message));
+                    ui::ShowRefusal(this, *refusal);
                     field->setFocus();
                     return;
                 }

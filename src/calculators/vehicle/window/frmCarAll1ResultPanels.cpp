@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "WholeNumberField.h"
 
 namespace kelvara {
@@ -14,11 +15,7 @@ namespace {
 constexpr int kDaysInYear = 365;
 
 ui::DecimalField* ResultField(const QString& name, int decimals, QWidget* parent) {
-    auto* field = new ui::DecimalField(parent);
-    field->setObjectName(name);
-    field->setDecimals(decimals);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
+    auto* field = ui::ResultField(name, decimals, parent);
     field->setFixedPitch(true);
     field->setMinimumWidth(96);
     return field;

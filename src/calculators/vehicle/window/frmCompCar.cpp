@@ -199,7 +199,7 @@ void frmCompCar::CompCarPrint() {
 
 void frmCompCar::closeEvent(QCloseEvent* event) {
     if (const auto refusal = CloseCompanyCarList(state_)) {
-        ui::ShowMessage(this, FromStd(refusal->Title), FromStd(refusal->Message));
+        ui::ShowRefusal(this, *refusal);
         event->ignore();
         // The focus leaves the end date here, though the field may not hear
         // of it while the message box still holds the window inactive.

@@ -10,6 +10,7 @@
 
 #include "DateField.h"
 #include "DecimalField.h"
+#include "FieldFactory.h"
 #include "PrintPanel.h"
 #include "TextField.h"
 
@@ -20,10 +21,9 @@ namespace {
 constexpr int FieldWidth = 96;
 constexpr int CaptionWidth = 150;
 
-const VehicleFieldBounds& BoundsOf(std::string_view field) {
-    for (const VehicleFieldBounds& bounds : CompanyCarFieldBounds)
-        if (field == bounds.Field) return bounds;
-    return CompanyCarFieldBounds.front();
+const FieldBounds& BoundsOf(std::string_view field) {
+    const NamedFieldBounds* row = FindBounds(CompanyCarFieldBounds, field);
+    return (row ? *row : CompanyCarFieldBounds.front()).Bounds;
 }
 
 // A caption beside its field; long captions wrap. The field is its buddy, so
@@ -46,12 +46,7 @@ QLabel* Heading(QWidget& window, const QString& text) {
 
 // A whole-number entry bounded as its state field.
 ui::DecimalField* Entry(QWidget& window, const char* name) {
-    const VehicleFieldBounds& bounds = BoundsOf(std::string_view(name).substr(3));
-    auto* field = new ui::DecimalField(&window);
-    field->setObjectName(name);
-    field->setDecimals(bounds.Decimals);
-    field->setIntegerDigits(bounds.IntegerDigits);
-    field->setRange(bounds.Min, bounds.Max);
+    auto* field = ui::BoundedDecimal(name, BoundsOf(std::string_view(name).substr(3)), &window);
     field->setFixedPitch(true);
     field->setMaximumWidth(FieldWidth);
     return field;
