@@ -11,7 +11,6 @@
 #include "DecimalField.h"
 #include "MessageService.h"
 #include "NumberFormat.h"
-#include "SettingsStore.h"
 
 namespace kelvara::ui {
 
@@ -19,8 +18,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 }
 
-SetupPanel::SetupPanel(Kind kind, Settings& copy, std::filesystem::path settingsDatabase, QWidget* parent)
-    : QGroupBox("Setup", parent), kind_(kind), copy_(copy), database_(std::move(settingsDatabase)) {
+SetupPanel::SetupPanel(Kind kind, Settings& copy, SaveSettings save, QWidget* parent)
+    : QGroupBox("Setup", parent), kind_(kind), copy_(copy), save_(std::move(save)) {
     setObjectName("Frame3");
     setAutoFillBackground(true);
     auto* form = new QFormLayout(this);
@@ -143,7 +142,7 @@ void SetupPanel::confirm() {
     // The limit is taken from what the field shows, even before it is committed.
     copy_.UIFLimit = LeadingNumber(numUIFLimit_->text().toStdString());
     const SettingsFields& fields = kind_ == Kind::Package ? PackageSettingsFields() : PayeSettingsFields();
-    const StoreStatus saved = SettingsStore(database_).Save(fields, copy_);
+    const SettingsSaved saved = save_(fields, copy_);
     if (!saved.message.empty()) {
         ShowMessage(this, "Settings", QString::fromStdString(saved.message),
                     saved.ok ? MessageIcon::Information : MessageIcon::Critical);

@@ -49,6 +49,14 @@ void CentreOver(QWidget* panel, const QWidget* window) {
     panel->move((window->width() - panel->width()) / 2, (window->height() - panel->height()) / 2);
 }
 
+// Setup's "O&K" keeps the calculator's fields in the settings database.
+ui::SaveSettings SaveTo(std::filesystem::path settingsDatabase) {
+    return [database = std::move(settingsDatabase)](const SettingsFields& fields, const Settings& settings) {
+        const StoreStatus saved = SettingsStore(database).Save(fields, settings);
+        return ui::SettingsSaved{saved.ok, saved.message};
+    };
+}
+
 }  // namespace
 
 PackageWindow::PackageWindow(PackageKind kind, const QString& formName, const QString& caption, EngineState& engine,
@@ -104,7 +112,7 @@ void PackageWindow::BuildCommands() {
 }
 
 void PackageWindow::BuildPanels(const std::filesystem::path& settingsDatabase) {
-    Frame3 = new ui::SetupPanel(ui::SetupPanel::Kind::Package, settings_, settingsDatabase, this);
+    Frame3 = new ui::SetupPanel(ui::SetupPanel::Kind::Package, settings_, SaveTo(settingsDatabase), this);
     Frame3->move(40, 0);
     Frame3->setBeforeSave([this] {
         if (netToGross()) ApplyFundPercentRule();
