@@ -44,6 +44,22 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     return button;
 }
 
+// The form name and caption of each kind of package window.
+struct PackageForm {
+    const char* Name;
+    const char* Caption;
+};
+
+PackageForm FormOf(PackageKind kind) {
+    const bool annual = kind.Period == PackagePeriod::Annual;
+    if (kind.Direction == PackageDirection::NetToGross) {
+        return annual ? PackageForm{"frmKelvaraAnn", "Kelvara : Annual Calculation"}
+                      : PackageForm{"frmKelvaraMon", "Kelvara : Monthly Calculation"};
+    }
+    return annual ? PackageForm{"frmPravelAnn", "Pravel : Annual Calculation"}
+                  : PackageForm{"frmPravelMon", "Pravel : Monthly Calculation"};
+}
+
 void CentreOver(QWidget* panel, const QWidget* window) {
     panel->adjustSize();
     panel->move((window->width() - panel->width()) / 2, (window->height() - panel->height()) / 2);
@@ -59,12 +75,11 @@ ui::SaveSettings SaveTo(std::filesystem::path settingsDatabase) {
 
 }  // namespace
 
-PackageWindow::PackageWindow(PackageKind kind, const QString& formName, const QString& caption, EngineState& engine,
-                             const std::filesystem::path& settingsDatabase, std::int16_t& printDirect,
-                             ReportEngine& reports, QWidget* parent)
+PackageWindow::PackageWindow(PackageKind kind, EngineState& engine, const std::filesystem::path& settingsDatabase,
+                             std::int16_t& printDirect, ReportEngine& reports, QWidget* parent)
     : QWidget(parent), kind_(kind), engine_(engine), printDirect_(printDirect), reports_(reports) {
-    setObjectName(formName);
-    setWindowTitle(caption);
+    setObjectName(FormOf(kind).Name);
+    setWindowTitle(FormOf(kind).Caption);
     screen_ = new QWidget(this);
     c_ = BuildPackageControls(kind, screen_);
     BuildCommands();

@@ -1,0 +1,178 @@
+#include "QuickTaxWindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "ActivationNotifier.h"
+#include "CloseCommand.h"
+#include "DecimalField.h"
+#include "PrintPanel.h"
+#include "PrintRoutine.h"
+#include "Rounding.h"
+#include "WorkingReport.h"
+#include "WorkingWindow.h"
+
+namespace kelvara {
+
+namespace {
+
+// Decimals and integer digits of the ten fields, in index order.
+struct FieldDesign {
+    int Decimals;
+    int IntegerDigits;
+};
+constexpr std::array<FieldDesign, 10> kDesign{{
+    {0, 8}, {0, 2}, {0, 8}, {0, 2}, {0, 8}, {0, 8}, {0, 8}, {0, 8}, {1, 2}, {1, 2},
+}};
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName("Label1");
+    return label;
+}
+
+QLabel* Currency(const QString& sign, QWidget* parent) {
+    auto* label = new QLabel(sign, parent);
+    label->setObjectName("Label2");
+    return label;
+}
+
+}  // namespace
+
+QuickTaxWindow::QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std::int16_t& printDirect,
+                       ReportEngine& reports, QWidget* parent)
+    : QWidget(parent), engine_(engine), quickTax_(quickTax), reports_(reports), printDirect_(printDirect) {
+    setObjectName("frmKwikTax");
+    setWindowTitle("QuickTax");
+
+    for (int i = 0; i < static_cast<int>(sidbEdit1.size()); ++i) {
+        auto* field = new ui::DecimalField(this);
+        field->setObjectName(QString("sidbEdit1_%1").arg(i));
+        field->setDecimals(kDesign[i].Decimals);
+        field->setIntegerDigits(kDesign[i].IntegerDigits);
+        field->setRange(0, std::pow(10.0, kDesign[i].IntegerDigits) - 1);
+        field->setFixedPitch(true);
+        field->setReadOnly(i >= 2);  // only the income and the age are typed
+        sidbEdit1[i] = field;
+    }
+    sidbEdit1[3]->setMaximumWidth(48);
+    sidbEdit1[8]->setMaximumWidth(64);
+    sidbEdit1[9]->setMaximumWidth(64);
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(2, 1);
+    grid->setHorizontalSpacing(6);
+    const auto row = [&](int r, const QString& caption, int index) {
+        grid->addWidget(Caption(caption, this), r, 0);
+        grid->addWidget(Currency("R", this), r, 1);
+        grid->addWidget(sidbEdit1[index], r, 2);
+    };
+    row(0, "Taxable Income", 0);
+    grid->addWidget(Caption("Age", this), 1, 0);
+    grid->addWidget(sidbEdit1[1], 1, 2, Qt::AlignLeft);
+    sidbEdit1[1]->setMaximumWidth(48);
+    row(2, "Tax on taxable income", 2);
+
+    // "+ Portion @ M/Rate (" rate "%) R" portion reads as one line.
+    auto* portionLine = new QHBoxLayout;
+    portionLine->addWidget(Caption("+ Portion @ M/Rate (", this));
+    portionLine->addWidget(sidbEdit1[3]);
+    portionLine->addWidget(Currency("%) R", this));
+    portionLine->addStretch();
+    grid->addLayout(portionLine, 3, 0, 1, 2);
+    grid->addWidget(sidbEdit1[4], 3, 2);
+    row(4, "Total tax", 5);
+    row(5, "Less rebates", 6);
+    row(6, "Tax commitment", 7);
+
+    // The two average rates stand in a second column beside the portion and
+    // total-tax lines.
+    grid->setColumnMinimumWidth(3, 16);
+    grid->addWidget(Caption("Average rate before rebates", this), 3, 4);
+    grid->addWidget(sidbEdit1[8], 3, 5);
+    grid->addWidget(Currency("%", this), 3, 6);
+    grid->addWidget(Caption("Average rate after rebates", this), 4, 4);
+    grid->addWidget(sidbEdit1[9], 4, 5);
+    grid->addWidget(Currency("%", this), 4, 6);
+
+    cmdCalculate = new QPushButton("&Calculate", this);
+    cmdCalculate->setObjectName("cmdCalculate");
+    cmdOk = new QPushButton("&OK", this);
+    cmdOk->setObjectName("cmdOk");
+    cmPrint = new QPushButton("&Print", this);
+    cmPrint->setObjectName("cmPrint");
+    cmdWorking = new QPushButton("Show &working", this);
+    cmdWorking->setObjectName("cmdWorking");
+    frmWorking = NewWorkingWindow(reports_, windowTitle(), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdWorking);
+    buttons->addStretch();
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmPrint);
+
+    Frame1 = new ui::PrintPanel("&Cancel", this);
+    ui::UsePrintRoutine(*Frame1, printDirect_, [this] { KwikTaxPrint(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->addWidget(Frame1);
+
+    // A change is stored at once; nothing is recalculated until "Calculate"
+    // or the next activation.
+    connect(sidbEdit1[0], &ui::DecimalField::valueChanged, this, [this](double income) {
+        quickTax_.QtReportIncome = income;
+        engine_.TaxableIncome = income;
+    });
+    connect(sidbEdit1[1], &ui::DecimalField::valueChanged, this, [this](double age) {
+        quickTax_.QtAge = ToInt16(age).value_or(0);
+    });
+    connect(cmdCalculate, &QPushButton::clicked, this, &QuickTaxWindow::Calculate);
+    ui::ClosesWindow(cmdOk, this);
+    connect(cmPrint, &QPushButton::clicked, Frame1, &ui::PrintPanel::present);
+    connect(cmdWorking, &QPushButton::clicked, frmWorking, &ui::WorkingWindow::present);
+    connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, &QuickTaxWindow::Calculate);
+
+    ShowFigures();
+}
+
+void QuickTaxWindow::Calculate() {
+    frmWorking->calculated([income = engine_.TaxableIncome, age = quickTax_.QtAge] {
+        EngineState engine;
+        engine.TaxableIncome = income;
+        QuickTaxState quickTax;
+        quickTax.QtAge = age;
+        Working working;
+        QuickTaxCalculate(engine, quickTax, &working);
+        return working;
+    });
+    QuickTaxCalculate(engine_, quickTax_);
+    ShowFigures();
+}
+
+void QuickTaxWindow::KwikTaxPrint() {
+    Calculate();
+    PrintReportRecord(reports_, {KwikTaxTable, KwikTaxRecord(engine_, quickTax_), KwikTaxLayout, KwikTaxTitle},
+                      printDirect_, this);
+}
+
+void QuickTaxWindow::ShowFigures() {
+    const TaxResult& r = engine_.Last;
+    const std::array<double, 10> figures{engine_.TaxableIncome, static_cast<double>(quickTax_.QtAge),
+                                         r.BaseTax, r.MarginalRate, r.Portion, quickTax_.QtTotalTax,
+                                         quickTax_.QtRebate, quickTax_.QtTaxCommitment,
+                                         quickTax_.QtAverageRate, quickTax_.QtAverageRateAfter};
+    // Showing the figures must not read back as typed changes.
+    for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
+        const QSignalBlocker quiet(sidbEdit1[i]);
+        sidbEdit1[i]->setValue(figures[i]);
+    }
+}
+
+}  // namespace kelvara
