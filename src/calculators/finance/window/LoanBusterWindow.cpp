@@ -24,7 +24,7 @@ LoanBusterWindow::LoanBusterWindow(LoanBusterState& buster, ReportEngine& report
     numXtraPay = DecimalInput(LoanBusterFields::Extra, this);
     numMonRePay = ResultField("numMonRePay", 2, this);
     for (int row = 0; row < static_cast<int>(numAns1.size()); ++row)
-        numAns1[row] = ResultField(QString("numAns1_%1").arg(row), row == 3 ? 3 : 2, this);
+        numAns1[row] = ResultField(QString("numAns1_%1").arg(row), row == BustedRate ? 3 : 2, this);
     numAns2 = ResultField("numAns2", 0, this);
 
     // The loan as it stands on the left, with the extra payment on the right.
@@ -40,16 +40,16 @@ LoanBusterWindow::LoanBusterWindow(LoanBusterState& buster, ReportEngine& report
         if (extra) grid->addWidget(extra, r, 5);
     };
     grid->addWidget(Caption("With extra payments", "Label1", this), 0, 5, Qt::AlignRight);
-    line(1, "Principal amount", numPrinAmount, numAns1[2], true);
+    line(1, "Principal amount", numPrinAmount, numAns1[BustedPrincipal], true);
     line(2, "Period", numPeriod, numAns2, false);
     grid->addWidget(Caption("months", "Label1", this), 2, 6);
-    line(3, "Interest rate", numIntRate, numAns1[3], false);
+    line(3, "Interest rate", numIntRate, numAns1[BustedRate], false);
     grid->addWidget(Caption("% p.a.", "Label1", this), 3, 6);
     line(4, "Extra voluntary payments", nullptr, numXtraPay, true);
-    line(5, "Monthly repayment", numMonRePay, numAns1[4], true);
-    line(6, "Total interest", numAns1[0], numAns1[5], true);
-    line(7, "Total repayments", numAns1[1], numAns1[6], true);
-    line(8, "Total saving", nullptr, numAns1[7], true);
+    line(5, "Monthly repayment", numMonRePay, numAns1[NewRepayment], true);
+    line(6, "Total interest", numAns1[TotalInterest], numAns1[NewTotalInterest], true);
+    line(7, "Total repayments", numAns1[TotalRepayments], numAns1[NewTotalRepayments], true);
+    line(8, "Total saving", nullptr, numAns1[TotalSaving], true);
 
     CommandRow commands(this);
     cmdCalculate = commands.Calculate;
@@ -116,15 +116,15 @@ void LoanBusterWindow::ShowInputs() {
 void LoanBusterWindow::ShowResults() {
     ShowInputs();  // the extra payment as the search adjusted it
     numMonRePay->setValue(result_.Repayment);
-    numAns1[0]->setValue(result_.TotalInterest);
-    numAns1[1]->setValue(result_.TotalRepayments);
-    numAns1[2]->setValue(buster_.BusterPrincipal);
+    numAns1[TotalInterest]->setValue(result_.TotalInterest);
+    numAns1[TotalRepayments]->setValue(result_.TotalRepayments);
+    numAns1[BustedPrincipal]->setValue(buster_.BusterPrincipal);
     numAns2->setValue(result_.NewPeriod);
-    numAns1[3]->setValue(buster_.BusterRate);
-    numAns1[4]->setValue(result_.NewRepayment);
-    numAns1[5]->setValue(result_.NewTotalInterest);
-    numAns1[6]->setValue(result_.NewTotalRepayments);
-    numAns1[7]->setValue(result_.TotalSaving);
+    numAns1[BustedRate]->setValue(buster_.BusterRate);
+    numAns1[NewRepayment]->setValue(result_.NewRepayment);
+    numAns1[NewTotalInterest]->setValue(result_.NewTotalInterest);
+    numAns1[NewTotalRepayments]->setValue(result_.NewTotalRepayments);
+    numAns1[TotalSaving]->setValue(result_.TotalSaving);
 }
 
 }  // namespace kelvara

@@ -42,6 +42,17 @@ private:
     ui::DecimalField* numIntRate;
     ui::DecimalField* numXtraPay;
     ui::DecimalField* numMonRePay;
+    // The answers (numAns1): the loan as it stands, then as busted.
+    enum Answer {
+        TotalInterest,
+        TotalRepayments,
+        BustedPrincipal,
+        BustedRate,
+        NewRepayment,
+        NewTotalInterest,
+        NewTotalRepayments,
+        TotalSaving,
+    };
     std::array<ui::DecimalField*, 8> numAns1{};
     ui::DecimalField* numAns2;
     QPushButton* cmdCalculate;

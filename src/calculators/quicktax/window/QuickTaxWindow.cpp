@@ -56,12 +56,12 @@ QuickTaxWindow::QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std
         field->setIntegerDigits(kDesign[i].IntegerDigits);
         field->setRange(0, std::pow(10.0, kDesign[i].IntegerDigits) - 1);
         field->setFixedPitch(true);
-        field->setReadOnly(i >= 2);  // only the income and the age are typed
+        field->setReadOnly(i >= BaseTax);  // only the income and the age are typed
         sidbEdit1[i] = field;
     }
-    sidbEdit1[3]->setMaximumWidth(48);
-    sidbEdit1[8]->setMaximumWidth(64);
-    sidbEdit1[9]->setMaximumWidth(64);
+    sidbEdit1[MarginalRate]->setMaximumWidth(48);
+    sidbEdit1[AverageBeforeRebates]->setMaximumWidth(64);
+    sidbEdit1[AverageAfterRebates]->setMaximumWidth(64);
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(2, 1);
@@ -71,32 +71,32 @@ QuickTaxWindow::QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std
         grid->addWidget(Currency("R", this), r, 1);
         grid->addWidget(sidbEdit1[index], r, 2);
     };
-    row(0, "Taxable Income", 0);
+    row(0, "Taxable Income", Income);
     grid->addWidget(Caption("Age", this), 1, 0);
-    grid->addWidget(sidbEdit1[1], 1, 2, Qt::AlignLeft);
-    sidbEdit1[1]->setMaximumWidth(48);
-    row(2, "Tax on taxable income", 2);
+    grid->addWidget(sidbEdit1[Age], 1, 2, Qt::AlignLeft);
+    sidbEdit1[Age]->setMaximumWidth(48);
+    row(2, "Tax on taxable income", BaseTax);
 
     // "+ Portion @ M/Rate (" rate "%) R" portion reads as one line.
     auto* portionLine = new QHBoxLayout;
     portionLine->addWidget(Caption("+ Portion @ M/Rate (", this));
-    portionLine->addWidget(sidbEdit1[3]);
+    portionLine->addWidget(sidbEdit1[MarginalRate]);
     portionLine->addWidget(Currency("%) R", this));
     portionLine->addStretch();
     grid->addLayout(portionLine, 3, 0, 1, 2);
-    grid->addWidget(sidbEdit1[4], 3, 2);
-    row(4, "Total tax", 5);
-    row(5, "Less rebates", 6);
-    row(6, "Tax commitment", 7);
+    grid->addWidget(sidbEdit1[Portion], 3, 2);
+    row(4, "Total tax", TotalTax);
+    row(5, "Less rebates", Rebates);
+    row(6, "Tax commitment", Commitment);
 
     // The two average rates stand in a second column beside the portion and
     // total-tax lines.
     grid->setColumnMinimumWidth(3, 16);
     grid->addWidget(Caption("Average rate before rebates", this), 3, 4);
-    grid->addWidget(sidbEdit1[8], 3, 5);
+    grid->addWidget(sidbEdit1[AverageBeforeRebates], 3, 5);
     grid->addWidget(Currency("%", this), 3, 6);
     grid->addWidget(Caption("Average rate after rebates", this), 4, 4);
-    grid->addWidget(sidbEdit1[9], 4, 5);
+    grid->addWidget(sidbEdit1[AverageAfterRebates], 4, 5);
     grid->addWidget(Currency("%", this), 4, 6);
 
     cmdCalculate = new QPushButton("&Calculate", this);
@@ -126,11 +126,11 @@ QuickTaxWindow::QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std
 
     // A change is stored at once; nothing is recalculated until "Calculate"
     // or the next activation.
-    connect(sidbEdit1[0], &ui::DecimalField::valueChanged, this, [this](double income) {
+    connect(sidbEdit1[Income], &ui::DecimalField::valueChanged, this, [this](double income) {
         quickTax_.QtReportIncome = income;
         engine_.TaxableIncome = income;
     });
-    connect(sidbEdit1[1], &ui::DecimalField::valueChanged, this, [this](double age) {
+    connect(sidbEdit1[Age], &ui::DecimalField::valueChanged, this, [this](double age) {
         quickTax_.QtAge = ToInt16(age).value_or(0);
     });
     connect(cmdCalculate, &QPushButton::clicked, this, &QuickTaxWindow::Calculate);

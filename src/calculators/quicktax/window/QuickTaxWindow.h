@@ -29,8 +29,19 @@ public:
     QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std::int16_t& printDirect, ReportEngine& reports,
                QWidget* parent = nullptr);
 
-    // The ten fields in display order: income, age, base tax, marginal rate,
-    // portion, total tax, rebate, commitment, average rates before and after.
+    // The ten fields (sidbEdit1), in display order.
+    enum Field {
+        Income,
+        Age,
+        BaseTax,
+        MarginalRate,
+        Portion,
+        TotalTax,
+        Rebates,
+        Commitment,
+        AverageBeforeRebates,
+        AverageAfterRebates,
+    };
     ui::DecimalField* field(int index) const { return sidbEdit1[index]; }
 
     // "&Calculate", and what every activation does.

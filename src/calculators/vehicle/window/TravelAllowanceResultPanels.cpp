@@ -54,10 +54,10 @@ DeemedCostPanel::DeemedCostPanel(QWidget* parent) : QFrame(parent) {
     setObjectName("fraDeemedCost");
     for (int i = 0; i < static_cast<int>(sidbEdit3.size()); ++i)
         sidbEdit3[i] = ResultField(QString("sidbEdit3_%1").arg(i), 0, this);
-    silgEdit13[0] = DaysField("silgEdit13_4", this);
-    silgEdit13[1] = DaysField("silgEdit13_6", this);
+    silgEdit13[PeriodDays] = DaysField("silgEdit13_4", this);
+    silgEdit13[YearDays] = DaysField("silgEdit13_6", this);
     for (int i = 0; i < static_cast<int>(sidbEdit1.size()); ++i)
-        sidbEdit1[i] = ResultField(QString("sidbEdit1_%1").arg(i), i < 4 ? 1 : 0, this);
+        sidbEdit1[i] = ResultField(QString("sidbEdit1_%1").arg(i), i < Claim ? 1 : 0, this);
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
@@ -66,49 +66,49 @@ DeemedCostPanel::DeemedCostPanel(QWidget* parent) : QFrame(parent) {
         grid->addWidget(field, r, 1);
         grid->addWidget(new QLabel(unit, this), r, 2);
     };
-    row(0, "Business distance", sidbEdit3[0], "Kms.");
-    row(1, "Private distance", sidbEdit3[1], "Kms.");
-    row(2, "Total distance", sidbEdit3[2], "Kms.");
+    row(0, "Business distance", sidbEdit3[Business], "Kms.");
+    row(1, "Private distance", sidbEdit3[Private], "Kms.");
+    row(2, "Total distance", sidbEdit3[Total], "Kms.");
     grid->addWidget(Line(this), 3, 0, 1, 3);
 
     // The fixed cost for the period: R cost X days over km X 365 days.
     auto* fraction = new QGridLayout;
     fraction->addWidget(new QLabel("R", this), 0, 0, Qt::AlignRight);
-    fraction->addWidget(sidbEdit3[3], 0, 1);
+    fraction->addWidget(sidbEdit3[FixedCost], 0, 1);
     fraction->addWidget(new QLabel("X", this), 0, 2);
-    fraction->addWidget(silgEdit13[0], 0, 3);
+    fraction->addWidget(silgEdit13[PeriodDays], 0, 3);
     fraction->addWidget(new QLabel("days", this), 0, 4);
     fraction->addWidget(Line(this), 1, 0, 1, 5);
-    fraction->addWidget(sidbEdit3[4], 2, 1);
+    fraction->addWidget(sidbEdit3[FixedCostDistance], 2, 1);
     fraction->addWidget(new QLabel("Kms.", this), 2, 2);
-    fraction->addWidget(silgEdit13[1], 2, 3);
+    fraction->addWidget(silgEdit13[YearDays], 2, 3);
     fraction->addWidget(new QLabel("days", this), 2, 4);
     grid->addWidget(new QLabel("Fixed cost", this), 4, 0, 3, 1);
     grid->addLayout(fraction, 4, 1, 3, 2);
     grid->addWidget(Line(this), 7, 0, 1, 3);
 
-    row(8, "Fixed cost", sidbEdit1[0], "cents/km");
-    row(9, "Fuel costs", sidbEdit1[1], "cents/km");
-    row(10, "Maintenance costs", sidbEdit1[2], "cents/km");
-    row(11, "Total costs", sidbEdit1[3], "cents/km");
+    row(8, "Fixed cost", sidbEdit1[FixedRate], "cents/km");
+    row(9, "Fuel costs", sidbEdit1[FuelRate], "cents/km");
+    row(10, "Maintenance costs", sidbEdit1[MaintenanceRate], "cents/km");
+    row(11, "Total costs", sidbEdit1[TotalRate], "cents/km");
     grid->addWidget(Line(this), 12, 0, 1, 3);
-    row(13, "Deduction claim          R", sidbEdit1[4], "");
+    row(13, "Deduction claim          R", sidbEdit1[Claim], "");
     grid->setRowStretch(14, 1);
 }
 
 void DeemedCostPanel::showResults(const TravelAllowanceState& state) {
-    Show(sidbEdit3[0], state.DistanceBusiness);
-    Show(sidbEdit3[1], state.DistancePrivate);
-    Show(sidbEdit3[2], state.DistanceTotal);
-    Show(sidbEdit3[3], state.FixedCost);
-    Show(sidbEdit3[4], state.DistanceTotal);
-    Show(silgEdit13[0], static_cast<qint32>(state.PeriodDays));
-    Show(silgEdit13[1], kDaysInYear);
-    Show(sidbEdit1[0], state.FixedCentsPerKm);
-    Show(sidbEdit1[1], state.FuelCentsPerKm);
-    Show(sidbEdit1[2], state.MaintenanceCentsPerKm);
-    Show(sidbEdit1[3], state.TotalCentsPerKm);
-    Show(sidbEdit1[4], state.DeductionClaim);
+    Show(sidbEdit3[Business], state.DistanceBusiness);
+    Show(sidbEdit3[Private], state.DistancePrivate);
+    Show(sidbEdit3[Total], state.DistanceTotal);
+    Show(sidbEdit3[FixedCost], state.FixedCost);
+    Show(sidbEdit3[FixedCostDistance], state.DistanceTotal);
+    Show(silgEdit13[PeriodDays], static_cast<qint32>(state.PeriodDays));
+    Show(silgEdit13[YearDays], kDaysInYear);
+    Show(sidbEdit1[FixedRate], state.FixedCentsPerKm);
+    Show(sidbEdit1[FuelRate], state.FuelCentsPerKm);
+    Show(sidbEdit1[MaintenanceRate], state.MaintenanceCentsPerKm);
+    Show(sidbEdit1[TotalRate], state.TotalCentsPerKm);
+    Show(sidbEdit1[Claim], state.DeductionClaim);
 }
 
 void DeemedCostPanel::showZeros() {

@@ -24,6 +24,10 @@ public:
     void showZeros();
 
 private:
+    enum Distance { Business, Private, Total, FixedCost, FixedCostDistance };  // sidbEdit3
+    enum Days { PeriodDays, YearDays };                                          // silgEdit13
+    enum Rate { FixedRate, FuelRate, MaintenanceRate, TotalRate, Claim };       // sidbEdit1
+
     std::array<ui::DecimalField*, 5> sidbEdit3{};  // distances, fixed cost, total distance
     std::array<ui::WholeNumberField*, 2> silgEdit13{};  // the period's days over the year's
     std::array<ui::DecimalField*, 5> sidbEdit1{};  // rates and the claim
