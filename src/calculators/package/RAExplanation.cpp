@@ -7,8 +7,8 @@ namespace kelvara {
 
 namespace {
 
-constexpr double RAAllowance = 3500;
-constexpr double NonRetirementShare = 15;
+constexpr double kRAAllowance = 3500;
+constexpr double kNonRetirementShare = 15;
 
 std::string Amount(double value) { return FormatPattern(value, "### ### ##0.00"); }
 
@@ -38,12 +38,12 @@ double NonRetirementIncome(PackageKind kind, const PackageInputs& in, const Sett
 RAExplanationLines ExplainRetirementAnnuity(PackageKind kind, const PackageInputs& inputs, const Settings& settings,
                                             const PackageResult& result, const PackageShown& shown) {
     const double contributions = kind.Period == PackagePeriod::Annual ? result.FundEE : 12 * result.FundEE;
-    const double left = RAAllowance - contributions;
+    const double left = kRAAllowance - contributions;
     RAExplanationLines lines;
     lines.LineA =
         "ie: R 3 500 - R" + Amount(contributions) + (left >= 0 ? " = R" + Amount(left) : " = - R" + Amount(-left));
     const double income = NonRetirementIncome(kind, inputs, settings, shown);
-    lines.LineC = "ie: R" + Amount(income) + " X 15% = R" + Amount(income * NonRetirementShare / 100);
+    lines.LineC = "ie: R" + Amount(income) + " X 15% = R" + Amount(income * kNonRetirementShare / 100);
     return lines;
 }
 
