@@ -1,33 +1,31 @@
 #include "CalculatorCatalogue.h"
 
 #include "MainWindow.h"
-#include "frmAnnual.h"
-#include "frmCarAll1.h"
-#include "frmCompCar.h"
-#include "frmDayBal.h"
-#include "frmDaily.h"
-#include "frmFortNight.h"
-#include "frmMonthly.h"
-#include "frmWeekly.h"
-#include "frmKelvaraAnn.h"
-#include "frmKelvaraMon.h"
-#include "frmInflation.h"
-#include "frmKwikTax.h"
-#include "frmLoanBuster.h"
-#include "frmLoanComp.h"
-#include "frmLoans.h"
-#include "frmPravelAnn.h"
-#include "frmPravelMon.h"
+#include "PackageWindow.h"
+#include "AnnualPayeWindow.h"
+#include "TravelAllowanceWindow.h"
+#include "CompanyCarWindow.h"
+#include "DailyBalanceWindow.h"
+#include "DailyPayeWindow.h"
+#include "FortnightlyPayeWindow.h"
+#include "MonthlyPayeWindow.h"
+#include "WeeklyPayeWindow.h"
+#include "InflationWindow.h"
+#include "QuickTaxWindow.h"
+#include "LoanBusterWindow.h"
+#include "LoanComparisonWindow.h"
+#include "LoanWindow.h"
 
 namespace kelvara {
 
 namespace {
 
 // The salary package windows read and write the settings database.
-template <typename Window>
+template <PackageDirection direction, PackagePeriod period>
 QWidget* OpenPackageWindow(MainWindow& w) {
     CalcState& state = w.calcState();
-    return new Window(state.Engine, state.SettingsDatabasePath, state.PrintDirect, w.reportEngine());
+    return new PackageWindow({direction, period}, state.Engine, state.SettingsDatabasePath, state.PrintDirect,
+                             w.reportEngine());
 }
 
 // The PAYE windows read the settings when they open and write them from their
@@ -43,42 +41,44 @@ QWidget* OpenPayeWindow(MainWindow& w) {
 // Each calculator adds its menu item here; items without a registered window
 // stay disabled in the menu.
 void RegisterCalculators(MainWindow& window) {
-    window.registerCalculator("mnuAnnual", OpenPayeWindow<frmAnnual>);
-    window.registerCalculator("mnuMonthly", OpenPayeWindow<frmMonthly>);
-    window.registerCalculator("mnuFortNight", OpenPayeWindow<frmFortNight>);
-    window.registerCalculator("mnuWeekly", OpenPayeWindow<frmWeekly>);
-    window.registerCalculator("mnuDaily", OpenPayeWindow<frmDaily>);
+    window.registerCalculator("mnuAnnual", OpenPayeWindow<AnnualPayeWindow>);
+    window.registerCalculator("mnuMonthly", OpenPayeWindow<MonthlyPayeWindow>);
+    window.registerCalculator("mnuFortNight", OpenPayeWindow<FortnightlyPayeWindow>);
+    window.registerCalculator("mnuWeekly", OpenPayeWindow<WeeklyPayeWindow>);
+    window.registerCalculator("mnuDaily", OpenPayeWindow<DailyPayeWindow>);
     window.registerCalculator("QuickTax", [](MainWindow& w) {
         CalcState& state = w.calcState();
-        return new frmKwikTax(state.Engine, state.QuickTax, state.PrintDirect, w.reportEngine());
+        return new QuickTaxWindow(state.Engine, state.QuickTax, state.PrintDirect, w.reportEngine());
     });
-    window.registerCalculator("mnuKelvaraMon", OpenPackageWindow<frmKelvaraMon>);
-    window.registerCalculator("mnuKelvaraAnn", OpenPackageWindow<frmKelvaraAnn>);
-    window.registerCalculator("mnuPravelMon", OpenPackageWindow<frmPravelMon>);
-    window.registerCalculator("mnuPravelAnn", OpenPackageWindow<frmPravelAnn>);
+    using enum PackageDirection;
+    using enum PackagePeriod;
+    window.registerCalculator("mnuKelvaraMon", OpenPackageWindow<NetToGross, Monthly>);
+    window.registerCalculator("mnuKelvaraAnn", OpenPackageWindow<NetToGross, Annual>);
+    window.registerCalculator("mnuPravelMon", OpenPackageWindow<GrossToNet, Monthly>);
+    window.registerCalculator("mnuPravelAnn", OpenPackageWindow<GrossToNet, Annual>);
     window.registerCalculator("mnuLoans", [](MainWindow& w) {
         CalcState& state = w.calcState();
-        return new frmLoans(state.Loan, state.PrintDirect, w.reportEngine());
+        return new LoanWindow(state.Loan, state.PrintDirect, w.reportEngine());
     });
     window.registerCalculator("mnuInflationProject", [](MainWindow& w) {
-        return new frmInflation(w.calcState().Inflation, w.reportEngine());
+        return new InflationWindow(w.calcState().Inflation, w.reportEngine());
     });
     window.registerCalculator("mnuLoansBuster", [](MainWindow& w) {
-        return new frmLoanBuster(w.calcState().LoanBuster, w.reportEngine());
+        return new LoanBusterWindow(w.calcState().LoanBuster, w.reportEngine());
     });
     window.registerCalculator("mnuLoansComparison", [](MainWindow& w) {
-        return new frmLoanComp(w.calcState().LoanComp, w.reportEngine());
+        return new LoanComparisonWindow(w.calcState().LoanComp, w.reportEngine());
     });
     window.registerCalculator("mnuDailyBalance", [](MainWindow& w) {
-        return new frmDayBal(w.calcState().DailyBalance, w.reportEngine());
+        return new DailyBalanceWindow(w.calcState().DailyBalance, w.reportEngine());
     });
     window.registerCalculator("mnuCarAll1", [](MainWindow& w) {
         CalcState& state = w.calcState();
-        return new frmCarAll1(state.TravelAllowance, state.PrintDirect, w.reportEngine());
+        return new TravelAllowanceWindow(state.TravelAllowance, state.PrintDirect, w.reportEngine());
     });
     window.registerCalculator("mnuCompCar", [](MainWindow& w) {
         CalcState& state = w.calcState();
-        return new frmCompCar(state.CompanyCar, state.PrintDirect, w.reportEngine());
+        return new CompanyCarWindow(state.CompanyCar, state.PrintDirect, w.reportEngine());
     });
 }
 

@@ -12,13 +12,12 @@
 #include "MessageService.h"
 #include "NumberFormat.h"
 #include "OverlayPanel.h"
-#include "SettingsStore.h"
 #include "Twips.h"
 
 namespace kelvara::ui {
 
-SetupPanel::SetupPanel(Kind kind, Settings& copy, std::filesystem::path settingsDatabase, QWidget* parent)
-    : QGroupBox("Setup", parent), kind_(kind), copy_(copy), database_(std::move(settingsDatabase)) {
+SetupPanel::SetupPanel(Kind kind, Settings& copy, SaveSettings save, QWidget* parent)
+    : QGroupBox("Setup", parent), kind_(kind), copy_(copy), save_(std::move(save)) {
     setObjectName("Frame3");
     setAutoFillBackground(true);
     auto* form = new QFormLayout(this);
@@ -142,7 +141,7 @@ void SetupPanel::confirm() {
     // The limit is taken from what the field shows, even before it is committed.
     copy_.UIFLimit = LeadingNumber(numUIFLimit_->text().toStdString());
     const SettingsFields& fields = kind_ == Kind::Package ? PackageSettingsFields() : PayeSettingsFields();
-    const StoreStatus saved = SettingsStore(database_).Save(fields, copy_);
+    const SettingsSaved saved = save_(fields, copy_);
     if (!saved.message.empty()) {
         ShowMessage(this, "Settings", QString::fromStdString(saved.message),
                     saved.ok ? MessageIcon::Information : MessageIcon::Critical);

@@ -1,8 +1,8 @@
 #pragma once
 #include <QGroupBox>
 #include <QList>
-#include <filesystem>
 #include <functional>
+#include <string>
 
 #include "Settings.h"
 
@@ -13,9 +13,20 @@ namespace kelvara::ui {
 
 class DecimalField;
 
+// What saving the confirmed settings came to: whether they were kept, and
+// what the user is to be told (nothing when the message is empty).
+struct SettingsSaved {
+    bool ok = true;
+    std::string message;
+};
+
+// Keeps the given fields of the calculator's settings where the program
+// stores them.
+using SaveSettings = std::function<SettingsSaved(const SettingsFields& fields, const Settings& settings)>;
+
 // The "Setup" frame of the PAYE and salary package calculators: the shared
 // settings of the "Setup" record, edited in the calculator's own copy and
-// saved when the user confirms with "O&K". Hidden until "&Settings" opens it.
+// handed to the save when the user confirms with "O&K". Hidden until "&Settings" opens it.
 class SetupPanel : public QGroupBox {
     Q_OBJECT
 
@@ -23,7 +34,8 @@ public:
     enum class Kind { Paye, Package };
 
     // copy: the calculator's own settings, which the panel edits in place.
-    SetupPanel(Kind kind, Settings& copy, std::filesystem::path settingsDatabase, QWidget* parent);
+    // save: keeps the calculator's fields of them when the panel is confirmed.
+    SetupPanel(Kind kind, Settings& copy, SaveSettings save, QWidget* parent);
 
     // Shows the calculator's copy in the fields and options: a rate selects
     // "80%" when it is 0.8 exactly and "20%" when it is 0.2 exactly; any other
@@ -61,7 +73,7 @@ private:
 
     Kind kind_;
     Settings& copy_;
-    std::filesystem::path database_;
+    SaveSettings save_;
     std::function<void()> beforeSave_;
     QList<QWidget*> disabled_;
     std::vector<std::function<void()>> showers_;  // each puts one control back in step with the copy

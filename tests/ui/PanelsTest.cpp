@@ -38,6 +38,12 @@ private:
         SettingsStore(database()).Load(fields, s);
         return s;
     }
+    SaveSettings saveToDatabase() const {
+        return [this](const SettingsFields& fields, const Settings& settings) {
+            const StoreStatus saved = SettingsStore(database()).Save(fields, settings);
+            return SettingsSaved{saved.ok, saved.message};
+        };
+    }
 
     std::unique_ptr<QTemporaryDir> folder_;
 };
@@ -52,7 +58,7 @@ void PanelsTest::setupShowsOnlyExactRatesAsOptions() {
     Settings copy = DeliveredSettings();
     copy.TAIncRate8020 = 0.5;
     copy.CompCarFBRate8020 = 0.2;
-    SetupPanel panel(SetupPanel::Kind::Package, copy, database(), &window);
+    SetupPanel panel(SetupPanel::Kind::Package, copy, saveToDatabase(), &window);
     panel.ShowSettings();
     auto* ta80 = panel.findChild<QRadioButton*>("optTAIncRate80");
     auto* ta20 = panel.findChild<QRadioButton*>("optTAIncRate20");
@@ -77,7 +83,7 @@ void PanelsTest::setupConfirmSavesTheCalculatorsFieldsOnly() {
     QWidget window;
     Settings copy = stored(PayeSettingsFields());
     copy.PensionCont = 99;  // not a field of the PAYE calculators: never written by them
-    SetupPanel panel(SetupPanel::Kind::Paye, copy, database(), &window);
+    SetupPanel panel(SetupPanel::Kind::Paye, copy, saveToDatabase(), &window);
     QVERIFY(!panel.numPenContPerc());
     panel.ShowSettings();
     QSignalSpy confirmed(&panel, &SetupPanel::confirmed);
@@ -103,7 +109,7 @@ void PanelsTest::setupDisablesTheCalculatorsButtonsWhileOpen() {
     auto* calculate = new QPushButton("&Calculate", &window);
     auto* print = new QPushButton("&Print", &window);
     Settings copy = DeliveredSettings();
-    SetupPanel panel(SetupPanel::Kind::Paye, copy, database(), &window);
+    SetupPanel panel(SetupPanel::Kind::Paye, copy, saveToDatabase(), &window);
     window.show();
     panel.Open(1935, {calculate, print});
     QVERIFY(panel.isVisible());
@@ -117,7 +123,7 @@ void PanelsTest::setupReportsASaveThatFailsAndGoesOn() {
     MessageRecorder messages;
     QWidget window;
     Settings copy = DeliveredSettings();
-    SetupPanel panel(SetupPanel::Kind::Paye, copy, database(), &window);
+    SetupPanel panel(SetupPanel::Kind::Paye, copy, saveToDatabase(), &window);
     // Another program holds the database locked for the whole save.
     sqlite3* other = nullptr;
     QCOMPARE(sqlite3_open(database().c_str(), &other), SQLITE_OK);

@@ -3,7 +3,7 @@
 
 #include "FinanceWindowDriver.h"
 #include "WindowTestBench.h"
-#include "frmInflation.h"
+#include "InflationWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::FinanceWindowDriver;
@@ -32,14 +32,14 @@ private:
 
     std::unique_ptr<WindowTestBench> bench_;
     InflationState inflation_;
-    std::unique_ptr<frmInflation> window_;
+    std::unique_ptr<InflationWindow> window_;
     std::unique_ptr<FinanceWindowDriver> driver_;
 };
 
 void InflationWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     inflation_ = {};
-    window_ = std::make_unique<frmInflation>(inflation_, *bench_->Reports);
+    window_ = std::make_unique<InflationWindow>(inflation_, *bench_->Reports);
     driver_ = std::make_unique<FinanceWindowDriver>(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -159,7 +159,7 @@ void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
     window_.reset();
     inflation_ = {100000, 10, 6, 0, 0};  // left by an earlier window
     QMdiArea area;
-    auto* reopened = new frmInflation(inflation_, *bench_->Reports);
+    auto* reopened = new InflationWindow(inflation_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
     FinanceWindowDriver again(*reopened);
     QCOMPARE(again.shown("numPresCost"), QString("100 000"));

@@ -1,6 +1,6 @@
 #include "FinanceWindowDriver.h"
 #include "WindowTestBench.h"
-#include "frmLoanBuster.h"
+#include "LoanBusterWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::FinanceWindowDriver;
@@ -35,14 +35,14 @@ private:
 
     std::unique_ptr<WindowTestBench> bench_;
     LoanBusterState buster_;
-    std::unique_ptr<frmLoanBuster> window_;
+    std::unique_ptr<LoanBusterWindow> window_;
     std::unique_ptr<FinanceWindowDriver> driver_;
 };
 
 void LoanBusterWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     buster_ = {};
-    window_ = std::make_unique<frmLoanBuster>(buster_, *bench_->Reports);
+    window_ = std::make_unique<LoanBusterWindow>(buster_, *bench_->Reports);
     driver_ = std::make_unique<FinanceWindowDriver>(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -120,7 +120,7 @@ void LoanBusterWindowTest::activationShowsTheKeptInputs() {
     window_.reset();
     buster_ = {500000, 10.5f, 1000};
     QMdiArea area;
-    auto* reopened = new frmLoanBuster(buster_, *bench_->Reports);
+    auto* reopened = new LoanBusterWindow(buster_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
     FinanceWindowDriver again(*reopened);
     QCOMPARE(again.shown("numPrinAmount"), QString("500 000.00"));

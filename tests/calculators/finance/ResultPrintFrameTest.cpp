@@ -4,10 +4,10 @@
 #include "DecimalField.h"
 #include "FinanceWindowDriver.h"
 #include "WindowTestBench.h"
-#include "frmDayBal.h"
-#include "frmInflation.h"
-#include "frmLoanBuster.h"
-#include "frmLoanComp.h"
+#include "DailyBalanceWindow.h"
+#include "InflationWindow.h"
+#include "LoanBusterWindow.h"
+#include "LoanComparisonWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::FinanceWindowDriver;
@@ -34,7 +34,7 @@ struct States {
 
 Calculator ForName(const QString& name) {
     if (name == "loan buster")
-        return {[](ReportEngine& r) { return new frmLoanBuster(state.Buster, r); },
+        return {[](ReportEngine& r) { return new LoanBusterWindow(state.Buster, r); },
                 [](FinanceWindowDriver& ui) {
                     ui.type("numPrinAmount", "500000");
                     ui.type("numPeriod", "240");
@@ -42,14 +42,14 @@ Calculator ForName(const QString& name) {
                 },
                 "BondBust", "PAmt", "Loan Buster"};
     if (name == "loan comparison")
-        return {[](ReportEngine& r) { return new frmLoanComp(state.Comp, r); },
+        return {[](ReportEngine& r) { return new LoanComparisonWindow(state.Comp, r); },
                 [](FinanceWindowDriver& ui) {
                     ui.type("numBAmt", "500000");
                     ui.type("numIntRate", "10.5");
                 },
                 "BondComp", "PAmt", "Loan Comparison"};
     if (name == "inflation")
-        return {[](ReportEngine& r) { return new frmInflation(state.Inflation, r); },
+        return {[](ReportEngine& r) { return new InflationWindow(state.Inflation, r); },
                 [](FinanceWindowDriver& ui) {
                     ui.type("numPresCost", "100000");
                     ui.type("numPeriod", "10");
@@ -57,7 +57,7 @@ Calculator ForName(const QString& name) {
                 },
                 "Inflation", "PresCost",
                 "Inflation - To export printout click on the suitcase button or goto Help"};
-    return {[](ReportEngine& r) { return new frmDayBal(state.Balance, r); },
+    return {[](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); },
             [](FinanceWindowDriver& ui) {
                 ui.type("numCapAmount", "100000");
                 ui.type("numIntRate", "10");

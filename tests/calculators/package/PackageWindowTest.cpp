@@ -4,14 +4,11 @@
 #include <QTest>
 
 #include "TypeOver.h"
+#include "PackageWindow.h"
 #include "PrintPanel.h"
 #include "SettingsStore.h"
 #include "WindowTestBench.h"
 #include "WorkingWindow.h"
-#include "frmKelvaraAnn.h"
-#include "frmKelvaraMon.h"
-#include "frmPravelAnn.h"
-#include "frmPravelMon.h"
 
 using namespace kelvara;
 using kelvara::testing::TypeOver;
@@ -63,16 +60,9 @@ private slots:
 private:
     void open(const QString& form) {
         window_.reset();
-        if (form == "frmKelvaraAnn")
-            window_ =
-                std::make_unique<frmKelvaraAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
-        else if (form == "frmKelvaraMon")
-            window_ =
-                std::make_unique<frmKelvaraMon>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
-        else if (form == "frmPravelAnn")
-            window_ = std::make_unique<frmPravelAnn>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
-        else
-            window_ = std::make_unique<frmPravelMon>(engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+        const PackageKind kind{form.startsWith("frmKelvara") ? PackageDirection::NetToGross : PackageDirection::GrossToNet,
+                               form.endsWith("Ann") ? PackagePeriod::Annual : PackagePeriod::Monthly};
+        window_ = std::make_unique<PackageWindow>(kind, engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
         window_->show();
         // Fields show their figures formatted once they lose the focus, which
         // needs an active window.

@@ -19,11 +19,11 @@
 #include "ReportOutput.h"
 #include "WindowTestBench.h"
 #include "WorkingWindow.h"
-#include "frmAnnual.h"
-#include "frmDaily.h"
-#include "frmFortNight.h"
-#include "frmMonthly.h"
-#include "frmWeekly.h"
+#include "AnnualPayeWindow.h"
+#include "DailyPayeWindow.h"
+#include "FortnightlyPayeWindow.h"
+#include "MonthlyPayeWindow.h"
+#include "WeeklyPayeWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::TypeOver;
@@ -109,12 +109,12 @@ void PayPeriodWindowTest::cleanup() {
 void PayPeriodWindowTest::open(const QString& form) {
     using Factory = std::function<PayPeriodWindow*(WindowTestBench&, EngineState&, std::int16_t&)>;
     static const std::map<QString, Factory> factories{
-        {"frmAnnual", [](auto& b, auto& e, auto& p) { return new frmAnnual(e, p, *b.Reports, b.SettingsDatabase); }},
-        {"frmMonthly", [](auto& b, auto& e, auto& p) { return new frmMonthly(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmAnnual", [](auto& b, auto& e, auto& p) { return new AnnualPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmMonthly", [](auto& b, auto& e, auto& p) { return new MonthlyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
         {"frmFortNight",
-         [](auto& b, auto& e, auto& p) { return new frmFortNight(e, p, *b.Reports, b.SettingsDatabase); }},
-        {"frmWeekly", [](auto& b, auto& e, auto& p) { return new frmWeekly(e, p, *b.Reports, b.SettingsDatabase); }},
-        {"frmDaily", [](auto& b, auto& e, auto& p) { return new frmDaily(e, p, *b.Reports, b.SettingsDatabase); }},
+         [](auto& b, auto& e, auto& p) { return new FortnightlyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmWeekly", [](auto& b, auto& e, auto& p) { return new WeeklyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmDaily", [](auto& b, auto& e, auto& p) { return new DailyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
     };
     window_.reset(factories.at(form)(*bench_, engine_, printDirect_));
     window_->show();

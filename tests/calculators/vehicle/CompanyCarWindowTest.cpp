@@ -13,7 +13,7 @@
 #include "ReportOutput.h"
 #include "TextField.h"
 #include "WindowTestBench.h"
-#include "frmCompCar.h"
+#include "CompanyCarWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::ExampleCar;
@@ -59,7 +59,7 @@ private slots:
 
 private:
     void open() {
-        window_ = std::make_unique<frmCompCar>(state_, printDirect_, *bench_->Reports);
+        window_ = std::make_unique<CompanyCarWindow>(state_, printDirect_, *bench_->Reports);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -90,7 +90,7 @@ private:
     std::unique_ptr<WindowTestBench> bench_;
     CompanyCarState state_;
     std::int16_t printDirect_ = 0;
-    std::unique_ptr<frmCompCar> window_;
+    std::unique_ptr<CompanyCarWindow> window_;
 };
 
 void CompanyCarWindowTest::init() {

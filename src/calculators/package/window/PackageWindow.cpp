@@ -44,19 +44,42 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     return button;
 }
 
+// The form name and caption of each kind of package window.
+struct PackageForm {
+    const char* Name;
+    const char* Caption;
+};
+
+PackageForm FormOf(PackageKind kind) {
+    const bool annual = kind.Period == PackagePeriod::Annual;
+    if (kind.Direction == PackageDirection::NetToGross) {
+        return annual ? PackageForm{"frmKelvaraAnn", "Kelvara : Annual Calculation"}
+                      : PackageForm{"frmKelvaraMon", "Kelvara : Monthly Calculation"};
+    }
+    return annual ? PackageForm{"frmPravelAnn", "Pravel : Annual Calculation"}
+                  : PackageForm{"frmPravelMon", "Pravel : Monthly Calculation"};
+}
+
 void CentreOver(QWidget* panel, const QWidget* window) {
     panel->adjustSize();
     panel->move((window->width() - panel->width()) / 2, (window->height() - panel->height()) / 2);
 }
 
+// Setup's "O&K" keeps the calculator's fields in the settings database.
+ui::SaveSettings SaveTo(std::filesystem::path settingsDatabase) {
+    return [database = std::move(settingsDatabase)](const SettingsFields& fields, const Settings& settings) {
+        const StoreStatus saved = SettingsStore(database).Save(fields, settings);
+        return ui::SettingsSaved{saved.ok, saved.message};
+    };
+}
+
 }  // namespace
 
-PackageWindow::PackageWindow(PackageKind kind, const QString& formName, const QString& caption, EngineState& engine,
-                             const std::filesystem::path& settingsDatabase, std::int16_t& printDirect,
-                             ReportEngine& reports, QWidget* parent)
+PackageWindow::PackageWindow(PackageKind kind, EngineState& engine, const std::filesystem::path& settingsDatabase,
+                             std::int16_t& printDirect, ReportEngine& reports, QWidget* parent)
     : QWidget(parent), kind_(kind), engine_(engine), printDirect_(printDirect), reports_(reports) {
-    setObjectName(formName);
-    setWindowTitle(caption);
+    setObjectName(FormOf(kind).Name);
+    setWindowTitle(FormOf(kind).Caption);
     screen_ = new QWidget(this);
     c_ = BuildPackageControls(kind, screen_);
     BuildCommands();
@@ -104,7 +127,7 @@ void PackageWindow::BuildCommands() {
 }
 
 void PackageWindow::BuildPanels(const std::filesystem::path& settingsDatabase) {
-    Frame3 = new ui::SetupPanel(ui::SetupPanel::Kind::Package, settings_, settingsDatabase, this);
+    Frame3 = new ui::SetupPanel(ui::SetupPanel::Kind::Package, settings_, SaveTo(settingsDatabase), this);
     Frame3->move(40, 0);
     Frame3->setBeforeSave([this] {
         if (netToGross()) ApplyFundPercentRule();

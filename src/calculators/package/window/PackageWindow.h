@@ -23,7 +23,9 @@ class TextField;
 class WorkingWindow;
 }  // namespace ui
 
-// The screen the four salary package windows share: the package's inputs
+// The salary package window of one direction and period (net to gross is
+// "frmKelvaraAnn" and "frmKelvaraMon", gross to net "frmPravelAnn" and
+// "frmPravelMon"): the package's inputs
 // with their "Cost to company" column, the results, and three panels shown
 // over the screen on demand (the settings, printing and the retirement-annuity
 // explanation). The window keeps its own copy of the settings and of every
@@ -33,6 +35,13 @@ class PackageWindow : public QWidget {
     Q_OBJECT
 
 public:
+    // kind: the direction and period, which give the window its form name
+    // and caption.
+    // settingsDatabase: read at opening, written by Setup's "O&K".
+    // printDirect: where the next report goes, set by the print buttons.
+    PackageWindow(PackageKind kind, EngineState& engine, const std::filesystem::path& settingsDatabase,
+                  std::int16_t& printDirect, ReportEngine& reports, QWidget* parent = nullptr);
+
     // "&Calculate": works the package out and shows it. Setup's "O&K",
     // "&Print" and opening the window do the same.
     void Calculate();
@@ -40,13 +49,6 @@ public:
     // Writes the package into the "SalPackage" record and runs its report,
     // to a window or the printer as printDirect says.
     void SalPackPrint();
-
-protected:
-    // settingsDatabase: read at opening, written by Setup's "O&K".
-    // printDirect: where the next report goes, set by the print buttons.
-    PackageWindow(PackageKind kind, const QString& formName, const QString& caption, EngineState& engine,
-                  const std::filesystem::path& settingsDatabase, std::int16_t& printDirect, ReportEngine& reports,
-                  QWidget* parent);
 
 private:
     void BuildCommands();

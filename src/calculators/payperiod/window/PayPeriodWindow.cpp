@@ -55,6 +55,14 @@ QPushButton* Button(const QString& caption, const QString& name, QWidget* parent
     return button;
 }
 
+// Setup's "O&K" keeps the calculator's fields in the settings database.
+ui::SaveSettings SaveTo(std::filesystem::path settingsDatabase) {
+    return [database = std::move(settingsDatabase)](const SettingsFields& fields, const Settings& settings) {
+        const StoreStatus saved = SettingsStore(database).Save(fields, settings);
+        return ui::SettingsSaved{saved.ok, saved.message};
+    };
+}
+
 }  // namespace
 
 PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, const QString& caption,
@@ -115,7 +123,7 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
     layout->addLayout(buttons);
 
     // The panels stand in front of the other controls when they are shown.
-    Frame3 = new ui::SetupPanel(ui::SetupPanel::Kind::Paye, settings_, std::move(settingsDatabase), this);
+    Frame3 = new ui::SetupPanel(ui::SetupPanel::Kind::Paye, settings_, SaveTo(settingsDatabase), this);
     Frame3->move(kPanelLeft, 0);
     fraPrint = new PayslipPrintPanel(this);
     fraInfo_One = new InformationPanel(this);

@@ -1,0 +1,210 @@
+#include "FinanceWindowDriver.h"
+#include "WindowTestBench.h"
+#include "DailyBalanceWindow.h"
+
+using namespace kelvara;
+using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowTestBench;
+
+class DailyBalanceWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void interestBetweenTwoDates_data();
+    void interestBetweenTwoDates();
+    void emptyDatesGiveNothingToCalculate();
+    void refusedDatesSayWhy_data();
+    void refusedDatesSayWhy();
+    void dateSpinStopsAtTheStartDate();
+    void rateSpinCycles_data();
+    void rateSpinCycles();
+    void activationShowsTheKeptInputsAndCalculates();
+    void aMissingDateIsNeitherCalculatedNorPrinted_data();
+    void aMissingDateIsNeitherCalculatedNorPrinted();
+    void printWritesTheRecordWithDayNumbers();
+
+private:
+    FinanceWindowDriver& ui() { return *driver_; }
+    void enter(const QString& capital, const QString& rate, const QString& start, const QString& end) {
+        ui().type("numCapAmount", capital);
+        ui().type("numIntRate", rate);
+        ui().type("dtStartDate", start);
+        ui().type("dtEndDate", end);
+    }
+
+    std::unique_ptr<WindowTestBench> bench_;
+    DailyBalanceState balance_;
+    std::unique_ptr<DailyBalanceWindow> window_;
+    std::unique_ptr<FinanceWindowDriver> driver_;
+};
+
+void DailyBalanceWindowTest::init() {
+    bench_ = std::make_unique<WindowTestBench>();
+    balance_ = {};
+    window_ = std::make_unique<DailyBalanceWindow>(balance_, *bench_->Reports);
+    driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void DailyBalanceWindowTest::cleanup() {
+    driver_.reset();
+    window_.reset();
+    bench_.reset();
+}
+
+void DailyBalanceWindowTest::interestBetweenTwoDates_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("interest");
+    QTest::addColumn<QString>("days");
+    QTest::newRow("a month") << "01042026" << "849.32" << "31";
+    QTest::newRow("a year") << "01032027" << "10 000.00" << "365";
+    QTest::newRow("the same day") << "01032026" << "0.00" << "0";
+}
+
+void DailyBalanceWindowTest::interestBetweenTwoDates() {
+    QFETCH(QString, end);
+    enter("100000", "10", "01032026", end);
+    QCOMPARE(ui().shown("numAnsDB2"), QString("0"));  // typing alone calculates nothing
+    ui().click("cmdCalculate");
+    QTEST(ui().shown("numAnsDB1"), "interest");
+    QTEST(ui().shown("numAnsDB2"), "days");
+    QVERIFY(bench_->Messages.empty());
+}
+
+void DailyBalanceWindowTest::emptyDatesGiveNothingToCalculate() {
+    QCOMPARE(ui().shown("dtStartDate"), QString("__/__/____"));
+    QCOMPARE(ui().shown("dtEndDate"), QString("__/__/____"));
+    ui().type("numCapAmount", "100000");
+    ui().type("numIntRate", "10");
+    ui().type("dtStartDate", "01032026");
+    ui().click("cmdCalculate");
+    ui().spin("spDate", "up");
+    QCOMPARE(ui().shown("dtEndDate"), QString("__/__/____"));
+    QCOMPARE(ui().shown("numAnsDB1"), QString("0.00"));
+    QCOMPARE(ui().shown("numAnsDB2"), QString("0"));
+    ui().click("cmdPrint");
+    QVERIFY(ui().printFrame().isHidden());
+    QVERIFY(ui().hasFocus("cmdOK"));
+    QVERIFY(bench_->Messages.empty());  // an empty date is not reported
+}
+
+void DailyBalanceWindowTest::refusedDatesSayWhy_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no such day") << "dtEndDate" << "31022027" << "INVALID DATE"
+                                 << "The date entered is invalid please enter a valid date.";
+    QTest::newRow("end 10961 days on") << "dtEndDate" << "04032056" << "DATE OUT OF RANGE"
+                                       << "The date entered is more than 30 years(360 months) after 01/03/2026.";
+    QTest::newRow("start after the end") << "dtStartDate" << "02042026" << "DATE OUT OF RANGE"
+                                         << "The date entered is more than 30 years(360 months) before 01/04/2026.";
+}
+
+void DailyBalanceWindowTest::refusedDatesSayWhy() {
+    QFETCH(QString, field);
+    QFETCH(QString, entry);
+    enter("100000", "10", "01032026", "01042026");
+    ui().type(qPrintable(field), entry);
+    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
+    QTEST(bench_->Messages.last().Title, "title");
+    QTEST(bench_->Messages.last().Text, "text");
+    QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
+    QVERIFY(ui().hasFocus(qPrintable(field)));
+    // The refused date is not taken.
+    QCOMPARE(balance_.DayBalEndDay - balance_.DayBalStartDay, 31);
+}
+
+void DailyBalanceWindowTest::dateSpinStopsAtTheStartDate() {
+    enter("100000", "10", "01032026", "02032026");
+    ui().spin("spDate", "down");
+    QCOMPARE(ui().shown("dtEndDate"), QString("01/03/2026"));
+    QCOMPARE(ui().shown("numAnsDB2"), QString("0"));
+    ui().spin("spDate", "down");
+    QCOMPARE(ui().shown("dtEndDate"), QString("01/03/2026"));
+    ui().spin("spDate", "up");
+    QCOMPARE(ui().shown("dtEndDate"), QString("02/03/2026"));
+    QCOMPARE(ui().shown("numAnsDB2"), QString("1"));
+}
+
+void DailyBalanceWindowTest::rateSpinCycles_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("direction");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("down from one step") << "0.25" << "down" << "50.000";
+    QTest::newRow("up past 50") << "40" << "up" << "40.250";
+    QTest::newRow("0 stays") << "0" << "up" << "0.000";
+}
+
+void DailyBalanceWindowTest::rateSpinCycles() {
+    QFETCH(QString, from);
+    QFETCH(QString, direction);
+    enter("100000", from, "01032026", "01032027");
+    ui().spin("spRate", qPrintable(direction));
+    QTEST(ui().shown("numIntRate"), "to");
+    QVERIFY(ui().hasFocus("cmdOK"));
+    const DailyBalanceResult expected = CalculateDailyBalance(balance_);
+    QCOMPARE(ui().shown("numAnsDB2"), QString(from == "0" ? "0" : "365"));
+    if (from != "0") QCOMPARE(window_->findChild<QLineEdit*>("numAnsDB1")->text().remove(' ').toDouble(),
+                              std::round(expected.Interest * 100.0) / 100.0);
+}
+
+void DailyBalanceWindowTest::activationShowsTheKeptInputsAndCalculates() {
+    window_.reset();
+    balance_.DayBalCapital = 100000;
+    balance_.DayBalRate = 10;
+    balance_.DayBalStartDay = 46082;  // 01/03/2026
+    balance_.DayBalEndDay = 46113;    // 01/04/2026
+    QMdiArea area;
+    auto* reopened = new DailyBalanceWindow(balance_, *bench_->Reports);
+    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
+    FinanceWindowDriver again(*reopened);
+    QCOMPARE(again.shown("dtStartDate"), QString("01/03/2026"));
+    QCOMPARE(again.shown("dtEndDate"), QString("01/04/2026"));
+    QCOMPARE(again.shown("numAnsDB1"), QString("849.32"));
+    QCOMPARE(again.shown("numAnsDB2"), QString("31"));
+}
+
+void DailyBalanceWindowTest::aMissingDateIsNeitherCalculatedNorPrinted_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::newRow("no start date") << int{EmptyDay} << 46113;
+    QTest::newRow("no end date") << 46082 << int{EmptyDay};
+}
+
+void DailyBalanceWindowTest::aMissingDateIsNeitherCalculatedNorPrinted() {
+    QFETCH(int, start);
+    QFETCH(int, end);
+    window_.reset();
+    balance_ = {100000, 10, start, end};
+    QMdiArea area;
+    auto* reopened = new DailyBalanceWindow(balance_, *bench_->Reports);
+    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
+    FinanceWindowDriver again(*reopened);
+    QCOMPARE(again.shown("numAnsDB2"), QString("0"));
+    QCOMPARE(again.shown("numAnsDB1"), QString("0.00"));
+    again.click("cmdPrint");
+    QVERIFY(again.printFrame().isHidden());
+    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("DailyBal"), "CapAmount")), 0.0);
+}
+
+void DailyBalanceWindowTest::printWritesTheRecordWithDayNumbers() {
+    enter("100000", "10", "01032026", "01042026");
+    ui().click("cmdPrint");  // calculates first: the inputs changed since the last calculation
+    QVERIFY(ui().printFrame().isVisible());
+    const FieldValues record = *bench_->ReportRecord("DailyBal");
+    const auto field = [&](const char* name) { return WindowTestBench::Field(record, name); };
+    QCOMPARE(WindowTestBench::Number(field("CapAmount")), 100000.0);
+    QCOMPARE(WindowTestBench::Number(field("StartDate")), 46082.0);
+    QCOMPARE(WindowTestBench::Number(field("EndDate")), 46113.0);
+    QCOMPARE(WindowTestBench::Number(field("IntRate")), 10.0);
+    QCOMPARE(static_cast<float>(WindowTestBench::Number(field("ANS1"))),
+             static_cast<float>(100000.0 * 10 / 100 * 31 / 365));
+    QCOMPARE(WindowTestBench::Number(field("ANS2")), 31.0);
+}
+
+QTEST_MAIN(DailyBalanceWindowTest)
+#include "DailyBalanceWindowTest.moc"
