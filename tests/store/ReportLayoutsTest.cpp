@@ -244,9 +244,8 @@ std::vector<Print> OtherPrints() {
     }
 
     LoanBusterState buster{500000, 10.5f, 1000};
-    LoanState loan;
     LoanBusterResult busted;
-    BBCalc(buster, loan, 240, busted);
+    BBCalc(buster, 240, busted);
     prints.push_back({"loan buster", LoanBusterLayout, BondBustTable, {BondBustRecord(buster, busted)}});
 
     LoanCompState comp{500000, 10.5f};
