@@ -23,7 +23,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TypeOver.h"
+#include "WindowDriver.h"
 #include "AppVersion.h"
 #include "BackgroundMdiArea.h"
 #include "DecimalField.h"
