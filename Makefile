@@ -10,9 +10,12 @@ PACKAGES := cmake g++ make \
   nlohmann-json3-dev libcli11-dev libkainjow-mustache-dev libsqlite3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   xvfb xauth fonts-dejavu-core poppler-utils imagemagick \
-  clang libclang-rt-14-dev dpkg-dev ccache
+  clang libclang-rt-14-dev clang-tidy clang-format dpkg-dev ccache
 
-.PHONY: all deps configure build run test bench screenshots clean
+# ON turns every compiler warning into an error, as the CI build does.
+WERROR ?= OFF
+
+.PHONY: all deps configure build run test bench screenshots clean lint format
 
 all: build
 
@@ -26,7 +29,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -49,6 +52,26 @@ screenshots: build
 
 clean:
 	rm -rf $(BUILD)
+
+# clang-tidy (.clang-tidy) over the C++ sources changed against $(LINT_BASE),
+# committed or not, and over the sources beside changed headers; findings in
+# headers count only for changed headers. Any finding fails. It reads the
+# compile commands of $(BUILD).
+LINT_BASE ?= main
+CXX_CHANGED = git diff --name-only --diff-filter=d $$(git merge-base HEAD $(LINT_BASE)) -- \
+  'src/*' 'tests/*' 'bench/*' 'tools/*' 'fuzz/*'
+lint: configure
+	@files=$$( { $(CXX_CHANGED) | grep '\.cpp$$'; \
+	  for h in $$($(CXX_CHANGED) | grep '\.h$$'); do [ -f "$${h%.h}.cpp" ] && echo "$${h%.h}.cpp"; done; } | sort -u); \
+	headers=$$($(CXX_CHANGED) | grep '\.h$$' | sed 's/[.]/[.]/g' | paste -sd'|'); \
+	if [ -z "$$files" ]; then echo "lint: no C++ source changed against $(LINT_BASE)"; exit 0; fi; \
+	echo "lint:" $$(echo "$$files" | wc -l) "files"; \
+	echo "$$files" | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*' \
+	  --header-filter="$${headers:-^$$}"
+
+# clang-format (.clang-format) over every C++ file of the tree, in place.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # Fuzzing: the fuzz targets built with clang and libFuzzer in $(FUZZ_BUILD), each
 # run for FUZZ_SECONDS from the saved inputs in fuzz/corpus. New inputs go to

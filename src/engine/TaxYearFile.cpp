@@ -190,7 +190,7 @@ DeliveredSettingsFigures ReadDeliveredSettings(const Node& top) {
                  {"employeeUifPercent", "employerUifPercent", "skillsLevyPercent", "uifMonthlyLimit",
                   "travelInclusionRate", "companyCarInclusionRate"});
     return {n.Number("employeeUifPercent", 0, 100), n.Number("employerUifPercent", 0, 100),
-            n.Number("skillsLevyPercent", 0, 100),  n.Whole("uifMonthlyLimit", 0, 999999),
+            n.Number("skillsLevyPercent", 0, 100),  static_cast<double>(n.Whole("uifMonthlyLimit", 0, 999999)),
             n.Number("travelInclusionRate", 0, 1),  n.Number("companyCarInclusionRate", 0, 1)};
 }
 

@@ -35,7 +35,7 @@
 #include "ScratchSettings.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
-#include "TypeOver.h"
+#include "WindowDriver.h"
 
 using namespace kelvara;
 using kelvara::testing::TypeOver;

@@ -23,7 +23,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TypeOver.h"
+#include "WindowDriver.h"
 #include "AppVersion.h"
 #include "BackgroundMdiArea.h"
 #include "DecimalField.h"
@@ -39,7 +39,7 @@
 #include "WindowTestBench.h"
 
 using namespace kelvara;
-using kelvara::testing::TypeOver;
+using kelvara::testing::WindowDriver;
 
 namespace {
 
@@ -244,7 +244,7 @@ private:
 Q_DECLARE_METATYPE(const Calculator*)
 Q_DECLARE_METATYPE(const FaultCase*)
 
-class DatabaseFaultsTest : public QObject {
+class DatabaseFaultsTest : public QObject, public WindowDriver {
     Q_OBJECT
     ScratchSettings preferences_;
     QTemporaryDir programFolder_;
@@ -275,15 +275,9 @@ private:
         window_ = shell_->mainWindow().openWindow(calculator.MenuItem);
         QVERIFY(window_);
         QVERIFY(QTest::qWaitForWindowActive(&shell_->mainWindow()));
+        drive(*window_);
     }
-    void type(const QString& name, const QString& text) {
-        auto* field = window_->findChild<QLineEdit*>(name);
-        QVERIFY2(field, qPrintable(name));
-        TypeOver(field, text);
-    }
-    void typeAll(const QStringList& entries) {
-        for (const QString& entry : entries) type(entry.section('=', 0, 0), entry.section('=', 1));
-    }
+    // Clicks the button, which must be there to click.
     void click(const char* name) {
         auto* button = window_->findChild<QPushButton*>(name);
         QVERIFY2(button, name);

@@ -1,12 +1,12 @@
-#include "FinanceWindowDriver.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "DailyBalanceWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class DailyBalanceWindowTest : public QObject {
+class DailyBalanceWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -26,31 +26,28 @@ private slots:
     void printWritesTheRecordWithDayNumbers();
 
 private:
-    FinanceWindowDriver& ui() { return *driver_; }
     void enter(const QString& capital, const QString& rate, const QString& start, const QString& end) {
-        ui().type("numCapAmount", capital);
-        ui().type("numIntRate", rate);
-        ui().type("dtStartDate", start);
-        ui().type("dtEndDate", end);
+        type("numCapAmount", capital);
+        type("numIntRate", rate);
+        type("dtStartDate", start);
+        type("dtEndDate", end);
     }
 
     std::unique_ptr<WindowTestBench> bench_;
     DailyBalanceState balance_;
     std::unique_ptr<DailyBalanceWindow> window_;
-    std::unique_ptr<FinanceWindowDriver> driver_;
 };
 
 void DailyBalanceWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     balance_ = {};
     window_ = std::make_unique<DailyBalanceWindow>(balance_, *bench_->Reports);
-    driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+    drive(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void DailyBalanceWindowTest::cleanup() {
-    driver_.reset();
     window_.reset();
     bench_.reset();
 }
@@ -67,27 +64,27 @@ void DailyBalanceWindowTest::interestBetweenTwoDates_data() {
 void DailyBalanceWindowTest::interestBetweenTwoDates() {
     QFETCH(QString, end);
     enter("100000", "10", "01032026", end);
-    QCOMPARE(ui().shown("numAnsDB2"), QString("0"));  // typing alone calculates nothing
-    ui().click("cmdCalculate");
-    QTEST(ui().shown("numAnsDB1"), "interest");
-    QTEST(ui().shown("numAnsDB2"), "days");
+    QCOMPARE(shown("numAnsDB2"), QString("0"));  // typing alone calculates nothing
+    click("cmdCalculate");
+    QTEST(shown("numAnsDB1"), "interest");
+    QTEST(shown("numAnsDB2"), "days");
     QVERIFY(bench_->Messages.empty());
 }
 
 void DailyBalanceWindowTest::emptyDatesGiveNothingToCalculate() {
-    QCOMPARE(ui().shown("dtStartDate"), QString("__/__/____"));
-    QCOMPARE(ui().shown("dtEndDate"), QString("__/__/____"));
-    ui().type("numCapAmount", "100000");
-    ui().type("numIntRate", "10");
-    ui().type("dtStartDate", "01032026");
-    ui().click("cmdCalculate");
-    ui().spin("spDate", "up");
-    QCOMPARE(ui().shown("dtEndDate"), QString("__/__/____"));
-    QCOMPARE(ui().shown("numAnsDB1"), QString("0.00"));
-    QCOMPARE(ui().shown("numAnsDB2"), QString("0"));
-    ui().click("cmdPrint");
-    QVERIFY(ui().printFrame().isHidden());
-    QVERIFY(ui().hasFocus("cmdOK"));
+    QCOMPARE(shown("dtStartDate"), QString("__/__/____"));
+    QCOMPARE(shown("dtEndDate"), QString("__/__/____"));
+    type("numCapAmount", "100000");
+    type("numIntRate", "10");
+    type("dtStartDate", "01032026");
+    click("cmdCalculate");
+    spin("spDate", "up");
+    QCOMPARE(shown("dtEndDate"), QString("__/__/____"));
+    QCOMPARE(shown("numAnsDB1"), QString("0.00"));
+    QCOMPARE(shown("numAnsDB2"), QString("0"));
+    click("cmdPrint");
+    QVERIFY(printPanel().isHidden());
+    QVERIFY(hasFocus("cmdOK"));
     QVERIFY(bench_->Messages.empty());  // an empty date is not reported
 }
 
@@ -108,26 +105,26 @@ void DailyBalanceWindowTest::refusedDatesSayWhy() {
     QFETCH(QString, field);
     QFETCH(QString, entry);
     enter("100000", "10", "01032026", "01042026");
-    ui().type(qPrintable(field), entry);
+    type(qPrintable(field), entry);
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QTEST(bench_->Messages.last().Title, "title");
     QTEST(bench_->Messages.last().Text, "text");
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
-    QVERIFY(ui().hasFocus(qPrintable(field)));
+    QVERIFY(hasFocus(qPrintable(field)));
     // The refused date is not taken.
     QCOMPARE(balance_.DayBalEndDay - balance_.DayBalStartDay, 31);
 }
 
 void DailyBalanceWindowTest::dateSpinStopsAtTheStartDate() {
     enter("100000", "10", "01032026", "02032026");
-    ui().spin("spDate", "down");
-    QCOMPARE(ui().shown("dtEndDate"), QString("01/03/2026"));
-    QCOMPARE(ui().shown("numAnsDB2"), QString("0"));
-    ui().spin("spDate", "down");
-    QCOMPARE(ui().shown("dtEndDate"), QString("01/03/2026"));
-    ui().spin("spDate", "up");
-    QCOMPARE(ui().shown("dtEndDate"), QString("02/03/2026"));
-    QCOMPARE(ui().shown("numAnsDB2"), QString("1"));
+    spin("spDate", "down");
+    QCOMPARE(shown("dtEndDate"), QString("01/03/2026"));
+    QCOMPARE(shown("numAnsDB2"), QString("0"));
+    spin("spDate", "down");
+    QCOMPARE(shown("dtEndDate"), QString("01/03/2026"));
+    spin("spDate", "up");
+    QCOMPARE(shown("dtEndDate"), QString("02/03/2026"));
+    QCOMPARE(shown("numAnsDB2"), QString("1"));
 }
 
 void DailyBalanceWindowTest::rateSpinCycles_data() {
@@ -143,11 +140,11 @@ void DailyBalanceWindowTest::rateSpinCycles() {
     QFETCH(QString, from);
     QFETCH(QString, direction);
     enter("100000", from, "01032026", "01032027");
-    ui().spin("spRate", qPrintable(direction));
-    QTEST(ui().shown("numIntRate"), "to");
-    QVERIFY(ui().hasFocus("cmdOK"));
+    spin("spRate", qPrintable(direction));
+    QTEST(shown("numIntRate"), "to");
+    QVERIFY(hasFocus("cmdOK"));
     const DailyBalanceResult expected = CalculateDailyBalance(balance_);
-    QCOMPARE(ui().shown("numAnsDB2"), QString(from == "0" ? "0" : "365"));
+    QCOMPARE(shown("numAnsDB2"), QString(from == "0" ? "0" : "365"));
     if (from != "0") QCOMPARE(window_->findChild<QLineEdit*>("numAnsDB1")->text().remove(' ').toDouble(),
                               std::round(expected.Interest * 100.0) / 100.0);
 }
@@ -161,7 +158,7 @@ void DailyBalanceWindowTest::activationShowsTheKeptInputsAndCalculates() {
     QMdiArea area;
     auto* reopened = new DailyBalanceWindow(balance_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    FinanceWindowDriver again(*reopened);
+    WindowDriver again(*reopened);
     QCOMPARE(again.shown("dtStartDate"), QString("01/03/2026"));
     QCOMPARE(again.shown("dtEndDate"), QString("01/04/2026"));
     QCOMPARE(again.shown("numAnsDB1"), QString("849.32"));
@@ -183,18 +180,18 @@ void DailyBalanceWindowTest::aMissingDateIsNeitherCalculatedNorPrinted() {
     QMdiArea area;
     auto* reopened = new DailyBalanceWindow(balance_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    FinanceWindowDriver again(*reopened);
+    WindowDriver again(*reopened);
     QCOMPARE(again.shown("numAnsDB2"), QString("0"));
     QCOMPARE(again.shown("numAnsDB1"), QString("0.00"));
     again.click("cmdPrint");
-    QVERIFY(again.printFrame().isHidden());
+    QVERIFY(again.printPanel().isHidden());
     QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("DailyBal"), "CapAmount")), 0.0);
 }
 
 void DailyBalanceWindowTest::printWritesTheRecordWithDayNumbers() {
     enter("100000", "10", "01032026", "01042026");
-    ui().click("cmdPrint");  // calculates first: the inputs changed since the last calculation
-    QVERIFY(ui().printFrame().isVisible());
+    click("cmdPrint");  // calculates first: the inputs changed since the last calculation
+    QVERIFY(printPanel().isVisible());
     const FieldValues record = *bench_->ReportRecord("DailyBal");
     const auto field = [&](const char* name) { return WindowTestBench::Field(record, name); };
     QCOMPARE(WindowTestBench::Number(field("CapAmount")), 100000.0);

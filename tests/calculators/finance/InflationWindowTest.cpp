@@ -1,15 +1,15 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "FinanceWindowDriver.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "InflationWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class InflationWindowTest : public QObject {
+class InflationWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -28,25 +28,22 @@ private slots:
     void aSpinPressStepsOnceAndOnlyOnRelease();
 
 private:
-    FinanceWindowDriver& ui() { return *driver_; }
 
     std::unique_ptr<WindowTestBench> bench_;
     InflationState inflation_;
     std::unique_ptr<InflationWindow> window_;
-    std::unique_ptr<FinanceWindowDriver> driver_;
 };
 
 void InflationWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     inflation_ = {};
     window_ = std::make_unique<InflationWindow>(inflation_, *bench_->Reports);
-    driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+    drive(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void InflationWindowTest::cleanup() {
-    driver_.reset();
     window_.reset();
     bench_.reset();
 }
@@ -67,35 +64,35 @@ void InflationWindowTest::projectsOnCalculate() {
     QFETCH(QString, cost);
     QFETCH(QString, period);
     QFETCH(QString, rate);
-    ui().type("numPresCost", cost);
-    ui().type("numPeriod", period);
-    ui().type("numInflaRate", rate);
-    QCOMPARE(ui().shown("numAns1"), QString("0"));  // typing alone projects nothing
-    ui().click("cmdCalculate");
-    QTEST(ui().shown("numAns1"), "future");
-    QTEST(ui().shown("numAns2"), "buying");
+    type("numPresCost", cost);
+    type("numPeriod", period);
+    type("numInflaRate", rate);
+    QCOMPARE(shown("numAns1"), QString("0"));  // typing alone projects nothing
+    click("cmdCalculate");
+    QTEST(shown("numAns1"), "future");
+    QTEST(shown("numAns2"), "buying");
 }
 
 void InflationWindowTest::aFutureValueTooLargeIsNeitherShownNorPrinted() {
-    ui().type("numPresCost", "99999999");
-    ui().type("numPeriod", "40");
-    ui().type("numInflaRate", "40");
-    ui().click("cmdCalculate");
+    type("numPresCost", "99999999");
+    type("numPeriod", "40");
+    type("numInflaRate", "40");
+    click("cmdCalculate");
     auto* label = window_->findChild<QLabel*>("Label2_12");
     QVERIFY(label->isVisible());
     QCOMPARE(label->text(), QString("Amount too large to display"));
     QVERIFY(!window_->findChild<QWidget*>("numAns1")->isVisible());
-    QVERIFY(ui().shown("numAns2") != "0");
+    QVERIFY(shown("numAns2") != "0");
 
-    ui().click("cmdPrint");
-    QVERIFY(ui().printFrame().isHidden());
-    QVERIFY(ui().hasFocus("cmdOK"));
+    click("cmdPrint");
+    QVERIFY(printPanel().isHidden());
+    QVERIFY(hasFocus("cmdOK"));
     QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Inflation"), "PresCost")), 0.0);
 
-    ui().type("numPeriod", "1");
-    ui().click("cmdCalculate");
+    type("numPeriod", "1");
+    click("cmdCalculate");
     QVERIFY(!label->isVisible());
-    QCOMPARE(ui().shown("numAns1"), QString("139 999 999"));
+    QCOMPARE(shown("numAns1"), QString("139 999 999"));
 }
 
 void InflationWindowTest::spinButtonsCycleAndRecalculate_data() {
@@ -119,13 +116,13 @@ void InflationWindowTest::spinButtonsCycleAndRecalculate() {
     QFETCH(QString, buttons);
     QFETCH(QString, direction);
     QFETCH(QString, to);
-    ui().type("numPresCost", "100000");
-    ui().type("numPeriod", "10");
-    ui().type("numInflaRate", "6");
-    ui().type(qPrintable(field), from);
-    ui().spin(qPrintable(buttons), qPrintable(direction));
-    QCOMPARE(ui().shown(qPrintable(field)), to);
-    QVERIFY(ui().hasFocus("cmdOK"));
+    type("numPresCost", "100000");
+    type("numPeriod", "10");
+    type("numInflaRate", "6");
+    type(qPrintable(field), from);
+    spin(qPrintable(buttons), qPrintable(direction));
+    QCOMPARE(shown(qPrintable(field)), to);
+    QVERIFY(hasFocus("cmdOK"));
     // The projection follows the new figure at once (none when the period stayed 0).
     InflationState expected = inflation_;
     ProjectInflation(expected);
@@ -145,14 +142,14 @@ void InflationWindowTest::outOfRangeEntriesAreRefused_data() {
 void InflationWindowTest::outOfRangeEntriesAreRefused() {
     QFETCH(QString, field);
     QFETCH(QString, entry);
-    ui().type(qPrintable(field), "5");
-    ui().type(qPrintable(field), entry);
+    type(qPrintable(field), "5");
+    type(qPrintable(field), entry);
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QTEST(bench_->Messages.last().Title, "title");
     QTEST(bench_->Messages.last().Text, "text");
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
-    QVERIFY(ui().hasFocus(qPrintable(field)));
-    QVERIFY(ui().shown(qPrintable(field)).startsWith("5"));
+    QVERIFY(hasFocus(qPrintable(field)));
+    QVERIFY(shown(qPrintable(field)).startsWith("5"));
 }
 
 void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
@@ -161,7 +158,7 @@ void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
     QMdiArea area;
     auto* reopened = new InflationWindow(inflation_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    FinanceWindowDriver again(*reopened);
+    WindowDriver again(*reopened);
     QCOMPARE(again.shown("numPresCost"), QString("100 000"));
     QCOMPARE(again.shown("numPeriod"), QString("10"));
     QCOMPARE(again.shown("numInflaRate"), QString("6.000"));
@@ -170,11 +167,11 @@ void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
 }
 
 void InflationWindowTest::printWritesTheRecordWithTheTitleSetOnPrint() {
-    ui().type("numPresCost", "100000");
-    ui().type("numPeriod", "10");
-    ui().type("numInflaRate", "6");
-    ui().click("cmdPrint");  // projects first: the inputs changed since the last projection
-    QVERIFY(ui().printFrame().isVisible());
+    type("numPresCost", "100000");
+    type("numPeriod", "10");
+    type("numInflaRate", "6");
+    click("cmdPrint");  // projects first: the inputs changed since the last projection
+    QVERIFY(printPanel().isVisible());
     const QString title = "Inflation - To export printout click on the suitcase button or goto Help";
     QCOMPARE(bench_->Reports->WindowTitle(), title);
     const FieldValues record = *bench_->ReportRecord("Inflation");
@@ -185,8 +182,8 @@ void InflationWindowTest::printWritesTheRecordWithTheTitleSetOnPrint() {
     QCOMPARE(std::round(field("Ans1") * 100) / 100, 179084.77);
     QCOMPARE(std::round(field("ANS2") * 100) / 100, 55839.48);
 
-    ui().printFrame().cmdVR()->click();
-    QVERIFY(ui().printFrame().isHidden());
+    printPanel().cmdVR()->click();
+    QVERIFY(printPanel().isHidden());
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
 }
@@ -209,9 +206,9 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
     QFETCH(QString, field);
     QFETCH(QString, buttons);
     QFETCH(QString, entry);
-    ui().type("numPresCost", "100000");
-    ui().type("numPeriod", "10");
-    ui().type("numInflaRate", "30");
+    type("numPresCost", "100000");
+    type("numPeriod", "10");
+    type("numInflaRate", "30");
     const InflationState before = inflation_;
     auto* edit = window_->findChild<QLineEdit*>(field);
     edit->setFocus();
@@ -224,10 +221,10 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
     QCOMPARE(edit->text(), entry);  // nothing taken, nothing stepped while held
     QCOMPARE(inflation_.InflFutureValue, before.InflFutureValue);
     QTest::mouseRelease(up, Qt::LeftButton);
-    QTEST(ui().shown(qPrintable(field)), "shown");
+    QTEST(shown(qPrintable(field)), "shown");
     QTEST(static_cast<int>(bench_->Messages.messages().size()), "messages");
     QTest::qWait(200);
-    QTEST(ui().shown(qPrintable(field)), "shown");
+    QTEST(shown(qPrintable(field)), "shown");
 }
 
 QTEST_MAIN(InflationWindowTest)

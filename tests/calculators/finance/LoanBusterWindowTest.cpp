@@ -1,12 +1,12 @@
-#include "FinanceWindowDriver.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "LoanBusterWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanBusterWindowTest : public QObject {
+class LoanBusterWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -22,12 +22,11 @@ private slots:
     void printAfterAChangeCalculatesFirst();
 
 private:
-    FinanceWindowDriver& ui() { return *driver_; }
     void enter(const QString& principal, const QString& period, const QString& rate, const QString& extra) {
-        ui().type("numPrinAmount", principal);
-        ui().type("numPeriod", period);
-        ui().type("numIntRate", rate);
-        ui().type("numXtraPay", extra);
+        type("numPrinAmount", principal);
+        type("numPeriod", period);
+        type("numIntRate", rate);
+        type("numXtraPay", extra);
     }
     double record(const char* name) {
         return WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("BondBust"), name));
@@ -36,20 +35,18 @@ private:
     std::unique_ptr<WindowTestBench> bench_;
     LoanBusterState buster_;
     std::unique_ptr<LoanBusterWindow> window_;
-    std::unique_ptr<FinanceWindowDriver> driver_;
 };
 
 void LoanBusterWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     buster_ = {};
     window_ = std::make_unique<LoanBusterWindow>(buster_, *bench_->Reports);
-    driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+    drive(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void LoanBusterWindowTest::cleanup() {
-    driver_.reset();
     window_.reset();
     bench_.reset();
 }
@@ -76,23 +73,23 @@ void LoanBusterWindowTest::extraPaymentsShortenTheLoan() {
     QFETCH(QString, extra);
     QFETCH(QStringList, shown);
     enter(principal, "240", "10.5", extra);
-    ui().click("cmdCalculate");
+    click("cmdCalculate");
     const char* fields[] = {"numMonRePay", "numAns1_0", "numAns1_1", "numXtraPay", "numAns2",
                             "numAns1_4",   "numAns1_5", "numAns1_6", "numAns1_7"};
-    for (int i = 0; i < shown.size(); ++i) QCOMPARE(ui().shown(fields[i]), shown[i]);
-    QCOMPARE(ui().shown("numAns1_2"), ui().shown("numPrinAmount"));
-    QCOMPARE(ui().shown("numAns1_3"), QString("10.500"));
+    for (int i = 0; i < shown.size(); ++i) QCOMPARE(WindowDriver::shown(fields[i]), shown[i]);
+    QCOMPARE(WindowDriver::shown("numAns1_2"), WindowDriver::shown("numPrinAmount"));
+    QCOMPARE(WindowDriver::shown("numAns1_3"), QString("10.500"));
 }
 
 void LoanBusterWindowTest::anExtraAboveTenRepaymentsLeavesTheExtraColumn() {
     enter("500000", "240", "10.5", "1000");
-    ui().click("cmdCalculate");
-    ui().type("numXtraPay", "50000");
-    ui().click("cmdCalculate");
-    QCOMPARE(ui().shown("numXtraPay"), QString("50 000.00"));
-    QCOMPARE(ui().shown("numAns2"), QString("150"));
-    QCOMPARE(ui().shown("numAns1_4"), QString("5 998.80"));
-    QCOMPARE(ui().shown("numAns1_7"), QString("298 235.95"));
+    click("cmdCalculate");
+    type("numXtraPay", "50000");
+    click("cmdCalculate");
+    QCOMPARE(shown("numXtraPay"), QString("50 000.00"));
+    QCOMPARE(shown("numAns2"), QString("150"));
+    QCOMPARE(shown("numAns1_4"), QString("5 998.80"));
+    QCOMPARE(shown("numAns1_7"), QString("298 235.95"));
 }
 
 void LoanBusterWindowTest::outOfRangeEntriesAreRefused_data() {
@@ -109,11 +106,11 @@ void LoanBusterWindowTest::outOfRangeEntriesAreRefused_data() {
 void LoanBusterWindowTest::outOfRangeEntriesAreRefused() {
     QFETCH(QString, field);
     QFETCH(QString, entry);
-    ui().type(qPrintable(field), entry);
+    type(qPrintable(field), entry);
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QTEST(bench_->Messages.last().Title, "title");
     QTEST(bench_->Messages.last().Text, "text");
-    QVERIFY(ui().hasFocus(qPrintable(field)));
+    QVERIFY(hasFocus(qPrintable(field)));
 }
 
 void LoanBusterWindowTest::activationShowsTheKeptInputs() {
@@ -122,7 +119,7 @@ void LoanBusterWindowTest::activationShowsTheKeptInputs() {
     QMdiArea area;
     auto* reopened = new LoanBusterWindow(buster_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    FinanceWindowDriver again(*reopened);
+    WindowDriver again(*reopened);
     QCOMPARE(again.shown("numPrinAmount"), QString("500 000.00"));
     QCOMPARE(again.shown("numIntRate"), QString("10.500"));
     QCOMPARE(again.shown("numXtraPay"), QString("1 000.00"));
@@ -131,9 +128,9 @@ void LoanBusterWindowTest::activationShowsTheKeptInputs() {
 
 void LoanBusterWindowTest::printWritesTheLastCalculation() {
     enter("500000", "240", "10.5", "1000");
-    ui().click("cmdCalculate");
-    ui().click("cmdPrint");
-    QVERIFY(ui().printFrame().isVisible());
+    click("cmdCalculate");
+    click("cmdPrint");
+    QVERIFY(printPanel().isVisible());
     QCOMPARE(record("PAmt"), 500000.0);
     QCOMPARE(record("Period"), 240.0);
     QCOMPARE(record("IntRate"), 10.5);
@@ -147,12 +144,12 @@ void LoanBusterWindowTest::printWritesTheLastCalculation() {
 
 void LoanBusterWindowTest::printAfterAChangeCalculatesFirst() {
     enter("500000", "240", "10.5", "1000");
-    ui().click("cmdCalculate");
-    ui().type("numPrinAmount", "250000");
-    ui().click("cmdPrint");
+    click("cmdCalculate");
+    type("numPrinAmount", "250000");
+    click("cmdPrint");
     QCOMPARE(record("PAmt"), 250000.0);
     QCOMPARE(std::round(record("TotIntPaid") * 100) / 100, 349027.93);
-    QCOMPARE(ui().shown("numAns1_0"), QString("349 027.93"));
+    QCOMPARE(shown("numAns1_0"), QString("349 027.93"));
 }
 
 QTEST_MAIN(LoanBusterWindowTest)

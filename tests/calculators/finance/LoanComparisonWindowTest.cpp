@@ -1,15 +1,15 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "FinanceWindowDriver.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "LoanComparisonWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanComparisonWindowTest : public QObject {
+class LoanComparisonWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -23,7 +23,6 @@ private slots:
     void printWritesTheComparison();
 
 private:
-    FinanceWindowDriver& ui() { return *driver_; }
     QString cell(int row, int column) const {
         return window_->findChild<QTableWidget*>("grdPayments")->item(row, column)->text();
     }
@@ -31,20 +30,18 @@ private:
     std::unique_ptr<WindowTestBench> bench_;
     LoanCompState comp_;
     std::unique_ptr<LoanComparisonWindow> window_;
-    std::unique_ptr<FinanceWindowDriver> driver_;
 };
 
 void LoanComparisonWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     comp_ = {};
     window_ = std::make_unique<LoanComparisonWindow>(comp_, *bench_->Reports);
-    driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+    drive(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void LoanComparisonWindowTest::cleanup() {
-    driver_.reset();
     window_.reset();
     bench_.reset();
 }
@@ -68,9 +65,9 @@ void LoanComparisonWindowTest::comparesSixPeriods() {
     QFETCH(QStringList, repayments);
     QFETCH(QStringList, interest);
     QFETCH(QStringList, paid);
-    ui().type("numBAmt", "500000");
-    ui().type("numIntRate", rate);
-    ui().click("cmdCalculate");
+    type("numBAmt", "500000");
+    type("numIntRate", rate);
+    click("cmdCalculate");
     const QStringList labels{"5 yrs.", "10 yrs.", "15 yrs.", "20 yrs.", "25 yrs.", "30 yrs."};
     for (int row = 0; row < 6; ++row) {
         QCOMPARE(cell(row, 0), labels[row]);
@@ -95,12 +92,12 @@ void LoanComparisonWindowTest::theTableHasItsHeadings() {
 }
 
 void LoanComparisonWindowTest::aRateAbove50IsRefused() {
-    ui().type("numIntRate", "10.5");
-    ui().type("numIntRate", "51");
+    type("numIntRate", "10.5");
+    type("numIntRate", "51");
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Interest Rate!"));
     QCOMPARE(bench_->Messages.last().Text, QString("The maximum interest rate allowed is 50%"));
-    QVERIFY(ui().hasFocus("numIntRate"));
+    QVERIFY(hasFocus("numIntRate"));
     QCOMPARE(comp_.CompRate, 10.5f);
 }
 
@@ -110,17 +107,17 @@ void LoanComparisonWindowTest::activationShowsTheKeptBondAndCompares() {
     QMdiArea area;
     auto* reopened = new LoanComparisonWindow(comp_, *bench_->Reports);
     testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    FinanceWindowDriver again(*reopened);
+    WindowDriver again(*reopened);
     QCOMPARE(again.shown("numBAmt"), QString("500 000.00"));
     QCOMPARE(again.shown("numIntRate"), QString("10.500"));
     QCOMPARE(reopened->findChild<QTableWidget*>("grdPayments")->item(3, 2)->text(), QString("698 055.86 "));
 }
 
 void LoanComparisonWindowTest::printWritesTheComparison() {
-    ui().type("numBAmt", "500000");
-    ui().type("numIntRate", "10.1");
-    ui().click("cmdPrint");  // compares first: the inputs changed since the last comparison
-    QVERIFY(ui().printFrame().isVisible());
+    type("numBAmt", "500000");
+    type("numIntRate", "10.1");
+    click("cmdPrint");  // compares first: the inputs changed since the last comparison
+    QVERIFY(printPanel().isVisible());
     const FieldValues record = *bench_->ReportRecord("BondComp");
     const auto field = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(record, name)); };
     QCOMPARE(field("PAmt"), 500000.0);

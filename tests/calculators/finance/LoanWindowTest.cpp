@@ -10,22 +10,21 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "TypeOver.h"
 #include "DecimalField.h"
 #include "LoanAmortGraphWindow.h"
 #include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "WholeNumberField.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "FinanceWindowDriver.h"
 #include "LoanBusterWindow.h"
 #include "LoanWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::TypeOver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanWindowTest : public QObject {
+class LoanWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -53,18 +52,7 @@ private slots:
     void theLoanBusterLeavesTheLoanAlone();
 
 private:
-    QWidget* child(const char* name) const {
-        QWidget* widget = window_->findChild<QWidget*>(name);
-        if (!widget) qFatal("no control %s", name);
-        return widget;
-    }
-    QLineEdit* field(const char* name) const { return static_cast<QLineEdit*>(child(name)); }
-    void type(const char* name, const QString& text) {
-        QLineEdit* edit = field(name);
-        TypeOver(edit, text);
-    }
-    void click(const char* name) { static_cast<QPushButton*>(child(name))->click(); }
-    void mode(int row) { static_cast<QRadioButton*>(child(qPrintable(QString("optLoanCalc_%1").arg(row))))->click(); }
+    void mode(int row) { click(QString("optLoanCalc_%1").arg(row)); }
     // Types the three inputs of a mode (an empty text leaves a field alone).
     void enter(int row, const QString& principal, const QString& period, const QString& rate, const QString& repayment) {
         mode(row);
@@ -105,6 +93,7 @@ void LoanWindowTest::init() {
     bench_ = std::make_unique<WindowTestBench>();
     loan_ = {};
     window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
+    drive(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -159,7 +148,7 @@ void LoanWindowTest::theModeMarksTheCalculatedField() {
             QCOMPARE(field(name)->palette().color(QPalette::Base), isCalculated ? QColor(Qt::yellow) : QColor(Qt::white));
             QCOMPARE(bool(field(name)->focusPolicy() & Qt::TabFocus), !isCalculated);
         }
-        QCOMPARE(QApplication::focusWidget(), child(row == 1 ? "numPeriod" : "numPrinAmount"));
+        QCOMPARE(QApplication::focusWidget(), find(row == 1 ? "numPeriod" : "numPrinAmount"));
     }
 }
 
@@ -169,6 +158,7 @@ void LoanWindowTest::aFieldThatBecomesAnInputShowsWhatTheCalculationTakes() {
     loan_.AnnualRate = 10;
     loan_.Repayment = 2124.70;
     window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
+    drive(*window_);
     QCOMPARE(field("numMonRePay")->text(), QString("0.00"));  // calculated, so not refilled
     mode(3);
     QCOMPARE(field("numMonRePay")->text(), QString("2 124.70"));
@@ -222,7 +212,7 @@ void LoanWindowTest::outOfRangeEntriesAreRefused() {
     QCOMPARE(bench_->Messages.last().Title, title);
     QCOMPARE(bench_->Messages.last().Text, message);
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
-    QCOMPARE(QApplication::focusWidget(), child(qPrintable(name)));
+    QCOMPARE(QApplication::focusWidget(), find(name));
     QCOMPARE(loan_.PeriodMonths + loan_.AnnualRate, 0.0);
 }
 
@@ -232,18 +222,19 @@ void LoanWindowTest::activationRestoresTheLoanButNotTheCalculatedField() {
     click("cmdFinCharge");
     window_.reset();
     window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
+    drive(*window_);
     QCOMPARE(field("numPrinAmount")->text(), QString("100 000.00"));
     QCOMPARE(field("numPeriod")->text(), QString("60"));
     QCOMPARE(field("numMonRePay")->text(), QString("0.00"));
     QCOMPARE(field("numAns2")->text(), QString("127 482.27"));
-    QVERIFY(static_cast<QRadioButton*>(child("optLoanCalc_0"))->isChecked());
+    QVERIFY(button("optLoanCalc_0")->isChecked());
 
     loan_.LoanMode = LoanModes[3];  // the loan buster works in the same loan
     loan_.Principal = 50000;
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QVERIFY(static_cast<QRadioButton*>(child("optLoanCalc_3"))->isChecked());
+    QVERIFY(button("optLoanCalc_3")->isChecked());
     QVERIFY(field("numIntRate")->isReadOnly());
     QCOMPARE(field("numPrinAmount")->text(), QString("50 000.00"));
     QCOMPARE(field("numMonRePay")->text(), QString("2 124.70"));
@@ -253,7 +244,7 @@ void LoanWindowTest::monthlyTableOfATwelveMonthLoan() {
     enter(0, "100000", "12", "10", "");
     click("cmdCalculate");
     click("cmdMonAmort");
-    auto* panel = child("fraGrid");
+    auto* panel = find("fraGrid");
     QVERIFY(panel->isVisible());
     QCOMPARE(table()->rowCount(), 12);
     const QStringList headings{" Month   ", "Capital payment ", "Interest payment", "    Balance    "};
@@ -268,7 +259,7 @@ void LoanWindowTest::monthlyTableOfATwelveMonthLoan() {
     click("cmdGridClose");
     QVERIFY(panel->isHidden());
     QCOMPARE(table()->rowCount(), 0);
-    QCOMPARE(QApplication::focusWidget(), child("cmdOk"));
+    QCOMPARE(QApplication::focusWidget(), find("cmdOk"));
 }
 
 void LoanWindowTest::longScheduleScrollsAndAnnualTableHasThePartYear() {
@@ -278,7 +269,7 @@ void LoanWindowTest::longScheduleScrollsAndAnnualTableHasThePartYear() {
     QCOMPARE(table()->rowCount(), 6);
     QCOMPARE(table()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     const int shrunkTable = qRound((6 * 250 + 445) / 15.0);
-    QCOMPARE(child("fraGrid")->height(), shrunkTable + qRound(500 / 15.0));
+    QCOMPARE(find("fraGrid")->height(), shrunkTable + qRound(500 / 15.0));
     const int columns = table()->columnWidth(0) + table()->columnWidth(1) + table()->columnWidth(2) +
                         table()->columnWidth(3);
     QCOMPARE(table()->width(), columns + 2 * table()->frameWidth());
@@ -297,16 +288,16 @@ void LoanWindowTest::schedulesNeedALoan() {
     enter(0, "100000", "12", "10", "");
     click("cmdCalculate");
     for (const char* command : {"cmdAnnAmort", "cmdLoanGraph"}) {
-        child("cmdPrint")->setFocus();
+        find("cmdPrint")->setFocus();
         click(command);
-        QVERIFY(child("fraGrid")->isHidden());
+        QVERIFY(find("fraGrid")->isHidden());
         QVERIFY(!window_->graphWindow());
-        QCOMPARE(QApplication::focusWidget(), child(command == std::string("cmdAnnAmort") ? "numPrinAmount" : "cmdOk"));
+        QCOMPARE(QApplication::focusWidget(), find(command == std::string("cmdAnnAmort") ? "numPrinAmount" : "cmdOk"));
     }
     enter(0, "", "", "0", "");
     click("cmdCalculate");
     click("cmdMonAmort");
-    QVERIFY(child("fraGrid")->isHidden());
+    QVERIFY(find("fraGrid")->isHidden());
 }
 
 void LoanWindowTest::printWritesTheLoanAndExactlyTheScheduleRows_data() {
@@ -452,7 +443,7 @@ void LoanWindowTest::theLoanBusterLeavesTheLoanAlone() {
     LoanBusterState buster;
     LoanBusterWindow busterWindow(buster, *bench_->Reports);
     busterWindow.show();
-    testing::FinanceWindowDriver other(busterWindow);
+    WindowDriver other(busterWindow);
     other.type("numPrinAmount", "500000");
     other.type("numPeriod", "240");
     other.type("numIntRate", "10.5");

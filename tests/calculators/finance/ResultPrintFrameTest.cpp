@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "DecimalField.h"
-#include "FinanceWindowDriver.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "DailyBalanceWindow.h"
 #include "InflationWindow.h"
@@ -10,7 +10,7 @@
 #include "LoanComparisonWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::FinanceWindowDriver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 // that give a result worth printing.
 struct Calculator {
     std::function<QWidget*(ReportEngine&)> Open;
-    std::function<void(FinanceWindowDriver&)> Fill;
+    std::function<void(WindowDriver&)> Fill;
     const char* Table;
     const char* KeyField;  // a field the fill sets to a non-zero value
     QString ViewTitle;
@@ -35,7 +35,7 @@ struct States {
 Calculator ForName(const QString& name) {
     if (name == "loan buster")
         return {[](ReportEngine& r) { return new LoanBusterWindow(state.Buster, r); },
-                [](FinanceWindowDriver& ui) {
+                [](WindowDriver& ui) {
                     ui.type("numPrinAmount", "500000");
                     ui.type("numPeriod", "240");
                     ui.type("numIntRate", "10.5");
@@ -43,14 +43,14 @@ Calculator ForName(const QString& name) {
                 "BondBust", "PAmt", "Loan Buster"};
     if (name == "loan comparison")
         return {[](ReportEngine& r) { return new LoanComparisonWindow(state.Comp, r); },
-                [](FinanceWindowDriver& ui) {
+                [](WindowDriver& ui) {
                     ui.type("numBAmt", "500000");
                     ui.type("numIntRate", "10.5");
                 },
                 "BondComp", "PAmt", "Loan Comparison"};
     if (name == "inflation")
         return {[](ReportEngine& r) { return new InflationWindow(state.Inflation, r); },
-                [](FinanceWindowDriver& ui) {
+                [](WindowDriver& ui) {
                     ui.type("numPresCost", "100000");
                     ui.type("numPeriod", "10");
                     ui.type("numInflaRate", "6");
@@ -58,7 +58,7 @@ Calculator ForName(const QString& name) {
                 "Inflation", "PresCost",
                 "Inflation - To export printout click on the suitcase button or goto Help"};
     return {[](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); },
-            [](FinanceWindowDriver& ui) {
+            [](WindowDriver& ui) {
                 ui.type("numCapAmount", "100000");
                 ui.type("numIntRate", "10");
                 ui.type("dtStartDate", "01032026");
@@ -99,7 +99,7 @@ private:
         Calculator calculator = ForName(name);
         window_.reset(calculator.Open(*bench_->Reports));
         window_->show();
-        driver_ = std::make_unique<FinanceWindowDriver>(*window_);
+        driver_ = std::make_unique<WindowDriver>(*window_);
         if (fill) calculator.Fill(*driver_);
         driver_->click("cmdPrint");
         return calculator;
@@ -110,7 +110,7 @@ private:
 
     std::unique_ptr<WindowTestBench> bench_;
     std::unique_ptr<QWidget> window_;
-    std::unique_ptr<FinanceWindowDriver> driver_;
+    std::unique_ptr<WindowDriver> driver_;
 };
 
 void ResultPrintFrameTest::init() {
@@ -127,7 +127,7 @@ void ResultPrintFrameTest::cleanup() {
 void ResultPrintFrameTest::withoutAResultPrintOnlyFocusesOK() {
     const Calculator calculator = open(false);
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QVERIFY(driver_->printFrame().isHidden());
+    QVERIFY(driver_->printPanel().isHidden());
     QVERIFY(driver_->hasFocus("cmdOK"));
     QCOMPARE(keyField(calculator), 0.0);
     QVERIFY(bench_->Messages.empty());
@@ -135,10 +135,10 @@ void ResultPrintFrameTest::withoutAResultPrintOnlyFocusesOK() {
 
 void ResultPrintFrameTest::viewingShowsTheTitledReport() {
     const Calculator calculator = open(true);
-    QVERIFY(driver_->printFrame().isVisible());
+    QVERIFY(driver_->printPanel().isVisible());
     QVERIFY(keyField(calculator) > 0);
-    driver_->printFrame().cmdVR()->click();
-    QVERIFY(driver_->printFrame().isHidden());
+    driver_->printPanel().cmdVR()->click();
+    QVERIFY(driver_->printPanel().isHidden());
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
     QVERIFY(bench_->Messages.empty());
@@ -149,8 +149,8 @@ void ResultPrintFrameTest::printingDirectlyLeavesTheTitle() {
     bench_->Reports->SetWindowTitle("The report before");
     bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
     const Calculator calculator = open(true);
-    driver_->printFrame().cmdPD()->click();
-    QVERIFY(driver_->printFrame().isHidden());
+    driver_->printPanel().cmdPD()->click();
+    QVERIFY(driver_->printPanel().isHidden());
     QCOMPARE(bench_->Reports->Destination(), int{ReportEngine::Printer});
     QVERIFY(bench_->ReportWindows.empty());
     // Only the inflation projection sets its title, and it does so on "Print".
@@ -177,7 +177,7 @@ void ResultPrintFrameTest::eachWindowRunsItsOwnReport() {
                                        ? bench_->Reports->LayoutFile("\\Inflatin.rpt")
                                        : bench_->Reports->LayoutFile("\\loanbuster.rpt"));
     bench_->Reports->SetWindowTitle("Another window's report");
-    (destination == ReportEngine::Window ? driver_->printFrame().cmdVR() : driver_->printFrame().cmdPD())->click();
+    (destination == ReportEngine::Window ? driver_->printPanel().cmdVR() : driver_->printPanel().cmdPD())->click();
     QCOMPARE(bench_->Reports->ReportFile(), layout);
     if (destination == ReportEngine::Window) {
         QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
@@ -187,11 +187,11 @@ void ResultPrintFrameTest::eachWindowRunsItsOwnReport() {
 
 void ResultPrintFrameTest::cancelHidesTheFrame() {
     open(true);
-    QPushButton* cancel = driver_->printFrame().cancelButton();
+    QPushButton* cancel = driver_->printPanel().cancelButton();
     QCOMPARE(cancel->text(), QString("C&ancel"));
     QCOMPARE(cancel->objectName(), QString("cmdPrintCancel"));
     cancel->click();
-    QVERIFY(driver_->printFrame().isHidden());
+    QVERIFY(driver_->printPanel().isHidden());
     QVERIFY(bench_->ReportWindows.empty());
 }
 

@@ -3,30 +3,20 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "TypeOver.h"
 #include "PackageWindow.h"
 #include "PrintPanel.h"
 #include "SettingsStore.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::TypeOver;
+using kelvara::testing::Entries;
+using kelvara::testing::SplitEntry;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-namespace {
-
-// "name=text" pairs: what is typed into a field, or what a field shows.
-using Entries = QStringList;
-
-std::pair<QString, QString> Split(const QString& entry) {
-    const qsizetype at = entry.indexOf('=');
-    return {entry.left(at), entry.mid(at + 1)};
-}
-
-}  // namespace
-
-class PackageWindowTest : public QObject {
+class PackageWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -63,26 +53,8 @@ private:
         const PackageKind kind{form.startsWith("frmKelvara") ? PackageDirection::NetToGross : PackageDirection::GrossToNet,
                                form.endsWith("Ann") ? PackagePeriod::Annual : PackagePeriod::Monthly};
         window_ = std::make_unique<PackageWindow>(kind, engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
-        window_->show();
-        // Fields show their figures formatted once they lose the focus, which
-        // needs an active window.
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        showActive(*window_);
     }
-    QLineEdit* field(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
-    QPushButton* button(const char* name) const { return window_->findChild<QPushButton*>(name); }
-    void type(const QString& name, const QString& text) {
-        QLineEdit* f = field(name);
-        QVERIFY2(f, qPrintable(name));
-        TypeOver(f, text);
-    }
-    void typeAll(const Entries& entries) {
-        for (const QString& entry : entries) {
-            const auto [name, text] = Split(entry);
-            type(name, text);
-        }
-    }
-    void click(const char* name) { button(name)->click(); }
     // Employee and employer fund percentages through the Setup panel.
     void setFundPercentages(const QString& employee, const QString& employer) {
         click("cmdSettings");
@@ -97,7 +69,7 @@ private:
     }
     void printToWindow() {
         click("cmdPrint");
-        window_->findChild<ui::PrintPanel*>("Frame1")->cmdVR()->click();
+        printPanel("Frame1").cmdVR()->click();
     }
 
     std::unique_ptr<WindowTestBench> bench_;
@@ -145,8 +117,8 @@ void PackageWindowTest::eachWindowHasItsCaptionAndLines() {
     open(form);
     QCOMPARE(window_->objectName(), form);
     QCOMPARE(window_->windowTitle(), caption);
-    for (const QString& name : has) QVERIFY2(field(name), qPrintable(name));
-    for (const QString& name : hasNot) QVERIFY2(!field(name), qPrintable(name));
+    for (const QString& name : has) QVERIFY2(this->has(name), qPrintable(name));
+    for (const QString& name : hasNot) QVERIFY2(!this->has(name), qPrintable(name));
 }
 
 void PackageWindowTest::workedPackagesShowTheirResults_data() {
@@ -215,14 +187,11 @@ void PackageWindowTest::workedPackagesShowTheirResults() {
     setFundPercentages(employeePercent, employerPercent);
     typeAll(typed);
     click("cmdCalculate");
-    for (const QString& entry : shown) {
-        const auto [name, text] = Split(entry);
-        QCOMPARE(field(name)->text(), text);
-    }
-    const bool onceOff = field("numCompCar")->text() != "0.00";
+    QCOMPARE(shownAs(shown), shown);
+    const bool onceOff = WindowDriver::shown("numCompCar") != "0.00";
     QCOMPARE(field("numOnceOff")->isVisible(), onceOff);
-    QCOMPARE(window_->findChild<QLabel*>("lblOnceOff1")->isVisible(), onceOff);
-    QVERIFY(window_->findChild<QLabel*>("lblLimitWarning")->isHidden());
+    QCOMPARE(find<QLabel>("lblOnceOff1")->isVisible(), onceOff);
+    QVERIFY(find<QLabel>("lblLimitWarning")->isHidden());
     QVERIFY(button("cmdPrint")->isEnabled());
     QVERIFY(bench_->Messages.empty());
 }
@@ -230,21 +199,19 @@ void PackageWindowTest::workedPackagesShowTheirResults() {
 void PackageWindowTest::amountsAreMirroredIntoTheCostToCompanyColumn() {
     open("frmPravelMon");
     typeAll({"numNetMonSalReq=30000", "numTravAll=4000", "numOTaxFB=250", "numOtherDet_2=500"});
-    QCOMPARE(field("numCCNetMonSalReq")->text(), QString("30 000.00"));
-    QCOMPARE(field("numCCTravAll")->text(), QString("4 000.00"));
-    QCOMPARE(field("numCCOTaxFB")->text(), QString("250.00"));
-    QCOMPARE(field("numOtherDetCC_2")->text(), QString("500.00"));
+    QCOMPARE(shown("numCCNetMonSalReq"), QString("30 000.00"));
+    QCOMPARE(shown("numCCTravAll"), QString("4 000.00"));
+    QCOMPARE(shown("numCCOTaxFB"), QString("250.00"));
+    QCOMPARE(shown("numOtherDetCC_2"), QString("500.00"));
     // A mirror edited on its own leaves the employee's amount alone.
     type("numOtherDetCC_2", "650");
-    QCOMPARE(field("numOtherDet_2")->text(), QString("500.00"));
+    QCOMPARE(shown("numOtherDet_2"), QString("500.00"));
     // The other expense comes off the take-home salary.
     click("cmdCalculate");
-    const QString withExpense = field("numGrossSal")->text();
+    const QString withExpense = shown("numGrossSal");
     type("numOtherDet_2", "0");
     click("cmdCalculate");
-    QCOMPARE(QLocale::c().toDouble(QString(field("numGrossSal")->text()).remove(' ')) -
-                 QLocale::c().toDouble(QString(withExpense).remove(' ')),
-             500.0);
+    QCOMPARE(shownNumber("numGrossSal") - QLocale::c().toDouble(QString(withExpense).remove(' ')), 500.0);
 }
 
 void PackageWindowTest::netToGrossHoldsTheFundPercentagesTo27_5_data() {
@@ -281,8 +248,8 @@ void PackageWindowTest::netToGrossHoldsTheFundPercentagesTo27_5() {
     type("numPenContPerc", employee);
     type("numPenPercentage", employer);
     // The rule works while typing, before anything is confirmed.
-    QCOMPARE(field("numPenContPerc")->text(), QString::number(keptEmployee, 'f', 3));
-    QCOMPARE(field("numPenPercentage")->text(), QString::number(keptEmployer, 'f', 3));
+    QCOMPARE(shown("numPenContPerc"), QString::number(keptEmployee, 'f', 3));
+    QCOMPARE(shown("numPenPercentage"), QString::number(keptEmployer, 'f', 3));
     click("cmdSetupOK");
     QCOMPARE(savedSettings().PensionCont, keptEmployee);
     QCOMPARE(savedSettings().EmployerPenCont, keptEmployer);
@@ -303,7 +270,7 @@ void PackageWindowTest::setupOpensAtItsTopAndLocksTheCommands() {
     open(form);
     const char* commands[] = {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint", "cmdRAExpl", "cmdWorking"};
     click("cmdSettings");
-    auto* setup = window_->findChild<QWidget*>("Frame3");
+    auto* setup = find("Frame3");
     QVERIFY(setup->isVisible());
     // At its place, or raised to the top of a row it would cut in two.
     QVERIFY(setup->y() <= topTwips / 15 && setup->y() > topTwips / 15 - 30);
@@ -317,15 +284,15 @@ void PackageWindowTest::setupConfirmationSavesAndRecalculates() {
     open("frmPravelAnn");
     typeAll({"numAge=40", "numNetMonSalReq=300000", "numProvContPerc=5", "numCCProvContPerc=2.5"});
     click("cmdCalculate");
-    QCOMPARE(field("numRFundCont")->text(), QString("0.00"));
+    QCOMPARE(shown("numRFundCont"), QString("0.00"));
     click("cmdSettings");
     type("numPenContPerc", "7.5");
     type("numEmpEUIF", "1.5");
-    window_->findChild<QAbstractButton*>("optCompCarMPYes")->click();
+    click("optCompCarMPYes");
     click("cmdSetupOK");
     // Confirming works the package out again under the new settings.
-    QCOMPARE(field("numRFundCont")->text(), QString("22 500.00"));
-    QCOMPARE(field("numUIFCont")->text(), QString("3 188.16"));
+    QCOMPARE(shown("numRFundCont"), QString("22 500.00"));
+    QCOMPARE(shown("numUIFCont"), QString("3 188.16"));
     const Settings saved = savedSettings();
     QCOMPARE(saved.PensionCont, 7.5);
     QCOMPARE(saved.EmployeeUIF, 1.5);
@@ -335,8 +302,8 @@ void PackageWindowTest::setupConfirmationSavesAndRecalculates() {
     QCOMPARE(saved.UIFLimit, 17712.0);
     // A window opened afterwards starts from the saved settings.
     open("frmKelvaraMon");
-    QCOMPARE(field("numPenContPerc")->text(), QString("7.500"));
-    QCOMPARE(field("numProvContPerc")->text(), QString("5.000"));
+    QCOMPARE(shown("numPenContPerc"), QString("7.500"));
+    QCOMPARE(shown("numProvContPerc"), QString("5.000"));
 }
 
 void PackageWindowTest::refusedCalculationsSaySoAndKeepTheResults_data() {
@@ -379,8 +346,8 @@ void PackageWindowTest::refusedCalculationsSaySoAndKeepTheResults() {
     }
     // Nothing was worked out: the tax and UIF are still those of the newly
     // opened window.
-    QCOMPARE(field("numMAns")->text(), QString("0.00"));
-    QCOMPARE(field("numUIFCont")->text(), QString("0.00"));
+    QCOMPARE(shown("numMAns"), QString("0.00"));
+    QCOMPARE(shown("numUIFCont"), QString("0.00"));
 }
 
 void PackageWindowTest::contributionsAboveTheLimitWarnAndBlockPrinting() {
@@ -390,7 +357,7 @@ void PackageWindowTest::contributionsAboveTheLimitWarnAndBlockPrinting() {
     const int buttonsTop = button("cmdOk")->y();
     const int height = window_->height();
     setFundPercentages("20", "20");
-    auto* warning = window_->findChild<QLabel*>("lblLimitWarning");
+    auto* warning = find<QLabel>("lblLimitWarning");
     QVERIFY(warning->isVisible());
     QCOMPARE(warning->text(), QString("R/Fund contributions exceed allowable limits!"));
     QVERIFY(!button("cmdPrint")->isEnabled());
@@ -435,10 +402,10 @@ void PackageWindowTest::retirementAnnuityExplanation() {
     typeAll(typed);
     click("cmdCalculate");
     click("cmdRAExpl");
-    auto* panel = window_->findChild<QWidget*>("Frame2");
+    auto* panel = find("Frame2");
     QVERIFY(panel->isVisible());
-    QCOMPARE(window_->findChild<QLabel*>("lblRALineA")->text(), lineA);
-    QCOMPARE(window_->findChild<QLabel*>("lblRALineC")->text(), lineC);
+    QCOMPARE(find<QLabel>("lblRALineA")->text(), lineA);
+    QCOMPARE(find<QLabel>("lblRALineC")->text(), lineC);
     click("cmdRAOK");
     QVERIFY(panel->isHidden());
 }
@@ -490,7 +457,7 @@ void PackageWindowTest::printWritesTheSalPackageRecord() {
     typeAll(typed);
     click("cmdPrint");
     type("Text1", "A. Taxpayer");
-    window_->findChild<ui::PrintPanel*>("Frame1")->cmdVR()->click();
+    printPanel("Frame1").cmdVR()->click();
     QVERIFY(bench_->Messages.empty());
 
     const auto row = bench_->ReportRecord("SalPackage");
@@ -499,19 +466,16 @@ void PackageWindowTest::printWritesTheSalPackageRecord() {
         return QString::fromStdString(std::get<std::string>(WindowTestBench::Field(*row, name)));
     };
     const auto number = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(*row, name)); };
-    const auto shown = [&](const char* name) {
-        return QLocale::c().toDouble(QString(field(name)->text()).remove(' '));
-    };
     QCOMPARE(text("MonAnn"), heading);
     QCOMPARE(text("TPName"), QString("A. Taxpayer"));
     QCOMPARE(number("TPAge"), 40.0);
-    QCOMPARE(number("NetMonSal"), shown("numNetMonSalReq"));
-    QCOMPARE(number("TaxDue"), shown("numMAns"));
-    QCOMPARE(number("UIFCont"), shown("numUIFCont"));
-    QCOMPARE(number("GSal"), shown("numGrossSal"));
-    QCOMPARE(number("TotCostComp"), shown("numTotCostComp"));
+    QCOMPARE(number("NetMonSal"), shownNumber("numNetMonSalReq"));
+    QCOMPARE(number("TaxDue"), shownNumber("numMAns"));
+    QCOMPARE(number("UIFCont"), shownNumber("numUIFCont"));
+    QCOMPARE(number("GSal"), shownNumber("numGrossSal"));
+    QCOMPARE(number("TotCostComp"), shownNumber("numTotCostComp"));
     for (const QString& entry : record) {
-        const auto [name, value] = Split(entry);
+        const auto [name, value] = SplitEntry(entry);
         QCOMPARE(text(name.toUtf8().constData()), value);
     }
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
@@ -525,8 +489,8 @@ void PackageWindowTest::printRecalculatesAndLocksTheScreenUntilDone() {
     type("numNetMonSalReq", "400000");
     click("cmdPrint");
     // The package typed since the last calculation is worked out first.
-    QCOMPARE(field("numMAns")->text(), QString("67 417.00"));
-    auto* panel = window_->findChild<ui::PrintPanel*>("Frame1");
+    QCOMPARE(shown("numMAns"), QString("67 417.00"));
+    auto* panel = find<ui::PrintPanel>("Frame1");
     QVERIFY(panel->isVisible());
     for (const char* name : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdRAExpl"}) QVERIFY(!button(name)->isEnabled());
     QVERIFY(!field("numNetMonSalReq")->isEnabled());
@@ -545,7 +509,7 @@ void PackageWindowTest::aRefusedPackageIsNotPrinted() {
     typeAll({"numNetMonSalReq=50000", "numTravAll=60000"});
     click("cmdPrint");
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
-    QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isHidden());
+    QVERIFY(printPanel("Frame1").isHidden());
     QVERIFY(button("cmdCalculate")->isEnabled());
 }
 
@@ -573,19 +537,19 @@ void PackageWindowTest::aStoppedCalculationShowsNoOldFigures() {
     setFundPercentages(employeePercent, "0");
     typeAll({"numAge=40", "numNetMonSalReq=200000"});
     click("cmdCalculate");
-    QVERIFY(field("numMAns")->text() != "0.00");
+    QVERIFY(shown("numMAns") != "0.00");
     typeAll(typed);
     click("cmdPrint");
     if (message.isEmpty()) {
         QVERIFY(bench_->Messages.empty());
-        QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isVisible());
+        QVERIFY(printPanel("Frame1").isVisible());
         return;
     }
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QVERIFY2(bench_->Messages.last().Text.startsWith(message), qPrintable(bench_->Messages.last().Text));
-    QVERIFY(window_->findChild<ui::PrintPanel*>("Frame1")->isHidden());
+    QVERIFY(printPanel("Frame1").isHidden());
     for (const char* result : {"numMAns", "numUIFCont", "numCCSkillLev", "numGrossSal", "numTotCostComp"})
-        QCOMPARE(field(result)->text(), QString("0.00"));
+        QCOMPARE(shown(result), QString("0.00"));
 }
 
 void PackageWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {

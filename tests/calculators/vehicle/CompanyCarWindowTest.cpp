@@ -4,7 +4,7 @@
 #include <QTest>
 #include <set>
 
-#include "TypeOver.h"
+#include "WindowDriver.h"
 #include "CompanyCarFixtures.h"
 #include "DateField.h"
 #include "DecimalField.h"
@@ -18,7 +18,7 @@
 using namespace kelvara;
 using kelvara::testing::ExampleCar;
 using kelvara::testing::ListOf;
-using kelvara::testing::TypeOver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
 namespace {
@@ -33,7 +33,7 @@ CompanyCarVehicle Registered(const char* registration) {
 
 }  // namespace
 
-class CompanyCarWindowTest : public QObject {
+class CompanyCarWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -60,22 +60,8 @@ private slots:
 private:
     void open() {
         window_ = std::make_unique<CompanyCarWindow>(state_, printDirect_, *bench_->Reports);
-        window_->show();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        showActive(*window_);
     }
-    template <typename T = QWidget>
-    T* control(const char* name) {
-        T* found = window_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
-    void type(const char* name, const QString& text) {
-        auto* field = control<ui::EntryField>(name);
-        TypeOver(field, text);
-    }
-    void click(const char* name) { control<QPushButton>(name)->click(); }
-    QString shown(const char* name) { return control<QLineEdit>(name)->text(); }
     // The controls a user can reach, by name, among those the locking governs.
     std::set<QString> enabledControls() {
         std::set<QString> names;
@@ -117,16 +103,16 @@ void CompanyCarWindowTest::addingFillsTheNewVehicleFromTheEntryRecord() {
     QCOMPARE(state_.Vehicles[1].CCPrice, 300000.0);
     QCOMPARE(shown("numCCPrice"), QString("300 000"));
     QCOMPARE(enabledControls(), (std::set<QString>{"cmdAdd", "cmdOk", "cmdDelete", "txtCCRegNumber"}));
-    QVERIFY(control<QLabel>("lblCCRegNumber")->isEnabled());
-    QVERIFY(control("chkAutoCalc3802")->isHidden());
+    QVERIFY(find<QLabel>("lblCCRegNumber")->isEnabled());
+    QVERIFY(find("chkAutoCalc3802")->isHidden());
 
     click("cmdAdd");
     QCOMPARE(window_->windowTitle(), Caption.arg(2).arg(2));
     QCOMPARE(state_.Vehicles[2].CCRegNumber, std::string("CA 1"));
     QCOMPARE(state_.Vehicles[2].CCPrice, 300000.0);
-    QVERIFY(control("chkAutoCalc3802")->isVisible());
+    QVERIFY(find("chkAutoCalc3802")->isVisible());
     QVERIFY(state_.AutoSplit3802);
-    QVERIFY(!control<QCheckBox>("chkAutoCalc3802")->isChecked());
+    QVERIFY(!find<QCheckBox>("chkAutoCalc3802")->isChecked());
 }
 
 void CompanyCarWindowTest::pagingGoesRoundAtEitherEnd_data() {
@@ -163,8 +149,8 @@ void CompanyCarWindowTest::deletingRenumbersTheVehiclesAbove() {
 
     click("cmdDelete");
     QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(1));
-    QVERIFY(control("chkAutoCalc3802")->isHidden());
-    QVERIFY(!control("cmdBack")->isEnabled());
+    QVERIFY(find("chkAutoCalc3802")->isHidden());
+    QVERIFY(!find("cmdBack")->isEnabled());
 
     click("cmdDelete");
     QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
@@ -191,13 +177,13 @@ void CompanyCarWindowTest::aVehicleWithoutRegistrationLocksTheWindow() {
     QFETCH(QStringList, enabled);
     state_ = ListOf(std::vector<CompanyCarVehicle>(vehicles, Registered("A")), 0);
     open();
-    control<QLineEdit>("txtCCRegNumber")->clear();
+    find<QLineEdit>("txtCCRegNumber")->clear();
     if (!registration.isEmpty()) type("txtCCRegNumber", registration);
 
     const std::set<QString> now = enabledControls();
     for (const QString& name : enabled) QVERIFY2(now.count(name), qPrintable(name + " is disabled"));
     QVERIFY(now.count("txtCCRegNumber"));
-    QVERIFY(control<QLabel>("lblCCRegNumber")->isEnabled());
+    QVERIFY(find<QLabel>("lblCCRegNumber")->isEnabled());
     if (registration.isEmpty()) {
         QCOMPARE(now.size(), std::size_t(enabled.size() + 1));
     } else {
@@ -239,9 +225,9 @@ void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit() {
     type("numEmpPaidLicence", "1000");
     type("numEmpPaidMaintenance", "5000");
     type("numActual3802", "126000");
-    control<QCheckBox>("chkBussMilage")->setChecked(logBook);
-    control<QCheckBox>("chkMaintIncluded")->setChecked(maintenancePlan);
-    control<QCheckBox>("chkSARSTable")->setChecked(true);
+    find<QCheckBox>("chkBussMilage")->setChecked(logBook);
+    find<QCheckBox>("chkMaintIncluded")->setChecked(maintenancePlan);
+    find<QCheckBox>("chkSARSTable")->setChecked(true);
     QCOMPARE(shown("numTrueInclusion"), QString("0"));  // ticking and typing do not calculate
     click("cmdCalculate");
 
@@ -270,12 +256,12 @@ void CompanyCarWindowTest::theFuelTableBoxClearsTheFuelItReplaces() {
     open();
     type("numActualExpEmployee", "9000");
     QCOMPARE(state_.Vehicles[1].ActualExpEmployee, 9000.0);
-    control<QCheckBox>("chkSARSTable")->setChecked(true);
+    find<QCheckBox>("chkSARSTable")->setChecked(true);
     QCOMPARE(shown("numActualExpEmployee"), QString("0"));
     QCOMPARE(state_.Vehicles[1].ActualExpEmployee, 0.0);
     click("cmdCalculate");
     QCOMPARE(shown("numFuelComponent"), QString("48 360"));
-    control<QCheckBox>("chkSARSTable")->setChecked(false);
+    find<QCheckBox>("chkSARSTable")->setChecked(false);
     QCOMPARE(shown("numFuelComponent"), QString("0"));
     QCOMPARE(state_.Vehicles[1].FuelComponent, 0.0);
 }
@@ -285,8 +271,8 @@ void CompanyCarWindowTest::secondVehicleSharesTheCode3802TotalByDaysOfUse() {
     half.CCEndDate = half.CCStartDate + 180;  // 181 days
     state_ = ListOf({Registered("A"), half}, 126000);
     open();
-    control<QCheckBox>("chkAutoCalc3802")->setChecked(true);
-    QVERIFY(!control("numFB3802ThisCar")->isEnabled());
+    find<QCheckBox>("chkAutoCalc3802")->setChecked(true);
+    QVERIFY(!find("numFB3802ThisCar")->isEnabled());
     click("cmdCalculate");
     QVERIFY(std::abs(state_.Vehicles[1].FB3802ThisCar - 84230.769230769) < 1e-6);
     QVERIFY(std::abs(state_.Vehicles[2].FB3802ThisCar - 41769.230769231) < 1e-6);
@@ -334,7 +320,7 @@ void CompanyCarWindowTest::closingWithARefusedEndDate() {
     QFETCH(bool, closes);
     state_ = ListOf({Registered("A")}, 0);
     open();
-    auto* end = control<ui::DateField>("dtCCEndDate");
+    auto* end = find<ui::DateField>("dtCCEndDate");
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, endDate);
@@ -357,7 +343,7 @@ void CompanyCarWindowTest::closingWithARefusedEndDate() {
              QString("The dates entered are not correct please enter a dates between 01/03/2026 and 28/02/2027"));
     QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Date"));
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
-    QVERIFY(control("dtCCStartDate")->hasFocus());
+    QVERIFY(find("dtCCStartDate")->hasFocus());
     QVERIFY(window_->close());  // the focus left the end date
 }
 
@@ -399,7 +385,7 @@ void CompanyCarWindowTest::closingAfterTheRefusalMessageTookTheFocus() {
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     };
-    auto* end = control<ui::DateField>("dtCCEndDate");
+    auto* end = find<ui::DateField>("dtCCEndDate");
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, "01012028");
@@ -409,7 +395,7 @@ void CompanyCarWindowTest::closingAfterTheRefusalMessageTookTheFocus() {
     reactivate();
     QCOMPARE(messages.texts.size(), 2);
     QVERIFY(window_->isVisible());
-    control("numTotalDistance")->setFocus(Qt::MouseFocusReason);
+    find("numTotalDistance")->setFocus(Qt::MouseFocusReason);
     click("cmdOk");
     QVERIFY(!window_->isVisible());
     QCOMPARE(messages.texts.size(), 2);
@@ -446,7 +432,7 @@ void CompanyCarWindowTest::theListSurvivesClosingUntilInitialised() {
     QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(2));
     QCOMPARE(shown("txtCCRegNumber"), QString("CA 1"));
     QCOMPARE(shown("txtCCMake"), QString("Toyota"));
-    QVERIFY(control("chkAutoCalc3802")->isVisible());
+    QVERIFY(find("chkAutoCalc3802")->isVisible());
     QVERIFY(window_->close());
     window_.reset();
 
@@ -464,7 +450,7 @@ void CompanyCarWindowTest::printingThreeVehiclesLeavesExactlyThreeRows() {
     state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 0);
     open();
     click("cmdPrint");
-    auto* panel = control<ui::PrintPanel>("Frame1");
+    auto* panel = find<ui::PrintPanel>("Frame1");
     QVERIFY(panel->isVisible());
     panel->cmdVR()->click();
     QVERIFY(panel->isHidden());

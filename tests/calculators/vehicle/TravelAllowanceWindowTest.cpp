@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "TypeOver.h"
+#include "WindowDriver.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "PrintPanel.h"
@@ -16,10 +16,10 @@
 #include "TravelAllowanceWindow.h"
 
 using namespace kelvara;
-using kelvara::testing::TypeOver;
+using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class TravelAllowanceWindowTest : public QObject {
+class TravelAllowanceWindowTest : public QObject, public WindowDriver {
     Q_OBJECT
 
 private slots:
@@ -48,20 +48,10 @@ private:
     void open() {
         window_ = new TravelAllowanceWindow(state_, printDirect_, *bench_->Reports);
         host_.reset(window_);
+        drive(*window_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         window_->activateWindow();
-    }
-    template <typename Field = ui::WholeNumberField>
-    Field* find(const QString& name) {
-        auto* field = window_->findChild<Field*>(name);
-        if (!field) qFatal("no control %s", qPrintable(name));
-        return field;
-    }
-    QString shown(const QString& name) { return find<QLineEdit>(name)->text(); }
-    void type(const QString& name, const QString& text) {
-        auto* field = find<QLineEdit>(name);
-        TypeOver(field, text);
     }
     void typeDate(const QString& name, const QString& text) {
         auto* field = find<ui::DateField>(name);
@@ -70,7 +60,6 @@ private:
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Tab);
     }
-    void click(const char* name) { find<QPushButton>(name)->click(); }
     void typeDeemedExample() {
         type("silgEdit1", "250000");
         type("silgEdit2", "120000");
@@ -206,14 +195,14 @@ void TravelAllowanceWindowTest::modeLayoutFollowsTheRecordsOption() {
         QCOMPARE(state_.RecordsKept, kept);
         QCOMPARE(actual->isVisible(), kept);
         QCOMPARE(deemed->isVisible(), !kept);
-        QCOMPARE(find("silgEdit14")->isVisible(), kept);
-        for (int i = 6; i <= 11; ++i) QCOMPARE(find(QString("silgEdit%1").arg(i))->isEnabled(), kept);
+        QCOMPARE(find<ui::WholeNumberField>("silgEdit14")->isVisible(), kept);
+        for (int i = 6; i <= 11; ++i) QCOMPARE(find<ui::WholeNumberField>(QString("silgEdit%1").arg(i))->isEnabled(), kept);
         QCOMPARE(find<ui::DateField>("dtCarAlStartDate")->isEnabled(), !kept);
         QCOMPARE(find<ui::DateField>("dtCarAlEndDate")->isEnabled(), !kept);
-        QVERIFY(find("silgEdit1")->isEnabled());
-        QVERIFY(find("silgEdit2")->isEnabled());
+        QVERIFY(find<ui::WholeNumberField>("silgEdit1")->isEnabled());
+        QVERIFY(find<ui::WholeNumberField>("silgEdit2")->isEnabled());
     }
-    QCOMPARE(find("silgEdit14")->text(), QString());
+    QCOMPARE(find<ui::WholeNumberField>("silgEdit14")->text(), QString());
     // Choosing the option changes the layout only: the panel still shows the
     // figures of the last recalculation.
     QCOMPARE(shown("sidbEdit1_4"), QString("100 433"));
@@ -222,7 +211,7 @@ void TravelAllowanceWindowTest::modeLayoutFollowsTheRecordsOption() {
 
 void TravelAllowanceWindowTest::enterRecalculatesAndMovesToOk() {
     typeDeemedExample();
-    auto* business = find("silgEdit5");
+    auto* business = find<ui::WholeNumberField>("silgEdit5");
     business->setFocus();
     QTest::keyClick(business, Qt::Key_Return);
     QCOMPARE(shown("sidbEdit1_4"), QString("100 433"));
@@ -241,7 +230,7 @@ void TravelAllowanceWindowTest::singlePaymentRefusesTheSecondAmount() {
     QFETCH(QString, typed);
     find<QRadioButton>("Option4")->click();
     type(held, "3000");
-    auto* field = find(typed);
+    auto* field = find<ui::WholeNumberField>(typed);
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, "5000");
@@ -298,6 +287,7 @@ void TravelAllowanceWindowTest::aDateRefusedWhileHiddenGoesBackToTheTaxYear() {
     auto* area = new QMdiArea;
     host_.reset(area);
     window_ = new TravelAllowanceWindow(state_, printDirect_, *bench_->Reports);
+    drive(*window_);
     QMdiSubWindow* frame = area->addSubWindow(window_);
     area->show();
     frame->show();
