@@ -160,7 +160,8 @@ void BM_MonthlyScheduleReportToPdf(benchmark::State& state) {
     for (auto _ : state) {
         const bool ok =
             output.WriteReportRecord(LoansTable, LoansRecord(loan, LoanSchedule::Monthly)).ok &&
-            output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, LoanSchedule::Monthly)).ok &&
+            output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, LoanSchedule::Monthly))
+                .ok &&
             RenderReportToPdf(Layout("LonrepaA.rpt"), reports.database, reports.pdf);
         if (!ok) {
             state.SkipWithError("the report could not be written");

@@ -12,5 +12,4 @@
     std::abort();
 }
 
-#define KV_FUZZ_CHECK(condition, input) \
-    ((condition) ? void() : KvFuzzFailure(__FILE__, __LINE__, #condition, (input)))
+#define KV_FUZZ_CHECK(condition, input) ((condition) ? void() : KvFuzzFailure(__FILE__, __LINE__, #condition, (input)))

@@ -13,9 +13,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -24,10 +24,10 @@
 #include "BackgroundMdiArea.h"
 #include "DateField.h"
 #include "DecimalField.h"
+#include "DisclaimerWindow.h"
 #include "PrintPanel.h"
 #include "ReportEngine.h"
 #include "ReportPages.h"
-#include "DisclaimerWindow.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
 #include "WholeNumberField.h"
@@ -191,9 +191,11 @@ const std::map<QString, std::function<void(QWidget&)>>& SampleInputs() {
         {"frmCarAll1",
          [](QWidget& w) {
              w.findChild<QLineEdit*>("Text1")->setText("VW Polo 1.6");
-             const std::pair<const char*, qint32> inputs[] = {
-                 {"silgEdit1", 250000}, {"silgEdit2", 120000}, {"silgEdit3", 60000},
-                 {"silgEdit4", 30000},  {"silgEdit5", 18000}};
+             const std::pair<const char*, qint32> inputs[] = {{"silgEdit1", 250000},
+                                                              {"silgEdit2", 120000},
+                                                              {"silgEdit3", 60000},
+                                                              {"silgEdit4", 30000},
+                                                              {"silgEdit5", 18000}};
              for (const auto& [field, value] : inputs) w.findChild<ui::WholeNumberField*>(field)->setValue(value);
              w.findChild<QLineEdit*>("Text3")->setText("Thandi Nkosi");
              Click(w, "cmdCalculate");
@@ -239,7 +241,6 @@ const std::map<QString, std::function<void(QWidget&)>>& SampleInputs() {
     };
     return fillers;
 }
-
 
 // Lets the windows finish painting; the help viewer draws its pages in the
 // background, so this waits a little rather than only emptying the queue.
@@ -301,9 +302,10 @@ bool SaveWorking(MainWindow& main, QWidget& calculator, const QDir& folder) {
 // Opens each panel of a calculator by its button, shoots the main window with
 // the panel in front, and closes the panel again by its own button.
 bool SavePanels(MainWindow& main, QWidget& calculator, const QDir& folder) {
-    static const char* const openers[] = {"cmdSettings", "cmdInfo_0", "cmdRAExpl", "cmdPrint",
+    static const char* const openers[] = {"cmdSettings", "cmdInfo_0",   "cmdRAExpl",  "cmdPrint",
                                           "cmPrint",     "cmdMonAmort", "cmdAnnAmort"};
-    static const QRegularExpression closers("^(cmdCancel|cmdPrintCancel|cmdSetupOK|cmdRAOK|cmdOK_Info_One|cmdGridClose)$");
+    static const QRegularExpression closers(
+        "^(cmdCancel|cmdPrintCancel|cmdSetupOK|cmdRAOK|cmdOK_Info_One|cmdGridClose)$");
     bool ok = true;
     for (const char* opener : openers) {
         auto* button = calculator.findChild<QPushButton*>(opener);

@@ -39,18 +39,16 @@ const TaxYearData& Year() { return *DeliveredTaxYear(); }
 QString Age(int age) { return QString::number(age); }
 
 QString TaxScaleTable() {
-    QString table = "<table class='figures'>\n" +
-                    Row({"Taxable income (per year)", "Tax"}, "th");
+    QString table = "<table class='figures'>\n" + Row({"Taxable income (per year)", "Tax"}, "th");
     const std::vector<TaxScaleRow>& scale = Year().Scale;
     for (const TaxScaleRow& row : scale) {
         const QString from = Rand(row.Lower + 1);
         const QString band = &row == &scale.back() ? from + " and above" : from + " to " + Rand(row.Upper);
         const QString above = QStringLiteral("%1% of taxable income").arg(row.Rate);
-        const QString tax = row.BaseTax == 0 ? above
-                                             : Rand(row.BaseTax) + " + " +
-                                                   QStringLiteral("%1% of taxable income above %2")
-                                                       .arg(row.Rate)
-                                                       .arg(Rand(row.Lower));
+        const QString tax =
+            row.BaseTax == 0 ? above
+                             : Rand(row.BaseTax) + " + " +
+                                   QStringLiteral("%1% of taxable income above %2").arg(row.Rate).arg(Rand(row.Lower));
         table += Row({band, tax});
     }
     return table + "</table>\n";
@@ -98,7 +96,8 @@ QString Contents(const std::vector<Section>& sections, const std::map<QString, i
     QString html = "<h2>Contents</h2>\n<table class='contents' width='100%'>\n";
     for (const Section& section : sections) {
         const auto page = pages.find(section.Id);
-        html += QStringLiteral("<tr><td><a name='toc-%1'></a><span class='link'>%2</span></td><td align='right'>%3</td></tr>\n")
+        html += QStringLiteral(
+                    "<tr><td><a name='toc-%1'></a><span class='link'>%2</span></td><td align='right'>%3</td></tr>\n")
                     .arg(section.Id, section.Title.toHtmlEscaped())
                     .arg(page == pages.end() ? 0 : page->second + 1);
     }
@@ -196,7 +195,9 @@ int main(int argc, char* argv[]) {
     const qreal scale = 72.0 / pdf.resolution();
     const qreal pageHeight = pdf.pageLayout().fullRect(QPageLayout::Point).height();
     const qreal left = margins.left() * 72 / 25.4, top = margins.top() * 72 / 25.4;
-    auto place = [&](const Anchor& anchor) { return help::PdfPlace{anchor.Page, pageHeight - top - anchor.Line.top() * scale}; };
+    auto place = [&](const Anchor& anchor) {
+        return help::PdfPlace{anchor.Page, pageHeight - top - anchor.Line.top() * scale};
+    };
     std::vector<help::PdfBookmark> bookmarks;
     std::vector<help::PdfLink> links;
     for (const Section& section : sections) {

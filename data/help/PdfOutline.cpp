@@ -39,8 +39,8 @@ QByteArray AddOutlineAndLinks(const QByteArray& pdf, const std::vector<PdfBookma
                               const std::vector<PdfLink>& links) {
     const QString text = QString::fromLatin1(pdf);
     auto trailer = QRegularExpression("trailer\\s*<<(.*?)>>\\s*startxref\\s*(\\d+)",
-                                            QRegularExpression::DotMatchesEverythingOption)
-                             .globalMatch(text);
+                                      QRegularExpression::DotMatchesEverythingOption)
+                       .globalMatch(text);
     QRegularExpressionMatch last;
     while (trailer.hasNext()) last = trailer.next();
     if (!last.hasMatch()) return {};
@@ -71,8 +71,8 @@ QByteArray AddOutlineAndLinks(const QByteArray& pdf, const std::vector<PdfBookma
     next += int(bookmarks.size());
     for (std::size_t i = 0; i < bookmarks.size(); ++i) {
         const int item = firstItem + int(i);
-        QByteArray body = "/Title " + PdfText(bookmarks[i].Title) + " /Parent " + Reference(outlines) +
-                          " /Dest " + Destination(pages, bookmarks[i].Target);
+        QByteArray body = "/Title " + PdfText(bookmarks[i].Title) + " /Parent " + Reference(outlines) + " /Dest " +
+                          Destination(pages, bookmarks[i].Target);
         if (i > 0) body += " /Prev " + Reference(item - 1);
         if (i + 1 < bookmarks.size()) body += " /Next " + Reference(item + 1);
         objects[item] = body;
@@ -116,7 +116,8 @@ QByteArray AddOutlineAndLinks(const QByteArray& pdf, const std::vector<PdfBookma
     const qsizetype xref = update.size();
     update += "xref\n";
     for (const auto& [number, offset] : offsets)
-        update += QByteArray::number(number) + " 1\n" + QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        update +=
+            QByteArray::number(number) + " 1\n" + QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     update += "trailer\n<< /Size " + QByteArray::number(next) + " /Root " + Reference(catalog);
     if (info.hasMatch()) update += " /Info " + Reference(info.captured(1).toInt());
     update += " /Prev " + last.captured(2).toLatin1() + " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";

@@ -36,21 +36,24 @@ AboutWindow::AboutWindow(QWidget* mainWindow) : QDialog(mainWindow), showAtStart
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto* purpose = Label1(1, QString::fromStdString("Payroll tax and finance calculators for the tax year " +
-                                                     ActiveTaxYear().SpanText() + "."),
+    auto* purpose = Label1(1,
+                           QString::fromStdString("Payroll tax and finance calculators for the tax year " +
+                                                  ActiveTaxYear().SpanText() + "."),
                            this);
     auto* maker = Label1(2,
                          "Kelvara Software (Pty) Ltd\n"
                          "PO Box 4127, Stellenbosch, 7599\n"
                          "Telephone: 021 555 0142\n"
                          "E-mail: support@kelvara.co.za\n"
-                         "www.kelvara.co.za", this);
+                         "www.kelvara.co.za",
+                         this);
     auto* version = Label1(3, "Version: " + VersionText(CurrentVersion()), this);
     auto* warning = Label1(4,
                            "Warning: this program is protected by copyright law and international treaties. "
                            "Unauthorised copying or distribution of this program, or of any part of it, may "
                            "result in civil and criminal penalties and will be prosecuted to the full extent "
-                           "of the law.", this);
+                           "of the law.",
+                           this);
     warning->setFrameShape(QFrame::StyledPanel);
     warning->setMargin(6);
 

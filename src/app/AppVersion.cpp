@@ -20,8 +20,6 @@ int VersionNumber(ProgramVersion version) {
         .toInt();
 }
 
-QString MainCaption(ProgramVersion version) {
-    return "Kelvara 2027 Ver: " + VersionText(version) + " - " + MakerName;
-}
+QString MainCaption(ProgramVersion version) { return "Kelvara 2027 Ver: " + VersionText(version) + " - " + MakerName; }
 
 }  // namespace kelvara

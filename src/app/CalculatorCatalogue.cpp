@@ -1,20 +1,20 @@
 #include "CalculatorCatalogue.h"
 
-#include "MainWindow.h"
-#include "PackageWindow.h"
 #include "AnnualPayeWindow.h"
-#include "TravelAllowanceWindow.h"
 #include "CompanyCarWindow.h"
 #include "DailyBalanceWindow.h"
 #include "DailyPayeWindow.h"
 #include "FortnightlyPayeWindow.h"
-#include "MonthlyPayeWindow.h"
-#include "WeeklyPayeWindow.h"
 #include "InflationWindow.h"
-#include "QuickTaxWindow.h"
 #include "LoanBusterWindow.h"
 #include "LoanComparisonWindow.h"
 #include "LoanWindow.h"
+#include "MainWindow.h"
+#include "MonthlyPayeWindow.h"
+#include "PackageWindow.h"
+#include "QuickTaxWindow.h"
+#include "TravelAllowanceWindow.h"
+#include "WeeklyPayeWindow.h"
 
 namespace kelvara {
 

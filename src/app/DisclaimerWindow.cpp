@@ -38,8 +38,8 @@ DisclaimerWindow::DisclaimerWindow(QWidget* mainWindow) : QDialog(mainWindow) {
     setObjectName("frmDisclaimerYesNo");
     setWindowTitle(QString(MakerName) + " Disclaimer");
 
-    check_ = new QCheckBox(" I have read this disclaimer and I understand and agree with the contents of this disclaimer",
-                           this);
+    check_ = new QCheckBox(
+        " I have read this disclaimer and I understand and agree with the contents of this disclaimer", this);
     check_->setObjectName("chkDisclaimerYesNo");
 
     ok_ = new QPushButton("&OK", this);

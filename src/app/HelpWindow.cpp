@@ -20,9 +20,7 @@ namespace kelvara {
 namespace {
 constexpr int ViewerMarginTwips = 100;
 
-int ViewerExtentPixels(int innerPixels) {
-    return PixelsFromTwips(HelpViewerExtentTwips(TwipsFromPixels(innerPixels)));
-}
+int ViewerExtentPixels(int innerPixels) { return PixelsFromTwips(HelpViewerExtentTwips(TwipsFromPixels(innerPixels))); }
 
 // The first bookmark, depth first, whose title starts with the heading.
 QModelIndex BookmarkStarting(const QAbstractItemModel& model, const QString& heading, const QModelIndex& parent = {}) {
@@ -39,14 +37,22 @@ int HelpViewerExtentTwips(int innerTwips) { return std::max(0, innerTwips - View
 
 QString HelpSectionFor(const QString& formName) {
     static const std::map<QString, QString> sections{
-        {"frmKwikTax", "QuickTax"},          {"frmAnnual", "Employees' tax"},
-        {"frmMonthly", "Employees' tax"},    {"frmFortNight", "Employees' tax"},
-        {"frmWeekly", "Employees' tax"},     {"frmDaily", "Employees' tax"},
-        {"frmKelvaraMon", "Salary packages"}, {"frmKelvaraAnn", "Salary packages"},
-        {"frmPravelMon", "Salary packages"}, {"frmPravelAnn", "Salary packages"},
-        {"frmCarAll1", "Car Allowance"},     {"frmCompCar", "Company car"},
-        {"frmLoans", "Loans"},               {"frmLoanBuster", "Loan buster"},
-        {"frmLoanComp", "Loan comparison"},  {"frmInflation", "Inflation projection"},
+        {"frmKwikTax", "QuickTax"},
+        {"frmAnnual", "Employees' tax"},
+        {"frmMonthly", "Employees' tax"},
+        {"frmFortNight", "Employees' tax"},
+        {"frmWeekly", "Employees' tax"},
+        {"frmDaily", "Employees' tax"},
+        {"frmKelvaraMon", "Salary packages"},
+        {"frmKelvaraAnn", "Salary packages"},
+        {"frmPravelMon", "Salary packages"},
+        {"frmPravelAnn", "Salary packages"},
+        {"frmCarAll1", "Car Allowance"},
+        {"frmCompCar", "Company car"},
+        {"frmLoans", "Loans"},
+        {"frmLoanBuster", "Loan buster"},
+        {"frmLoanComp", "Loan comparison"},
+        {"frmInflation", "Inflation projection"},
         {"frmDayBal", "Daily balance"},
     };
     const auto section = sections.find(formName);
@@ -101,7 +107,8 @@ HelpWindow::HelpWindow(const QString& documentPath, QWidget* parent)
     connect(search_, &QLineEdit::returnPressed, this, [this] {
         if (searchModel_->rowCount({}) > 0) {
             finds_->setCurrentIndex(searchModel_->index(0, 0));
-            showPlace(searchModel_->index(0, 0), int(QPdfSearchModel::Role::Page), int(QPdfSearchModel::Role::Location));
+            showPlace(searchModel_->index(0, 0), int(QPdfSearchModel::Role::Page),
+                      int(QPdfSearchModel::Role::Location));
         }
     });
     connect(finds_, &QListView::activated, this, [this](const QModelIndex& index) {

@@ -32,9 +32,9 @@ namespace {
 // The windows "&Initialise All" closes, in this order. The fortnightly and
 // QuickTax calculators are not among them and keep their inputs.
 constexpr const char* InitialiseAllCloses[] = {
-    "frmAnnual",     "frmMonthly",    "frmWeekly",    "frmDaily",     "frmCompCar",    "frmCarAll1",
-    "frmHelpBrowser", "frmInflation", "frmLoans",     "frmLoanBuster", "frmLoanComp",  "frmDayBal",
-    "frmKelvaraMon", "frmKelvaraAnn", "frmPravelMon", "frmPravelAnn",
+    "frmAnnual",      "frmMonthly",    "frmWeekly",    "frmDaily",      "frmCompCar",  "frmCarAll1",
+    "frmHelpBrowser", "frmInflation",  "frmLoans",     "frmLoanBuster", "frmLoanComp", "frmDayBal",
+    "frmKelvaraMon",  "frmKelvaraAnn", "frmPravelMon", "frmPravelAnn",
 };
 
 constexpr int CompanyCarWidthTwips = 13405;
@@ -44,7 +44,9 @@ constexpr const char* MessageTitle = "Kelvara 2027";
 }  // namespace
 
 MainWindow::MainWindow(CalcState& state, const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), state_(state), area_(new BackgroundMdiArea(this)),
+    : QMainWindow(parent),
+      state_(state),
+      area_(new BackgroundMdiArea(this)),
       desktopCalculators_(DesktopCalculatorPrograms()) {
     rptMainReport_ = std::make_unique<ReportEngine>(*this, printer_, state_.ReportDatabasePath, programFolder);
     setObjectName("MDIForm1");
@@ -61,7 +63,8 @@ MainWindow::MainWindow(CalcState& state, const QString& programFolder, QWidget* 
     new CalculatorAccessKeys([this] { return activeChildWindow(); }, this);
     // F10 opens the menu as Alt alone does, whatever window is active.
     auto* menuKey = new QShortcut(Qt::Key_F10, this);
-    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void MainWindow::showHelpForActiveWindow() {
@@ -106,12 +109,18 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::runMenuCommand(const QString& itemName) {
-    if (itemName == "mnuNew") initialiseAll();
-    else if (itemName == "mnuPrinterSet") showPrinterSetup();
-    else if (itemName == "mnuExit") close();
-    else if (itemName == "mnuMSCalculator") startDesktopCalculator();
-    else if (itemName == "VideoLectures1") QDesktopServices::openUrl(QUrl(VideoLecturesAddress));
-    else if (itemName == "mnuAbout") showAbout();
+    if (itemName == "mnuNew")
+        initialiseAll();
+    else if (itemName == "mnuPrinterSet")
+        showPrinterSetup();
+    else if (itemName == "mnuExit")
+        close();
+    else if (itemName == "mnuMSCalculator")
+        startDesktopCalculator();
+    else if (itemName == "VideoLectures1")
+        QDesktopServices::openUrl(QUrl(VideoLecturesAddress));
+    else if (itemName == "mnuAbout")
+        showAbout();
     // "&Search For Help On..." does nothing.
 }
 

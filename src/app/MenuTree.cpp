@@ -6,7 +6,8 @@ namespace kelvara {
 
 const std::vector<MenuSpec>& MainMenuTree() {
     static const std::vector<MenuSpec> tree{
-        {"mnuFile", "&File",
+        {"mnuFile",
+         "&File",
          {
              {"mnuNew", "&Initialise All"},
              {"mnuTaxYear", "&Tax year"},
@@ -15,17 +16,20 @@ const std::vector<MenuSpec>& MainMenuTree() {
              {"Space2", "-"},
              {"mnuExit", "E&xit"},
          }},
-        {"mnuKelvara", "&Kelvara",
+        {"mnuKelvara",
+         "&Kelvara",
          {
              {"mnuKelvaraMon", "&Monthly", "frmKelvaraMon", AfterOpen::Cascade},
              {"mnuKelvaraAnn", "&Annual", "frmKelvaraAnn", AfterOpen::Cascade},
          }},
-        {"mnuPravel", "P&ravel",
+        {"mnuPravel",
+         "P&ravel",
          {
              {"mnuPravelMon", "&Monthly", "frmPravelMon", AfterOpen::Cascade},
              {"mnuPravelAnn", "&Annual", "frmPravelAnn", AfterOpen::Cascade},
          }},
-        {"mnuTaxCalc", "&TaxCalcs",
+        {"mnuTaxCalc",
+         "&TaxCalcs",
          {
              {"mnuAnnual", "&Annual", "frmAnnual"},
              {"mnuMonthly", "&Monthly", "frmMonthly"},
@@ -34,12 +38,14 @@ const std::vector<MenuSpec>& MainMenuTree() {
              {"mnuDaily", "&Daily", "frmDaily"},
              {"QuickTax", "QuickTax", "frmKwikTax"},
          }},
-        {"mnuCarCalcs", "&Car Calculations",
+        {"mnuCarCalcs",
+         "&Car Calculations",
          {
              {"mnuCompCar", "&Company car", "frmCompCar", AfterOpen::WidenAndCascade},
              {"mnuCarAll1", "Car Allowance", "frmCarAll1", AfterOpen::Cascade},
          }},
-        {"mnuBusinessCalcs", "Bu&siness Calculations",
+        {"mnuBusinessCalcs",
+         "Bu&siness Calculations",
          {
              {"mnuInflationProject", "Inflation Projections", "frmInflation"},
              {"mnuLoans", "Loans", "frmLoans"},
@@ -48,7 +54,8 @@ const std::vector<MenuSpec>& MainMenuTree() {
              {"mnuDailyBalance", "Daily balance", "frmDayBal"},
              {"mnuMSCalculator", "&MS-Calculator"},
          }},
-        {"mnuHelp", "&Help/Videos",
+        {"mnuHelp",
+         "&Help/Videos",
          {
              {"mnuContents", "Kelvara 2027 Help", "frmHelpBrowser"},
              {"VideoLectures1", "Video Lectures"},

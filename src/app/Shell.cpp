@@ -38,7 +38,8 @@ bool Shell::start() {
         InitCalcState(state_);
     }
     useDatabases(ResolveDatabasePaths(folder_.toStdString(), UserDataFolder()));
-    for (const QString& refusal : refusals) ui::ShowMessage(&window_, "Kelvara 2027", refusal, ui::MessageIcon::Warning);
+    for (const QString& refusal : refusals)
+        ui::ShowMessage(&window_, "Kelvara 2027", refusal, ui::MessageIcon::Warning);
 
     if (ShowAboutAtStartup()) window_.showAbout();
 

@@ -13,8 +13,6 @@ void PlaceOverMainWindow(QWidget& window, const QWidget& mainWindow) {
     window.move(PositionOverMainWindow(mainWindow.frameGeometry(), window.frameGeometry().size()));
 }
 
-void FixWidthFitHeight(QWidget& window, int width) {
-    window.setFixedSize(width, window.heightForWidth(width));
-}
+void FixWidthFitHeight(QWidget& window, int width) { window.setFixedSize(width, window.heightForWidth(width)); }
 
 }  // namespace kelvara

@@ -20,11 +20,8 @@ Result RowsOf(const std::vector<ScheduleRow>& rows) {
 
 // The text output's names of the figures: the schedule tables' column headings.
 constexpr Caption kMonthlyCaptions[] = {
-    {"rows", "Monthly amortisation"},
-    {"n", "Month"},
-    {"Capital", "Capital payment"},
-    {"Interest", "Interest payment"},
-    {"Balance", "Balance"},
+    {"rows", "Monthly amortisation"}, {"n", "Month"},         {"Capital", "Capital payment"},
+    {"Interest", "Interest payment"}, {"Balance", "Balance"},
 };
 constexpr Caption kAnnualCaptions[] = {
     {"rows", "Annual amortisation"},
@@ -40,12 +37,13 @@ void AddSchedule(CLI::App& parent, CommandList& commands, bool annual) {
     Command& command = NewCommand(parent, commands, annual ? "annual" : "monthly",
                                   annual ? "the loan year by year, a part year last" : "the loan month by month");
     NumberOptions& numbers = *command.Numbers;
-    double& principal =
-        numbers.Amount("principal", 0.01, LoanFields::Principal.Bounds.Max, 0, "principal amount, rand", NumberOptions::Required);
+    double& principal = numbers.Amount("principal", 0.01, LoanFields::Principal.Bounds.Max, 0, "principal amount, rand",
+                                       NumberOptions::Required);
     long long& period = numbers.Whole("period", 1, 600, 0, "repayment period, months", NumberOptions::Required);
-    double& rate = numbers.Amount("rate", 0.001, LoanFields::Rate.Bounds.Max, 0, "interest rate, % p.a.", NumberOptions::Required);
-    double& repayment = numbers.Amount("repayment", LoanFields::Repayment.Bounds.Min, LoanFields::Repayment.Bounds.Max, 0,
-                                       "monthly repayment for the part year", "default: the annuity repayment");
+    double& rate =
+        numbers.Amount("rate", 0.001, LoanFields::Rate.Bounds.Max, 0, "interest rate, % p.a.", NumberOptions::Required);
+    double& repayment = numbers.Amount("repayment", LoanFields::Repayment.Bounds.Min, LoanFields::Repayment.Bounds.Max,
+                                       0, "monthly repayment for the part year", "default: the annuity repayment");
     if (annual) {
         command.Captions.assign(std::begin(kAnnualCaptions), std::end(kAnnualCaptions));
     } else {

@@ -28,14 +28,13 @@ struct Command {
     std::unique_ptr<NumberOptions> Numbers;
     std::function<Result()> Run;
     std::shared_ptr<Explanation> Explain;  // for the commands that can show their working
-    std::vector<Caption> Captions;          // what the text output calls each key
+    std::vector<Caption> Captions;         // what the text output calls each key
 };
 
 using CommandList = std::vector<Command>;
 
 // Adds a subcommand with an empty set of numeric options.
-Command& NewCommand(CLI::App& parent, CommandList& commands, const std::string& name,
-                    const std::string& description);
+Command& NewCommand(CLI::App& parent, CommandList& commands, const std::string& name, const std::string& description);
 
 // Adds "--explain" to a command that can show its working.
 std::shared_ptr<Explanation> AddExplainOption(Command& command);

@@ -6,8 +6,8 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "CompanyCar.h"
 #include "Commands.h"
+#include "CompanyCar.h"
 #include "NumberFormat.h"
 #include "PeriodDates.h"
 #include "UserText.h"
@@ -43,7 +43,8 @@ public:
                     state.Vehicles.push_back(Vehicle(value[i], "vehicles[" + std::to_string(i) + "]."));
                 }
             } else {
-                Fail(Quote(key), "is not a key of the input (accepted: Actual3802, AutoSplit3802, CurrentVehicle, vehicles)");
+                Fail(Quote(key),
+                     "is not a key of the input (accepted: Actual3802, AutoSplit3802, CurrentVehicle, vehicles)");
             }
         }
         state.VehicleCount = static_cast<std::int16_t>(state.Vehicles.size() - 1);
@@ -150,14 +151,14 @@ private:
 
     std::string Text(const std::string& name, const json& value, int maxLength) {
         // Counted in characters, as the window's field counts them.
-        Expect(value.is_string() && CharacterCount(value.get<std::string>()) <= static_cast<std::size_t>(maxLength), name,
-               "a text of at most " + std::to_string(maxLength) + " characters");
+        Expect(value.is_string() && CharacterCount(value.get<std::string>()) <= static_cast<std::size_t>(maxLength),
+               name, "a text of at most " + std::to_string(maxLength) + " characters");
         return value.get<std::string>();
     }
 
     DayNumber Date(const std::string& name, const json& value) {
-        const std::string accepted = std::string("a date \"dd/mm/yyyy\" from ") + ActiveTaxYear().FirstDayText() + " to " +
-                                     ActiveTaxYear().LastDayText();
+        const std::string accepted = std::string("a date \"dd/mm/yyyy\" from ") + ActiveTaxYear().FirstDayText() +
+                                     " to " + ActiveTaxYear().LastDayText();
         Expect(value.is_string(), name, accepted);
         const std::optional<DayNumber> day = ParseDate(value.get<std::string>());
         Expect(day && *day >= ActiveTaxYear().FirstDay && *day <= ActiveTaxYear().LastDay, name, accepted);

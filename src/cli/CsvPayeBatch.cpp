@@ -1,17 +1,17 @@
 #include "CsvPayeBatch.h"
 
-#include <charconv>
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <istream>
 #include <ostream>
 
+#include "ActiveTaxYear.h"
 #include "CsvTable.h"
 #include "Options.h"
 #include "Rounding.h"
 #include "StrictNumber.h"
-#include "ActiveTaxYear.h"
 #include "UserText.h"
 
 namespace kelvara::cli {
@@ -92,13 +92,12 @@ std::vector<PayeOption> BuildOptions(PayPeriodKind kind) {
     for (const auto& s : settings) {
         for (const SettingBounds& b : SettingFieldBounds()) {
             if (b.Field != s.Field) continue;
-            options.push_back({s.Name, s.What,
-                               b.Bounds.Decimals == 0 ? Type::Whole : Type::Amount, b.Bounds.Min, b.Bounds.Max,
-                               s.Field});
+            options.push_back({s.Name, s.What, b.Bounds.Decimals == 0 ? Type::Whole : Type::Amount, b.Bounds.Min,
+                               b.Bounds.Max, s.Field});
         }
     }
-    options.push_back({"ta-inc-rate", "travel allowance inclusion rate, 0.8 or 0.2",
-                       Type::Amount, 0, 1, SettingsField::TAIncRate8020});
+    options.push_back({"ta-inc-rate", "travel allowance inclusion rate, 0.8 or 0.2", Type::Amount, 0, 1,
+                       SettingsField::TAIncRate8020});
     return options;
 }
 
@@ -122,7 +121,8 @@ std::string AcceptedRange(const PayeOption& option) {
 namespace {
 
 [[noreturn]] void Refuse(const PayeOption& option, const std::string& text, const std::string& why) {
-    throw UsageError("--" + option.Name + " '" + Quote(text) + "' " + why + " (accepted: " + AcceptedRange(option) + ")");
+    throw UsageError("--" + option.Name + " '" + Quote(text) + "' " + why + " (accepted: " + AcceptedRange(option) +
+                     ")");
 }
 
 double ReadNumber(const PayeOption& option, const std::string& text, std::string_view cell, bool whole) {
@@ -188,7 +188,8 @@ void ApplyPayeOption(const PayeOption& option, const std::string& text, PayeRow&
         case Type::Whole: {
             const double value = ReadNumber(option, text, text, option.Kind == Type::Whole);
             if (const auto* field = std::get_if<PayPeriodField>(&option.Target)) SetField(row.Inputs, *field, value);
-            if (const auto* setting = std::get_if<SettingsField>(&option.Target)) SetSetting(row.Setup, *setting, value);
+            if (const auto* setting = std::get_if<SettingsField>(&option.Target))
+                SetSetting(row.Setup, *setting, value);
             return;
         }
     }

@@ -17,7 +17,8 @@ void AddDailyBalanceCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "daily-balance", "Daily balance: simple interest between two dates");
     NumberOptions& numbers = *command.Numbers;
     namespace fields = DailyBalanceFields;
-    double& capital = numbers.Amount("capital", fields::Capital.Bounds.Min, fields::Capital.Bounds.Max, 0, "capital amount, rand");
+    double& capital =
+        numbers.Amount("capital", fields::Capital.Bounds.Min, fields::Capital.Bounds.Max, 0, "capital amount, rand");
     double& rate = numbers.Amount("rate", fields::Rate.Bounds.Min, fields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
     const PeriodDates::Bounds design = DailyBalanceDesignBounds();
     DayNumber& start = numbers.Date("start-date", design.Lower, design.Upper, EmptyDay, "start date", "default: none");

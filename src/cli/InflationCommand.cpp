@@ -20,8 +20,10 @@ void AddInflationCommand(CLI::App& app, CommandList& commands) {
     namespace fields = InflationFields;
     long long& cost = numbers.Whole("present-cost", 0, static_cast<long long>(fields::PresentCost.Bounds.Max), 0,
                                     "present cost, whole rand");
-    long long& period = numbers.Whole("period", 0, static_cast<long long>(fields::Period.Bounds.Max), 0, "period, years");
-    double& rate = numbers.Amount("rate", fields::Rate.Bounds.Min, fields::Rate.Bounds.Max, 0, "inflation rate, % p.a.");
+    long long& period =
+        numbers.Whole("period", 0, static_cast<long long>(fields::Period.Bounds.Max), 0, "period, years");
+    double& rate =
+        numbers.Amount("rate", fields::Rate.Bounds.Min, fields::Rate.Bounds.Max, 0, "inflation rate, % p.a.");
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&cost, &period, &rate] {
         InflationState inflation;

@@ -25,13 +25,13 @@ void AddLoanBusterCommand(CLI::App& app, CommandList& commands) {
         NewCommand(app, commands, "loan-buster", "Loan buster: what an extra monthly payment does to a loan");
     NumberOptions& numbers = *command.Numbers;
     namespace fields = LoanBusterFields;
-    double& principal =
-        numbers.Amount("principal", fields::Principal.Bounds.Min, fields::Principal.Bounds.Max, 0, "principal amount, rand");
+    double& principal = numbers.Amount("principal", fields::Principal.Bounds.Min, fields::Principal.Bounds.Max, 0,
+                                       "principal amount, rand");
     long long& period = numbers.Whole("period", static_cast<long long>(fields::Period.Bounds.Min),
                                       static_cast<long long>(fields::Period.Bounds.Max), 0, "repayment period, months");
     double& rate = numbers.Amount("rate", fields::Rate.Bounds.Min, fields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
-    double& extra =
-        numbers.Amount("extra", fields::Extra.Bounds.Min, fields::Extra.Bounds.Max, 0, "extra voluntary payment a month, rand");
+    double& extra = numbers.Amount("extra", fields::Extra.Bounds.Min, fields::Extra.Bounds.Max, 0,
+                                   "extra voluntary payment a month, rand");
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&principal, &period, &rate, &extra] {
         LoanBusterState buster{principal, static_cast<float>(rate), extra};

@@ -31,13 +31,15 @@ void AddLoanCommand(CLI::App& app, CommandList& commands) {
     command.App->add_option("--mode", *mode, "the quantity to calculate (default repayment)")
         ->check(CLI::IsMember({"repayment", "principal", "period", "rate"}));
     NumberOptions& numbers = *command.Numbers;
-    double& principal =
-        numbers.Amount("principal", LoanFields::Principal.Bounds.Min, LoanFields::Principal.Bounds.Max, 0, "principal amount, rand");
-    long long& period = numbers.Whole("period", static_cast<long long>(LoanFields::Period.Bounds.Min),
-                                      static_cast<long long>(LoanFields::Period.Bounds.Max), 0, "repayment period, months");
-    double& rate = numbers.Amount("rate", LoanFields::Rate.Bounds.Min, LoanFields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
-    double& repayment =
-        numbers.Amount("repayment", LoanFields::Repayment.Bounds.Min, LoanFields::Repayment.Bounds.Max, 0, "monthly repayment, rand");
+    double& principal = numbers.Amount("principal", LoanFields::Principal.Bounds.Min, LoanFields::Principal.Bounds.Max,
+                                       0, "principal amount, rand");
+    long long& period =
+        numbers.Whole("period", static_cast<long long>(LoanFields::Period.Bounds.Min),
+                      static_cast<long long>(LoanFields::Period.Bounds.Max), 0, "repayment period, months");
+    double& rate =
+        numbers.Amount("rate", LoanFields::Rate.Bounds.Min, LoanFields::Rate.Bounds.Max, 0, "interest rate, % p.a.");
+    double& repayment = numbers.Amount("repayment", LoanFields::Repayment.Bounds.Min, LoanFields::Repayment.Bounds.Max,
+                                       0, "monthly repayment, rand");
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [mode, &principal, &period, &rate, &repayment] {
         LoanState loan;

@@ -7,11 +7,8 @@ namespace {
 
 // The text output's names of the figures: the comparison table's column headings.
 constexpr Caption kCaptions[] = {
-    {"rows", "Loan comparison"},
-    {"Years", "Period (yrs.)"},
-    {"Repayment", "Monthly repayment"},
-    {"TotalInterest", "Total Interest"},
-    {"TotalPaid", "Total Paid"},
+    {"rows", "Loan comparison"},         {"Years", "Period (yrs.)"},  {"Repayment", "Monthly repayment"},
+    {"TotalInterest", "Total Interest"}, {"TotalPaid", "Total Paid"},
 };
 
 }  // namespace

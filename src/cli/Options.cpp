@@ -58,22 +58,21 @@ long long& NumberOptions::Whole(const std::string& name, long long min, long lon
         .Count;
 }
 
-std::vector<double>& NumberOptions::AmountList(const std::string& name, std::size_t maxCount, double min,
-                                               double max, const std::string& what) {
+std::vector<double>& NumberOptions::AmountList(const std::string& name, std::size_t maxCount, double min, double max,
+                                               const std::string& what) {
     ListOption& added = lists_.emplace_back(ListOption{name, maxCount, min, max, {}, {}});
-    command_.add_option("--" + added.Name, added.Text,
-                        what + " (up to " + std::to_string(maxCount) + " comma-separated, each " +
-                            RangeText(min, max) + "; default none)")
+    command_
+        .add_option("--" + added.Name, added.Text,
+                    what + " (up to " + std::to_string(maxCount) + " comma-separated, each " + RangeText(min, max) +
+                        "; default none)")
         ->type_name("LIST");
     return added.Values;
 }
 
-bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what,
-                           const char* shownDefault) {
+bool& NumberOptions::YesNo(const std::string& name, bool initial, const std::string& what, const char* shownDefault) {
     FlagOption& added = flags_.emplace_back(FlagOption{name, {}, initial});
     const std::string said = shownDefault ? shownDefault : std::string("default ") + (initial ? "yes" : "no");
-    command_.add_option("--" + added.Name, added.Text, what + " (yes or no; " + said + ")")
-        ->type_name("YES/NO");
+    command_.add_option("--" + added.Name, added.Text, what + " (yes or no; " + said + ")")->type_name("YES/NO");
     return added.Value;
 }
 
@@ -88,7 +87,9 @@ void NumberOptions::ReadList(ListOption& option) const {
         const std::size_t comma = option.Text.find(',', start);
         const std::string item = option.Text.substr(start, comma - start);
         const std::optional<double> value = StrictNumber(item);
-        if (!value) throw UsageError(said + " holds '" + Quote(item) + "', which is not a number (accepted: each " + range + ")");
+        if (!value)
+            throw UsageError(said + " holds '" + Quote(item) + "', which is not a number (accepted: each " + range +
+                             ")");
         if (*value < option.Min || *value > option.Max) {
             throw UsageError(said + " holds " + Quote(item) + ", which is out of range (accepted: each " + range + ")");
         }
@@ -108,7 +109,8 @@ void NumberOptions::ReadFlag(FlagOption& option) const {
     } else if (text == "no" || text == "0" || text == "false") {
         option.Value = false;
     } else {
-        throw UsageError("--" + option.Name + " '" + Quote(text) + "' is not yes or no (accepted: yes/no, 1/0, true/false)");
+        throw UsageError("--" + option.Name + " '" + Quote(text) +
+                         "' is not yes or no (accepted: yes/no, 1/0, true/false)");
     }
 }
 
@@ -116,8 +118,9 @@ DayNumber& NumberOptions::Date(const std::string& name, DayNumber min, DayNumber
                                const std::string& what, const char* shownDefault) {
     DateOption& added = dates_.emplace_back(DateOption{name, min, max, {}, initial});
     const std::string said = shownDefault ? shownDefault : "default " + FormatDate(initial);
-    command_.add_option("--" + name, added.Text,
-                        what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; " + said + ")")
+    command_
+        .add_option("--" + name, added.Text,
+                    what + " (" + FormatDate(min) + " to " + FormatDate(max) + "; " + said + ")")
         ->type_name("DATE");
     return added.Day;
 }

@@ -34,12 +34,12 @@ public:
     static constexpr const char* Required = "required";
 
     // An amount between min and max (no bounds: any finite amount).
-    double& Amount(const std::string& name, std::optional<double> min, std::optional<double> max,
-                   double initial, const std::string& what, const char* shownDefault = nullptr);
+    double& Amount(const std::string& name, std::optional<double> min, std::optional<double> max, double initial,
+                   const std::string& what, const char* shownDefault = nullptr);
 
     // A whole number between min and max.
-    long long& Whole(const std::string& name, long long min, long long max, long long initial,
-                     const std::string& what, const char* shownDefault = nullptr);
+    long long& Whole(const std::string& name, long long min, long long max, long long initial, const std::string& what,
+                     const char* shownDefault = nullptr);
 
     // Up to maxCount amounts separated by commas, each between min and max.
     std::vector<double>& AmountList(const std::string& name, std::size_t maxCount, double min, double max,
@@ -52,8 +52,8 @@ public:
     bool Given(const std::string& name) const;
 
     // A date typed dd/mm/yyyy or yyyy-mm-dd, between min and max (day numbers).
-    DayNumber& Date(const std::string& name, DayNumber min, DayNumber max, DayNumber initial,
-                    const std::string& what, const char* shownDefault = nullptr);
+    DayNumber& Date(const std::string& name, DayNumber min, DayNumber max, DayNumber initial, const std::string& what,
+                    const char* shownDefault = nullptr);
 
     // Reads every option that was given; throws UsageError for the first bad one.
     void Read();

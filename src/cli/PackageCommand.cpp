@@ -90,7 +90,8 @@ std::vector<Caption> CaptionsOf(PackageDirection direction) {
         {"Search", "Gross amount the search ended at"},
     };
     std::vector<Caption> captions(std::begin(kCaptions), std::end(kCaptions));
-    captions.push_back({"GrossSal", direction == PackageDirection::NetToGross ? "Gross salary" : "Net salary(take-home)"});
+    captions.push_back(
+        {"GrossSal", direction == PackageDirection::NetToGross ? "Gross salary" : "Net salary(take-home)"});
     return captions;
 }
 
@@ -145,16 +146,16 @@ void AddPackageCommand(CLI::App& parent, CommandList& commands, PackageKind kind
         if (b.Decimals == 0) {
             const auto min = static_cast<long long>(b.Min);
             const auto max = static_cast<long long>(b.Max);
-            settings.push_back({&option, nullptr, &numbers.Whole(option.Name, min, max, 0, option.What,
-                                                                 NumberOptions::StoredSetting)});
+            settings.push_back({&option, nullptr,
+                                &numbers.Whole(option.Name, min, max, 0, option.What, NumberOptions::StoredSetting)});
         } else {
-            settings.push_back({&option, &numbers.Amount(option.Name, b.Min, b.Max, 0, option.What,
-                                                            NumberOptions::StoredSetting),
-                                nullptr});
+            settings.push_back(
+                {&option, &numbers.Amount(option.Name, b.Min, b.Max, 0, option.What, NumberOptions::StoredSetting),
+                 nullptr});
         }
     }
     bool& maintenancePlan = numbers.YesNo("car-maintenance-plan", false, "the company car has a maintenance plan",
-                                           NumberOptions::StoredSetting);
+                                          NumberOptions::StoredSetting);
 
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
     command.Captions = CaptionsOf(kind.Direction);

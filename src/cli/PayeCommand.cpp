@@ -78,9 +78,10 @@ void AddPayeKind(CLI::App& paye, CommandList& commands, const PayeKind& kind) {
                          option.What + " (" + AcceptedRange(option) + "; " + DefaultText(option, defaults) + ")")
             ->type_name(TypeName(option.Kind));
     }
-    command.App->add_option("--csv", *csv,
-                            "check a payroll: a CSV file whose header names these options without dashes, "
-                            "and optionally payslip-paye ('-' reads standard input)")
+    command.App
+        ->add_option("--csv", *csv,
+                     "check a payroll: a CSV file whose header names these options without dashes, "
+                     "and optionally payslip-paye ('-' reads standard input)")
         ->type_name("FILE");
     CLI::App* app = command.App;
     std::shared_ptr<Explanation> explain = AddExplainOption(command);

@@ -24,9 +24,10 @@ constexpr Caption kCaptions[] = {
 
 void AddQuickTaxCommand(CLI::App& app, CommandList& commands) {
     Command& command = NewCommand(app, commands, "quicktax", "QuickTax: tax, rebates and average rates");
-    double& income = command.Numbers->Amount("income", QuickTaxIncomeBounds.Min, QuickTaxIncomeBounds.Max, 0, "annual taxable income, rand");
+    double& income = command.Numbers->Amount("income", QuickTaxIncomeBounds.Min, QuickTaxIncomeBounds.Max, 0,
+                                             "annual taxable income, rand");
     long long& age = command.Numbers->Whole("age", static_cast<long long>(QuickTaxAgeBounds.Min),
-                                                static_cast<long long>(QuickTaxAgeBounds.Max), 0, "age in whole years");
+                                            static_cast<long long>(QuickTaxAgeBounds.Max), 0, "age in whole years");
     std::shared_ptr<Explanation> explain = AddExplainOption(command);
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&income, &age, explain] {

@@ -70,8 +70,8 @@ std::optional<std::string> NonFiniteFigure(const Result& result) {
 }
 
 Result TooLargeResult(const std::string& key) {
-    return ErrorResult("Result out of range", "The figure " + key +
-                                                  " cannot be worked out for these amounts: it is too large.");
+    return ErrorResult("Result out of range",
+                       "The figure " + key + " cannot be worked out for these amounts: it is too large.");
 }
 
 Result ErrorResult(const std::string& title, const std::string& message) {

@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "DatabaseLocation.h"
-#include "UserText.h"
 #include "SettingsStore.h"
+#include "UserText.h"
 
 namespace kelvara::cli {
 
@@ -13,8 +13,7 @@ Settings StoredSettings(const SettingsFields& fields) {
     Settings settings;
     // The user's database is read, never repaired here: the desktop program
     // repairs it and tells the user so.
-    const StoreStatus status =
-        SettingsStore(paths.SettingsDatabasePath, OnDamage::UseDelivered).Load(fields, settings);
+    const StoreStatus status = SettingsStore(paths.SettingsDatabasePath, OnDamage::UseDelivered).Load(fields, settings);
     if (!status.message.empty()) std::cerr << "kelvara-calc: warning: " << OneLine(status.message) << "\n";
     return settings;
 }

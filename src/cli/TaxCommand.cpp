@@ -10,12 +10,8 @@ namespace {
 
 // The text output's names of the figures, worded as the QuickTax window words them.
 constexpr Caption kCaptions[] = {
-    {"Tax", "Total tax"},
-    {"BaseTax", "Tax on taxable income"},
-    {"Portion", "+ Portion @ M/Rate"},
-    {"MarginalRate", "M/Rate (%)"},
-    {"BracketLower", "Tax bracket from"},
-    {"BracketUpper", "Tax bracket to"},
+    {"Tax", "Total tax"},           {"BaseTax", "Tax on taxable income"}, {"Portion", "+ Portion @ M/Rate"},
+    {"MarginalRate", "M/Rate (%)"}, {"BracketLower", "Tax bracket from"}, {"BracketUpper", "Tax bracket to"},
     {"Rebate", "Rebates"},
 };
 

@@ -50,8 +50,7 @@ void ChooseTaxYear(int argc, char** argv) {
         UseTaxYear(std::move(load.Year));
         return;
     }
-    const TaxYearCatalogue catalogue =
-        FindTaxYears({TaxYearFolder(ProgramFolder()), TaxYearFolder(UserDataFolder())});
+    const TaxYearCatalogue catalogue = FindTaxYears({TaxYearFolder(ProgramFolder()), TaxYearFolder(UserDataFolder())});
     for (const std::string& refusal : catalogue.Refusals) std::cerr << "kelvara-calc: " << refusal << "\n";
     const TaxYearChoice* choice = &catalogue.Latest();
     if (const auto year = OptionValue(argc, argv, YearOption)) {
@@ -60,8 +59,7 @@ void ChooseTaxYear(int argc, char** argv) {
             std::size_t used = 0;
             wanted = std::stoi(*year, &used);
             if (used != year->size()) wanted = 0;
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) {}
         choice = catalogue.Find(wanted);
         if (!choice) {
             throw UsageError("--tax-year " + year->substr(0, 40) + ": no such tax year; the years at hand are " +

@@ -1,11 +1,11 @@
 #include <array>
 #include <cstddef>
 
+#include "ActiveTaxYear.h"
 #include "CarAllowance.h"
 #include "Commands.h"
 #include "NumberFormat.h"
 #include "PeriodDates.h"
-#include "ActiveTaxYear.h"
 
 namespace kelvara::cli {
 
@@ -82,11 +82,12 @@ void AddTravelAllowanceCommand(CLI::App& app, CommandList& commands) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const FieldBounds& bounds = CarAllowanceFieldBounds[i].Bounds;
         values[i] = &options.Whole(kWholeInputs[i].Option, static_cast<long long>(bounds.Min),
-                                         static_cast<long long>(bounds.Max), 0, kWholeInputs[i].What);
+                                   static_cast<long long>(bounds.Max), 0, kWholeInputs[i].What);
     }
-    DayNumber& start =
-        options.Date("start-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay, ActiveTaxYear().FirstDay, "start of the period");
-    DayNumber& end = options.Date("end-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay, ActiveTaxYear().LastDay, "end of the period");
+    DayNumber& start = options.Date("start-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay,
+                                    ActiveTaxYear().FirstDay, "start of the period");
+    DayNumber& end = options.Date("end-date", ActiveTaxYear().FirstDay, ActiveTaxYear().LastDay,
+                                  ActiveTaxYear().LastDay, "end of the period");
 
     command.Captions.assign(std::begin(kCaptions), std::end(kCaptions));
     command.Run = [&recordsKept, &includeFuel, &includeMaintenance, &start, &end, values] {

@@ -41,7 +41,8 @@ std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, char** 
             if (command->get_name() == word) at = command;
             names += (names.empty() ? "" : ", ") + command->get_name();
         }
-        if (at->get_name() != word) return "'" + Quote(word) + "' is not a command of " + path + " (commands: " + names + ")";
+        if (at->get_name() != word)
+            return "'" + Quote(word) + "' is not a command of " + path + " (commands: " + names + ")";
         path += " " + word;
     }
     return std::nullopt;

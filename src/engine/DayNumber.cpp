@@ -58,13 +58,10 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidDate(int year, int month, int day) {
-    return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(year, month);
+    return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
-DayNumber ToDayNumber(const CivilDate& date) {
-    return DaysFromCivil(date.Year, date.Month, date.Day) - kEpochOffset;
-}
+DayNumber ToDayNumber(const CivilDate& date) { return DaysFromCivil(date.Year, date.Month, date.Day) - kEpochOffset; }
 
 CivilDate FromDayNumber(DayNumber day) { return CivilFromDays(day + kEpochOffset); }
 

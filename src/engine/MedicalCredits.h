@@ -22,8 +22,7 @@ double MedicalCreditForMembers(std::int16_t members, const TaxYearData& year = A
 
 // The credit for one pay period: a half of the month's credit a fortnight, a
 // quarter a week, and twelve months spread over 260 days a day.
-double MedicalCreditForPeriod(std::int16_t members, CreditPeriod period,
-                               const TaxYearData& year = ActiveTaxYear());
+double MedicalCreditForPeriod(std::int16_t members, CreditPeriod period, const TaxYearData& year = ActiveTaxYear());
 
 // The credit for a span of months, one member count a month (the annual
 // calculator passes zero for the months outside its period).

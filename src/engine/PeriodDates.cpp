@@ -11,13 +11,13 @@ Bounds StartFieldBounds(DayNumber currentEnd) { return {ActiveTaxYear().FirstDay
 Bounds EndFieldBounds(DayNumber currentStart) { return {currentStart, ActiveTaxYear().LastDay}; }
 
 std::string StartDateMessage() {
-    return "The date entered is not correct please enter a date between " + ActiveTaxYear().FirstDayText() +
-           " and " + ActiveTaxYear().LastDayText();
+    return "The date entered is not correct please enter a date between " + ActiveTaxYear().FirstDayText() + " and " +
+           ActiveTaxYear().LastDayText();
 }
 
 std::string EndDateMessage(std::string_view startFieldText) {
-    return "The date entered is not correct please enter a date between " + std::string(startFieldText) +
-           " and " + ActiveTaxYear().LastDayText();
+    return "The date entered is not correct please enter a date between " + std::string(startFieldText) + " and " +
+           ActiveTaxYear().LastDayText();
 }
 
 std::string CompanyCarDatesMessage() {

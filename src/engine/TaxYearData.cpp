@@ -15,9 +15,7 @@ std::string LongDate(DayNumber day, MonthNames& months) {
 }
 }  // namespace
 
-std::string TaxYearData::SpanText() const {
-    return LongDate(FirstDay, English) + " to " + LongDate(LastDay, English);
-}
+std::string TaxYearData::SpanText() const { return LongDate(FirstDay, English) + " to " + LongDate(LastDay, English); }
 
 std::string TaxYearData::AfrikaansSpanText() const {
     return LongDate(FirstDay, Afrikaans) + " tot " + LongDate(LastDay, Afrikaans);

@@ -114,8 +114,8 @@ std::vector<TaxScaleRow> ReadScale(const Node& top) {
             // Each base tax is the tax on the row's lower bound, to the rand.
             const double expected = before.BaseTax + (over - before.Lower) * before.Rate / 100;
             if (std::fabs(baseTax - expected) > 1) {
-                Node::Refuse(row.Key("baseTax"), Shown(baseTax) + " is not the tax on " + Shown(over) + " (" +
-                                                     Shown(expected) + ")");
+                Node::Refuse(row.Key("baseTax"),
+                             Shown(baseTax) + " is not the tax on " + Shown(over) + " (" + Shown(expected) + ")");
             }
             before.Upper = over;
         }
@@ -127,7 +127,8 @@ std::vector<TaxScaleRow> ReadScale(const Node& top) {
 RebateFigures ReadRebates(const Node& top) {
     const Node n(top.Member("rebates"), "rebates", {"primary", "secondary", "tertiary", "secondaryAge", "tertiaryAge"});
     RebateFigures r{n.Number("primary", 0, MaxAmount), n.Number("secondary", 0, MaxAmount),
-                    n.Number("tertiary", 0, MaxAmount), n.Whole("secondaryAge", 1, 150), n.Whole("tertiaryAge", 1, 150)};
+                    n.Number("tertiary", 0, MaxAmount), n.Whole("secondaryAge", 1, 150),
+                    n.Whole("tertiaryAge", 1, 150)};
     if (r.TertiaryAge <= r.SecondaryAge) Node::Refuse(n.Key("tertiaryAge"), "must be above the secondary age");
     return r;
 }
@@ -206,7 +207,8 @@ TaxYearData ReadYear(const json& root) {
     y.Name = top.Text("name");
     y.FirstDay = top.Date("firstDay");
     y.LastDay = top.Date("lastDay");
-    if (FromDayNumber(y.LastDay).Year != y.Year) Node::Refuse("lastDay", "must fall in the year " + std::to_string(y.Year));
+    if (FromDayNumber(y.LastDay).Year != y.Year)
+        Node::Refuse("lastDay", "must fall in the year " + std::to_string(y.Year));
     if (y.LastDay <= y.FirstDay || y.LastDay - y.FirstDay > 365) {
         Node::Refuse("lastDay", "must come after the first day, at most a year later");
     }

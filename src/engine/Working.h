@@ -7,11 +7,11 @@ namespace kelvara {
 
 // How a line of the working shows its amount.
 enum class WorkingUnit {
-    None,       // a heading or a note: no amount
-    Money,      // rand and cents: "5 649.48"
-    WholeRand,  // rand: "0"
-    Count,      // days, members, an age: "31"
-    Percent,    // "39%", "27.5%"
+    None,               // a heading or a note: no amount
+    Money,              // rand and cents: "5 649.48"
+    WholeRand,          // rand: "0"
+    Count,              // days, members, an age: "31"
+    Percent,            // "39%", "27.5%"
     PercentOneDecimal,  // an average rate as the windows show it: "23.2%"
 };
 

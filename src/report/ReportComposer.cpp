@@ -67,8 +67,8 @@ Data RowData(const FieldValues& row, const ReportLayout& layout, Data data) {
 }
 
 bool FlagHolds(const ReportFlag& flag, const FieldValues& record) {
-    const auto field = std::find_if(record.begin(), record.end(),
-                                    [&](const auto& named) { return named.first == flag.Field; });
+    const auto field =
+        std::find_if(record.begin(), record.end(), [&](const auto& named) { return named.first == flag.Field; });
     if (field == record.end()) return false;
     const auto* text = std::get_if<std::string>(&field->second);
     return text && Trimmed(*text) == flag.Text;
@@ -91,7 +91,8 @@ ComposedReport ComposeReport(const QString& layoutFile, const std::filesystem::p
     ReportLayout layout;
     std::string error;
     if (!ParseReportLayout(file.readAll().toStdString(), layout, error)) {
-        report.error = QString("The report layout \"%1\" is not valid: %2.").arg(layoutFile, QString::fromStdString(error));
+        report.error =
+            QString("The report layout \"%1\" is not valid: %2.").arg(layoutFile, QString::fromStdString(error));
         return report;
     }
 

@@ -11,8 +11,8 @@ namespace kelvara {
 // A report filled in and ready to lay out on pages.
 struct ComposedReport {
     bool ok = false;
-    QString html;           // the filled template
-    QString error;          // why it could not be composed
+    QString html;            // the filled template
+    QString error;           // why it could not be composed
     bool afrikaans = false;  // the page footer in Afrikaans
 };
 

@@ -12,7 +12,10 @@ namespace kelvara {
 
 ReportEngine::ReportEngine(ReportHost& host, QPrinter& printer, std::filesystem::path reportDatabase,
                            QString layoutFolder)
-    : host_(host), printer_(printer), reportDatabase_(std::move(reportDatabase)), layoutFolder_(std::move(layoutFolder)) {}
+    : host_(host),
+      printer_(printer),
+      reportDatabase_(std::move(reportDatabase)),
+      layoutFolder_(std::move(layoutFolder)) {}
 
 QString ReportEngine::LayoutFile(const QString& name) const {
     QString file = name;

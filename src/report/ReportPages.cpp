@@ -66,9 +66,11 @@ bool PaintReportPages(const ComposedReport& report, QPrinter& printer) {
         painter.setFont(footerFont);
         painter.setPen(QColor(0x55, 0x5f, 0x6d));
         const QRectF footer(0, body.height(), body.width(), footerHeight);
-        painter.drawLine(footer.topLeft() + QPointF(0, footerHeight * 0.3), footer.topRight() + QPointF(0, footerHeight * 0.3));
+        painter.drawLine(footer.topLeft() + QPointF(0, footerHeight * 0.3),
+                         footer.topRight() + QPointF(0, footerHeight * 0.3));
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, "Kelvara 2027");
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, QString(report.afrikaans ? "Bladsy %1 van %2" : "Page %1 of %2").arg(index + 1).arg(pages));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
+                         QString(report.afrikaans ? "Bladsy %1 van %2" : "Page %1 of %2").arg(index + 1).arg(pages));
     }
     return painter.end();
 }
@@ -80,8 +82,8 @@ bool WriteReportPdf(const ComposedReport& report, const QString& pdfFile) {
     return PaintReportPages(report, printer);
 }
 
-bool RenderReportToPdf(const QString& layoutFile, const std::filesystem::path& reportDatabase,
-                       const QString& pdfFile, QString* error) {
+bool RenderReportToPdf(const QString& layoutFile, const std::filesystem::path& reportDatabase, const QString& pdfFile,
+                       QString* error) {
     const ComposedReport report = ComposeReport(layoutFile, reportDatabase);
     if (!report.ok) {
         if (error) *error = report.error;

@@ -19,7 +19,7 @@ bool WriteReportPdf(const ComposedReport& report, const QString& pdfFile);
 
 // Composes the layout from the report database and writes it to a PDF file.
 // On failure error says why.
-bool RenderReportToPdf(const QString& layoutFile, const std::filesystem::path& reportDatabase,
-                       const QString& pdfFile, QString* error = nullptr);
+bool RenderReportToPdf(const QString& layoutFile, const std::filesystem::path& reportDatabase, const QString& pdfFile,
+                       QString* error = nullptr);
 
 }  // namespace kelvara

@@ -18,8 +18,8 @@ const QString kTitle = "Kelvara 2027";
 
 bool ExportReportPdf(const ComposedReport& report, QWidget* parent) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString file = QFileDialog::getSaveFileName(parent, "Export report to PDF", folder + "/report.pdf",
-                                                "PDF files (*.pdf)");
+    QString file =
+        QFileDialog::getSaveFileName(parent, "Export report to PDF", folder + "/report.pdf", "PDF files (*.pdf)");
     if (file.isEmpty()) return false;
     if (!file.endsWith(".pdf", Qt::CaseInsensitive)) file += ".pdf";
     if (WriteReportPdf(report, file)) return true;
@@ -29,11 +29,10 @@ bool ExportReportPdf(const ComposedReport& report, QWidget* parent) {
 
 bool SendReportToPrinter(const ComposedReport& report, QPrinter& printer, QWidget* parent) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const auto answer = ui::Messages().Show(
-            parent, kTitle,
-            "No printer is installed, so the report cannot be printed.\n\n"
-            "Would you like to export it to a PDF file instead?",
-            ui::MessageIcon::Warning, ui::MessageButtons::YesNo);
+        const auto answer = ui::Messages().Show(parent, kTitle,
+                                                "No printer is installed, so the report cannot be printed.\n\n"
+                                                "Would you like to export it to a PDF file instead?",
+                                                ui::MessageIcon::Warning, ui::MessageButtons::YesNo);
         return answer == ui::MessageAnswer::Yes && ExportReportPdf(report, parent);
     }
     printer.setOutputFormat(QPrinter::NativeFormat);

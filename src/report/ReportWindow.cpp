@@ -28,8 +28,7 @@ ReportWindow::ReportWindow(const ComposedReport& report, QPrinter& printer, QWid
     // words, export with its suitcase beside them.
     tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
     auto icon = [this](QStyle::StandardPixmap which) { return style()->standardIcon(which); };
-    tools->addAction(icon(QStyle::SP_MediaSkipBackward), "First", preview_,
-                     [this] { preview_->setCurrentPage(1); });
+    tools->addAction(icon(QStyle::SP_MediaSkipBackward), "First", preview_, [this] { preview_->setCurrentPage(1); });
     tools->addAction(icon(QStyle::SP_MediaSeekBackward), "Previous", preview_,
                      [this] { preview_->setCurrentPage(preview_->currentPage() - 1); });
     pageLabel_ = new QLabel(this);
@@ -47,8 +46,8 @@ ReportWindow::ReportWindow(const ComposedReport& report, QPrinter& printer, QWid
     tools->addSeparator();
     tools->addAction("&Print...", this, &ReportWindow::Print);
     // The suitcase the report windows' titles send the user to.
-    QAction* exportPdf = tools->addAction(SuitcaseIcon(), "&Export to PDF...", this,
-                                          [this] { ExportReportPdf(report_, this); });
+    QAction* exportPdf =
+        tools->addAction(SuitcaseIcon(), "&Export to PDF...", this, [this] { ExportReportPdf(report_, this); });
     exportPdf->setObjectName("actExport");
     exportPdf->setToolTip("Export the report to a PDF file");
     if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(exportPdf)))

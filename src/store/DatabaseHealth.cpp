@@ -108,8 +108,10 @@ Verdict Inspect(const std::filesystem::path& path, DeliveredDatabase which) {
         if (e.isBusy()) throw;
         if (e.isDamage()) return {Finding::Damaged, std::string("it cannot be read as a database (") + e.what() + ")"};
         if (e.isReadOnly())
-            return {Finding::Unusable, "a save to it was cut short and cannot be rolled back without permission to "
-                                       "write it (" + std::string(e.what()) + ")"};
+            return {Finding::Unusable,
+                    "a save to it was cut short and cannot be rolled back without permission to "
+                    "write it (" +
+                        std::string(e.what()) + ")"};
         return {Finding::Unusable, e.what()};
     }
 }

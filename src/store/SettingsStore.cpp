@@ -34,8 +34,8 @@ StoreStatus SettingsStore::Load(const SettingsFields& fields, Settings& settings
                               ". The values delivered with the program are used for them.";
             return status;
         } catch (const std::exception& e) {
-            status = StoreStatus::Failure("The settings could not be read from \"" + path_.string() + "\": " +
-                                          e.what() + ".");
+            status = StoreStatus::Failure("The settings could not be read from \"" + path_.string() +
+                                          "\": " + e.what() + ".");
         }
     }
     CopySettings(fields, DeliveredSettings(), settings);

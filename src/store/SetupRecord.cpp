@@ -88,8 +88,9 @@ std::vector<UnusableSetting> ReadSetup(sqlite::Database& db, const SettingsField
             unusable.push_back({fields[i], StoredText(query, column)});
             continue;
         }
-        std::visit([&](auto member) { settings.*member = static_cast<std::decay_t<decltype(settings.*member)>>(value); },
-                   field.Member);
+        std::visit(
+            [&](auto member) { settings.*member = static_cast<std::decay_t<decltype(settings.*member)>>(value); },
+            field.Member);
     }
     return unusable;
 }
@@ -114,7 +115,8 @@ void CopySettings(const SettingsFields& fields, const Settings& from, Settings& 
 std::string DescribeUnusable(const std::vector<UnusableSetting>& unusable) {
     std::string list;
     for (const UnusableSetting& setting : unusable)
-        list += (list.empty() ? "\"" : ", \"") + std::string(FieldOf(setting.Field).Name) + "\" (" + setting.Stored + ")";
+        list +=
+            (list.empty() ? "\"" : ", \"") + std::string(FieldOf(setting.Field).Name) + "\" (" + setting.Stored + ")";
     return list;
 }
 

@@ -17,9 +17,9 @@ class Error : public std::runtime_error {
 public:
     Error(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
     int code() const { return code_; }
-    bool isBusy() const;        // locked by another connection
-    bool isDamage() const;      // not a database, or corrupt
-    bool isReadOnly() const;    // needed writing where it may not write
+    bool isBusy() const;      // locked by another connection
+    bool isDamage() const;    // not a database, or corrupt
+    bool isReadOnly() const;  // needed writing where it may not write
 
 private:
     int code_;

@@ -31,10 +31,9 @@ void ActivationNotifier::followSubWindow() {
     if (subWindow_) disconnect(subWindow_, nullptr, this, nullptr);
     subWindow_ = frame;
     if (!frame) return;
-    connect(frame, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (!(before & Qt::WindowActive) && (now & Qt::WindowActive)) emit activated();
-            });
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if (!(before & Qt::WindowActive) && (now & Qt::WindowActive)) emit activated();
+    });
 }
 
 }  // namespace kelvara::ui

@@ -15,9 +15,7 @@ std::optional<DayNumber> DateOf(const QString& text) {
 }  // namespace
 
 DateField::DateField(QWidget* parent)
-    : EntryField(parent),
-      minimum_(ToDayNumber({1900, 1, 1})),
-      maximum_(ToDayNumber({9999, 12, 31})) {
+    : EntryField(parent), minimum_(ToDayNumber({1900, 1, 1})), maximum_(ToDayNumber({9999, 12, 31})) {
     setInputMask(QStringLiteral("99/99/9999;") + kBlank);
     connect(this, &QLineEdit::textEdited, this, [this] { takeEdit(displayText()); });
 }

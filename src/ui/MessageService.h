@@ -30,8 +30,7 @@ MessageService& Messages();
 void InstallMessageService(MessageService* service);
 
 // Shorthand for the common case, a message with an OK button.
-void ShowMessage(QWidget* parent, const QString& title, const QString& text,
-                 MessageIcon icon = MessageIcon::Critical);
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, MessageIcon icon = MessageIcon::Critical);
 
 // A calculator's refusal, with the error icon unless it asks for none.
 void ShowRefusal(QWidget* parent, const Refusal& refusal);
@@ -47,7 +46,7 @@ public:
         MessageButtons Buttons;
     };
 
-    MessageRecorder();   // installs itself
+    MessageRecorder();            // installs itself
     ~MessageRecorder() override;  // and uninstalls itself
 
     MessageAnswer Show(QWidget* parent, const QString& title, const QString& text, MessageIcon icon,

@@ -66,8 +66,7 @@ signals:
 
 private:
     DecimalField* addPercentField(const QString& name, const QString& caption, double Settings::*member);
-    void addRateOptions(const QString& caption, const QString& name80, const QString& name20,
-                        double Settings::*member);
+    void addRateOptions(const QString& caption, const QString& name80, const QString& name20, double Settings::*member);
     void addYesNoOptions();
     void confirm();
 

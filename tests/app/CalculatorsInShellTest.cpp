@@ -5,9 +5,10 @@
 // menu's, and no caption is cut off or lies over another control, neither on
 // the window nor on a panel it shows in front (Setup, print, explanations).
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -17,10 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStyle>
 #include <QScrollBar>
-#include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QtTest>
@@ -78,8 +78,8 @@ QString FormOf(const char* menuItem) { return MenuItemNamed(menuItem)->FormName;
 QList<QWidget*> VisibleControls(QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
-                             qobject_cast<QLineEdit*>(w);
+        const bool control =
+            qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w);
         if (!control || !w->isVisible() || w->window() != window.window()) continue;
         bool inside = false;
         for (QWidget* up = w->parentWidget(); up && up != &window; up = up->parentWidget())
@@ -101,7 +101,9 @@ QString ShownText(const QLabel& label) {
 }
 
 // Where a control lies in the window.
-QRect InWindow(QWidget& control, QWidget& window) { return QRect(control.mapTo(&window, QPoint(0, 0)), control.size()); }
+QRect InWindow(QWidget& control, QWidget& window) {
+    return QRect(control.mapTo(&window, QPoint(0, 0)), control.size());
+}
 
 // Why a caption is cut, or empty when it fits: a label's text against its
 // width and height, a button's text (with a box's or radio's indicator)
@@ -114,7 +116,10 @@ QString CutCaption(QWidget& control) {
         if (label->wordWrap() || label->text().isEmpty()) return {};
         text = ShownText(*label);
         if (label->contentsRect().height() < metrics.height())
-            return QString("\"%1\" is %2 px high, needs %3").arg(text).arg(label->contentsRect().height()).arg(metrics.height());
+            return QString("\"%1\" is %2 px high, needs %3")
+                .arg(text)
+                .arg(label->contentsRect().height())
+                .arg(metrics.height());
         needed = metrics.horizontalAdvance(text);
         has = label->contentsRect().width();
     } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
@@ -151,16 +156,16 @@ int DifferingPixels(const QImage& a, const QImage& b) {
 
 // The buttons that show a panel in front of a calculator, and those that
 // close one again.
-const char* const kPanelOpeners[] = {"cmdSettings", "cmdInfo_0", "cmdRAExpl", "cmdPrint", "cmPrint", "cmdMonAmort",
-                                     "cmdAnnAmort"};
+const char* const kPanelOpeners[] = {"cmdSettings", "cmdInfo_0",   "cmdRAExpl",  "cmdPrint",
+                                     "cmPrint",     "cmdMonAmort", "cmdAnnAmort"};
 const QRegularExpression kPanelClosers("^(cmdCancel|cmdPrintCancel|cmdSetupOK|cmdRAOK|cmdOK_Info_One|cmdGridClose)$");
 
 // The panels a click showed: frames that became visible, outermost only.
 QList<QWidget*> NewPanels(QWidget& window, const QList<QWidget*>& visibleBefore) {
     QList<QWidget*> panels;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        const bool frame = qobject_cast<QGroupBox*>(w) ||
-                           (qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractScrollArea*>(w));
+        const bool frame = qobject_cast<QGroupBox*>(w) || (qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w) &&
+                                                           !qobject_cast<QAbstractScrollArea*>(w));
         if (frame && w->isVisible() && !visibleBefore.contains(w) && !visibleBefore.contains(w->parentWidget()))
             panels << w;
     }
@@ -280,8 +285,12 @@ private slots:
         const QRect viewport = main().workArea().viewport()->rect();
         QVERIFY2(viewport.contains(InViewport(*report, main().workArea())),
                  qPrintable(QString("report at %1,%2 %3x%4 in %5x%6")
-                                .arg(report->x()).arg(report->y()).arg(report->width()).arg(report->height())
-                                .arg(viewport.width()).arg(viewport.height())));
+                                .arg(report->x())
+                                .arg(report->y())
+                                .arg(report->width())
+                                .arg(report->height())
+                                .arg(viewport.width())
+                                .arg(viewport.height())));
     }
 
     // The company car is wider than the main window's usual width: the main
@@ -294,7 +303,9 @@ private slots:
         QVERIFY(main().frameGeometry().width() >= before);
         QVERIFY2(main().workArea().viewport()->rect().contains(InViewport(*frame, main().workArea())),
                  qPrintable(QString("company car %1x%2 in a main window %3 wide")
-                                .arg(frame->width()).arg(frame->height()).arg(main().width())));
+                                .arg(frame->width())
+                                .arg(frame->height())
+                                .arg(main().width())));
     }
 
     // A main window kept small (the screen allows no more) lets the user
@@ -316,8 +327,7 @@ private slots:
     void accessKeysOfTheCalculatorWin() {
         QFETCH(const Calculator*, calculator);
         QStringList menuKeys;
-        for (QAction* menu : main().menuBar()->actions())
-            menuKeys << QKeySequence::mnemonic(menu->text()).toString();
+        for (QAction* menu : main().menuBar()->actions()) menuKeys << QKeySequence::mnemonic(menu->text()).toString();
         QWidget* window = open(*calculator);
         QVERIFY(window);
         QList<QAbstractButton*> clashing;
@@ -327,8 +337,9 @@ private slots:
                 clashing << button;
         QVERIFY(!clashing.isEmpty());  // "&Calculate" at least
         // "&Calculate" first: the others may open a panel in front.
-        std::stable_sort(clashing.begin(), clashing.end(),
-                         [](QAbstractButton* a, QAbstractButton* b) { return a->text() == "&Calculate" && b->text() != "&Calculate"; });
+        std::stable_sort(clashing.begin(), clashing.end(), [](QAbstractButton* a, QAbstractButton* b) {
+            return a->text() == "&Calculate" && b->text() != "&Calculate";
+        });
         for (QAbstractButton* button : {clashing.first(), clashing.last()}) {
             QSignalSpy clicked(button, &QAbstractButton::clicked);
             const QKeySequence key = QKeySequence::mnemonic(button->text());
@@ -384,9 +395,12 @@ private slots:
             for (int row = 0; row < grid->rowCount(); ++row) heights << grid->rowHeight(row);
             grid->resizeRowsToContents();  // what the rows need at the columns' present widths
             for (int row = 0; row < grid->rowCount(); ++row)
-                QVERIFY2(heights[row] == grid->rowHeight(row),
-                         qPrintable(QString("%1 row %2 \"%3\" is %4 px, needs %5").arg(calculator.MenuItem).arg(row)
-                                        .arg(grid->item(row, 0)->text()).arg(heights[row]).arg(grid->rowHeight(row))));
+                QVERIFY2(heights[row] == grid->rowHeight(row), qPrintable(QString("%1 row %2 \"%3\" is %4 px, needs %5")
+                                                                              .arg(calculator.MenuItem)
+                                                                              .arg(row)
+                                                                              .arg(grid->item(row, 0)->text())
+                                                                              .arg(heights[row])
+                                                                              .arg(grid->rowHeight(row))));
             working->close();
             ++shown;
         }
@@ -432,7 +446,8 @@ private slots:
             const QRect area = InWindow(*panel, *window);
             QVERIFY2(panel->autoFillBackground(), qPrintable(where + "not opaque"));
             const int differing = DifferingPixels(window->grab(area).toImage(), panel->grab().toImage());
-            QVERIFY2(differing == 0, qPrintable(where + QString("%1 pixels of what lies behind show through").arg(differing)));
+            QVERIFY2(differing == 0,
+                     qPrintable(where + QString("%1 pixels of what lies behind show through").arg(differing)));
             for (QWidget* control : VisibleControls(*window)) {
                 if (panel->isAncestorOf(control)) continue;
                 const QRect rect = InWindow(*control, *window);

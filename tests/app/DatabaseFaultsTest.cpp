@@ -4,6 +4,11 @@
 // typed, a print or a Setup confirmed. Each time the user is told what went
 // wrong, the typed figures stay, and once the fault is gone the next print or
 // save works.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sqlite3.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -14,16 +19,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sqlite3.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "WindowDriver.h"
 #include "AppVersion.h"
 #include "BackgroundMdiArea.h"
 #include "DecimalField.h"
@@ -36,6 +35,7 @@
 #include "SettingsStore.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
 
 using namespace kelvara;
@@ -56,18 +56,27 @@ struct Calculator {
     double Value;
 };
 
-const Calculator kQuickTax{"QuickTax", {"sidbEdit1_0=500000", "sidbEdit1_1=40"},
-                           "cmPrint", "Frame1", "kwiktax", "TAXINCOME", 500000};
-const Calculator kMonthlyPaye{"mnuMonthly", {"silgEdit9=40", "numSalRemun=25000"},
-                              "cmdPrint", "fraPrint", "IRP5Mon", "SalNum", 25000};
-const Calculator kMonthlyPackage{"mnuKelvaraMon", {"numAge=40", "numNetMonSalReq=12000"},
-                                 "cmdPrint", "Frame1", "SalPackage", "NetMonSal", 12000};
-const Calculator kCarAllowance{"mnuCarAll1",
-                               {"silgEdit1=250000", "silgEdit2=120000", "silgEdit3=60000", "silgEdit4=30000",
-                                "silgEdit5=18000"},
-                               "cmdPrint", "Frame1", "traveldeduction", "MTD", 30000};
-const Calculator kInflation{"mnuInflationProject", {"numPresCost=100000", "numPeriod=10", "numInflaRate=6"},
-                            "cmdPrint", "fraPrint", "Inflation", "PresCost", 100000};
+const Calculator kQuickTax{
+    "QuickTax", {"sidbEdit1_0=500000", "sidbEdit1_1=40"}, "cmPrint", "Frame1", "kwiktax", "TAXINCOME", 500000};
+const Calculator kMonthlyPaye{
+    "mnuMonthly", {"silgEdit9=40", "numSalRemun=25000"}, "cmdPrint", "fraPrint", "IRP5Mon", "SalNum", 25000};
+const Calculator kMonthlyPackage{
+    "mnuKelvaraMon", {"numAge=40", "numNetMonSalReq=12000"}, "cmdPrint", "Frame1", "SalPackage", "NetMonSal", 12000};
+const Calculator kCarAllowance{
+    "mnuCarAll1",
+    {"silgEdit1=250000", "silgEdit2=120000", "silgEdit3=60000", "silgEdit4=30000", "silgEdit5=18000"},
+    "cmdPrint",
+    "Frame1",
+    "traveldeduction",
+    "MTD",
+    30000};
+const Calculator kInflation{"mnuInflationProject",
+                            {"numPresCost=100000", "numPeriod=10", "numInflaRate=6"},
+                            "cmdPrint",
+                            "fraPrint",
+                            "Inflation",
+                            "PresCost",
+                            100000};
 
 // One window of each family prints. The car allowance writes its record as
 // QuickTax, the PAYE and the package windows do, when the report is asked
@@ -77,7 +86,17 @@ const Calculator* const kPrinting[] = {&kQuickTax, &kMonthlyPaye, &kMonthlyPacka
 const Calculator* const kWritingReports[] = {&kQuickTax, &kMonthlyPaye, &kMonthlyPackage, &kInflation};
 const Calculator* const kWithSettings[] = {&kMonthlyPaye, &kMonthlyPackage};
 
-enum class Fault { Missing, Emptied, Garbage, TornPages, TableDropped, RecordDeleted, Locked, LockedForWriting, ReadOnly };
+enum class Fault {
+    Missing,
+    Emptied,
+    Garbage,
+    TornPages,
+    TableDropped,
+    RecordDeleted,
+    Locked,
+    LockedForWriting,
+    ReadOnly
+};
 
 // A fault and what the user is told of it; empty when nothing needs saying.
 struct FaultCase {
@@ -107,7 +126,12 @@ const FaultCase kWhenWriting[] = {
 // Reading the settings as a window opens: a database locked for writing or
 // read-only still reads; one locked outright leaves the delivered values.
 const FaultCase kWhenReadingSettings[] = {
-    kWhenWriting[0], kWhenWriting[1], kWhenWriting[2], kWhenWriting[3], kWhenWriting[4], kWhenWriting[5],
+    kWhenWriting[0],
+    kWhenWriting[1],
+    kWhenWriting[2],
+    kWhenWriting[3],
+    kWhenWriting[4],
+    kWhenWriting[5],
     {"locked", Fault::Locked, "values delivered with the program are used instead", ui::MessageIcon::Critical},
     {"locked for writing", Fault::LockedForWriting, "", ui::MessageIcon::None},
     {"read-only", Fault::ReadOnly, "", ui::MessageIcon::None},
@@ -154,7 +178,8 @@ public:
         }
         if (readOnly_) {
             SetImmutable(false);
-            std::filesystem::permissions(path_, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+            std::filesystem::permissions(path_, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
         }
     }
     FaultOn(const FaultOn&) = delete;
@@ -194,8 +219,9 @@ private:
     // Write permission does not bind root; the immutable attribute, which
     // only root may set, does.
     void MakeReadOnly() {
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                                std::filesystem::perms::others_write,
+        std::filesystem::permissions(path_,
+                                     std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                         std::filesystem::perms::others_write,
                                      std::filesystem::perm_options::remove);
         readOnly_ = true;
         held_ = !RunningAsRoot() || SetImmutable(true);

@@ -252,7 +252,10 @@ private slots:
         QTRY_VERIFY(help->finds().model()->rowCount() > 0);
         help->close();
 
-        struct Case { const char* menuItem; const char* heading; };
+        struct Case {
+            const char* menuItem;
+            const char* heading;
+        };
         for (const Case& c : {Case{"mnuAnnual", "Employees' tax"}, Case{"mnuCompCar", "Company car"},
                               Case{"mnuLoans", "Loans"}, Case{"QuickTax", "QuickTax"}}) {
             QVERIFY(window.openWindow(c.menuItem));
@@ -286,7 +289,8 @@ private slots:
         window.setDesktopCalculators({"/no/such/calculator", "/no/such/kcalc"});
         window.menuAction("mnuMSCalculator")->trigger();
         QCOMPARE(messages.messages().size(), size_t(1));
-        QCOMPARE(messages.last().Text, QString("The Microsoft Calculator is not installed or in the Windows directory"));
+        QCOMPARE(messages.last().Text,
+                 QString("The Microsoft Calculator is not installed or in the Windows directory"));
         QCOMPARE(messages.last().Buttons, ui::MessageButtons::Ok);
 
         messages.clear();

@@ -14,12 +14,12 @@
 
 #include "ActiveTaxYear.h"
 #include "AppVersion.h"
+#include "DeliveredDatabase.h"
 #include "DisclaimerWindow.h"
 #include "MessageService.h"
-#include "DeliveredDatabase.h"
+#include "ScratchSettings.h"
 #include "SettingsFaults.h"
 #include "SettingsStore.h"
-#include "ScratchSettings.h"
 #include "Shell.h"
 #include "StartUpPreferences.h"
 
@@ -75,9 +75,7 @@ private slots:
         settings_.clear();
         messages_.clear();
     }
-    void cleanup() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void versionFormsCaptionAndNumber_data() {
         QTest::addColumn<int>("major");
@@ -117,7 +115,8 @@ private slots:
         QVERIFY(messages_.messages()[1].Text.contains(folder.filePath("Crysprin.db")));
         QCOMPARE(QDir(folder.path()).entryList({"Settings.db.damaged-*"}).size(), 1);
         Settings loaded;
-        const StoreStatus status = SettingsStore(shell.calcState().SettingsDatabasePath).Load(PayeSettingsFields(), loaded);
+        const StoreStatus status =
+            SettingsStore(shell.calcState().SettingsDatabasePath).Load(PayeSettingsFields(), loaded);
         QVERIFY(status.ok && status.message.empty());
         QCOMPARE(loaded.UIFLimit, 17712.0);
 
@@ -134,10 +133,14 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("said");
         QTest::addColumn<double>("uif");
-        QTest::newRow("save cut short") << "interrupted" << "" << 2.0;
-        QTest::newRow("folder in its place") << "folder" << "it is a folder, not a file. It was left as it is" << 1.0;
-        QTest::newRow("value out of bounds") << "UIF -50" << "\"EmployeeUIF\" (-50). They have been set back" << 1.0;
-        QTest::newRow("value not a number") << "UIF 'x'" << "\"EmployeeUIF\" ('x'). They have been set back" << 1.0;
+        QTest::newRow("save cut short") << "interrupted"
+                                        << "" << 2.0;
+        QTest::newRow("folder in its place") << "folder"
+                                             << "it is a folder, not a file. It was left as it is" << 1.0;
+        QTest::newRow("value out of bounds") << "UIF -50"
+                                             << "\"EmployeeUIF\" (-50). They have been set back" << 1.0;
+        QTest::newRow("value not a number") << "UIF 'x'"
+                                            << "\"EmployeeUIF\" ('x'). They have been set back" << 1.0;
     }
     void settingsThatCanBeReadAreKept() {
         QFETCH(QString, fault);
@@ -153,9 +156,10 @@ private slots:
             std::filesystem::remove(settings);
             std::filesystem::create_directory(settings);
         } else {
-            QVERIFY(testing::RunSqlOn(settings, "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
-                                                "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " +
-                                                    fault.section(' ', 1).toStdString()));
+            QVERIFY(testing::RunSqlOn(settings,
+                                      "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
+                                      "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " +
+                                          fault.section(' ', 1).toStdString()));
         }
         SetAcceptedDisclaimerVersion(110);
         Shell shell(folder.path());
@@ -191,8 +195,8 @@ private slots:
             QVERIFY(shell.mainWindow().windowTitle().endsWith(" - Tax year 2027/28 (test)"));
             QCOMPARE(ActiveTaxYear().Year, 2028);
             const auto& shown = messages_.messages();
-            const auto refusal = std::find_if(shown.begin(), shown.end(),
-                                              [](const auto& m) { return m.Text.contains("broken.json"); });
+            const auto refusal =
+                std::find_if(shown.begin(), shown.end(), [](const auto& m) { return m.Text.contains("broken.json"); });
             QVERIFY(refusal != shown.end());
             QVERIFY(refusal->Text.contains("\"firstDay\" is missing"));
             QMenu* menu = shell.mainWindow().menuAction("mnuTaxYear")->menu();
@@ -221,7 +225,8 @@ private slots:
         QVERIFY(shell.mainWindow().isVisible());
         QCOMPARE(shell.calcState().Engine.Last.Tax, 0.0);
         QCOMPARE(QString::fromStdString(shell.calcState().ReportDatabasePath), programFolder_.filePath("Crysprin.db"));
-        QCOMPARE(QString::fromStdString(shell.calcState().SettingsDatabasePath), programFolder_.filePath("Settings.db"));
+        QCOMPARE(QString::fromStdString(shell.calcState().SettingsDatabasePath),
+                 programFolder_.filePath("Settings.db"));
         QCOMPARE(OpenAbout()->findChild<QLabel*>("Label1_3")->text(), QString("Version: 1.01.000"));
     }
 

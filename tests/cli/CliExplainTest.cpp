@@ -14,9 +14,11 @@ TEST(CliExplain, PrintsTheWorkingAfterTheResult) {
         const char* Arguments;
         const char* LastLine;  // a line near the working's end, spaces squeezed
     } cases[] = {
-        {"paye monthly --salary 25000 --end-date 15/03/2026 --uif-limit 17712", "Total tax deduction, not below 0 5 649.48"},
+        {"paye monthly --salary 25000 --end-date 15/03/2026 --uif-limit 17712",
+         "Total tax deduction, not below 0 5 649.48"},
         {"paye annual --salary 300000", "Total tax deduction, not below 0 40 572.00"},
-        {"quicktax --income 500000 --age 40", "Average rate after rebates: (116 237.00 − 17 820.00) ÷ 500 000.00 × 100, not below 0 19.7%"},
+        {"quicktax --income 500000 --age 40",
+         "Average rate after rebates: (116 237.00 − 17 820.00) ÷ 500 000.00 × 100, not below 0 19.7%"},
         {"tax --income 620000", "Rebate for age 0 (primary) 17 820.00"},
         {"package net-to-gross monthly --required 12000 --pension-cont 0 --employer-pen-cont 0",
          "Total cost to the company"},

@@ -44,8 +44,8 @@ TEST(CliFaults, OutputThatCannotBeWrittenIsAFailure) {
     const InputFile car(kCar);
     const InputFile payroll("salary\n30000\n20000\n");
     for (const std::string& command :
-         {std::string("tax --income 5"), std::string("--help"), "paye monthly --csv " + payroll.Path(), "company-car --input " + car.Path(),
-          std::string("tax --income 5 --format text --explain")}) {
+         {std::string("tax --income 5"), std::string("--help"), "paye monthly --csv " + payroll.Path(),
+          "company-car --input " + car.Path(), std::string("tax --income 5 --format text --explain")}) {
         ExpectFailure(RunCli(command + " > /dev/full"), 2, "could not be written", command);
     }
 }

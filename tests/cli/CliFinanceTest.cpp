@@ -69,7 +69,8 @@ TEST(CliLoanBuster, ExtraPaymentAndMissingInputs) {
     EXPECT_EQ(Cents(r["ExtraPayment"]), 1006.90);
     EXPECT_EQ(Cents(r["TotalSaving"]), 298235.95);
     for (const char* extra : {"0", "0.01"}) {
-        const json longest = Calc(std::string("loan-buster --principal 500000 --period 600 --rate 10.5 --extra ") + extra);
+        const json longest =
+            Calc(std::string("loan-buster --principal 500000 --period 600 --rate 10.5 --extra ") + extra);
         EXPECT_EQ(longest["NewPeriod"], 600) << extra;
     }
     const json none = Calc("loan-buster --period 240 --rate 10.5 --extra 1000");

@@ -64,8 +64,9 @@ TEST(CliPackage, KeysOfEachDirection) {
     EXPECT_FALSE(gross.contains("Search"));
     EXPECT_EQ(gross["MedicalDeductions"], 100);
     EXPECT_EQ(gross["Rebate"], 27585);
-    EXPECT_EQ(Calc("package gross-to-net monthly --required 12000 --age 64 --medical-deductions 100")["MedicalDeductions"],
-              0);
+    EXPECT_EQ(
+        Calc("package gross-to-net monthly --required 12000 --age 64 --medical-deductions 100")["MedicalDeductions"],
+        0);
 }
 
 TEST(CliPackage, OtherExpensesAndTheCarOnceOff) {

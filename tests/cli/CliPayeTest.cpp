@@ -12,7 +12,8 @@ namespace {
 using nlohmann::json;
 
 // The delivered settings, given so that no stored change can move the figures.
-const std::string DeliveredSetup = " --employee-uif 1 --employer-uif 1 --skill-levy 1 --uif-limit 17712 --ta-inc-rate 0.8";
+const std::string DeliveredSetup =
+    " --employee-uif 1 --employer-uif 1 --skill-levy 1 --uif-limit 17712 --ta-inc-rate 0.8";
 
 json Paye(const std::string& arguments) {
     const CliRun run = RunCli("paye " + arguments + DeliveredSetup);
@@ -53,7 +54,8 @@ TEST(CliPaye, RefusalsOfTheWindowsExitWithStatus1) {
         const char* Title;
         const char* Message;
     } cases[] = {
-        {"monthly --end-date 01/04/2026", "Incorrect Date", "The Start and End dates entered must be for the same Month"},
+        {"monthly --end-date 01/04/2026", "Incorrect Date",
+         "The Start and End dates entered must be for the same Month"},
         {"monthly --start-date 15/03/2026 --end-date 10/03/2026", "Incorrect Date",
          "The Start date entered must be before the End date"},
         {"weekly --normal-days 5 --this-days 6", "Incorrect Number of Days",
@@ -74,12 +76,18 @@ TEST(CliPaye, RefusalsOfTheWindowsExitWithStatus1) {
 
 TEST(CliPaye, InputsBeyondTheFieldsAreUsageErrors) {
     ExpectMistakes({
-        "paye weekly --this-days 8",          "paye daily --normal-days 7",
-        "paye annual --month-members 1,2",    "paye annual --month-members 25",
-        "paye monthly --start-date 01/03/2027", "paye monthly --salary 1.5",
-        "paye annual --members 2",            "paye weekly --salary 10000000",
-        "paye monthly --end-date 31/02/2027", "paye",
-        "paye daily --ta-inc-rate 2",         "paye daily --csv /no/such/file.csv",
+        "paye weekly --this-days 8",
+        "paye daily --normal-days 7",
+        "paye annual --month-members 1,2",
+        "paye annual --month-members 25",
+        "paye monthly --start-date 01/03/2027",
+        "paye monthly --salary 1.5",
+        "paye annual --members 2",
+        "paye weekly --salary 10000000",
+        "paye monthly --end-date 31/02/2027",
+        "paye",
+        "paye daily --ta-inc-rate 2",
+        "paye daily --csv /no/such/file.csv",
     });
 }
 

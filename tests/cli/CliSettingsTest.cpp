@@ -31,8 +31,10 @@ std::string Contents(const Path& path) {
 }
 
 void StoreSetting(const Path& database, const std::string& assignment) {
-    ASSERT_TRUE(RunSqlOn(database, "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
-                                   "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET " + assignment));
+    ASSERT_TRUE(RunSqlOn(database,
+                         "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
+                         "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET " +
+                             assignment));
 }
 
 const StoredSettingsCase kCases[] = {

@@ -34,10 +34,18 @@ TEST(CliTax, NumbersReadBackExactly) {
 
 TEST(CliUsage, MistakesExitWithStatus2AndOneLineOnStandardError) {
     ExpectMistakes({
-        "tax --income abc",       "tax --income 1e999",      "tax --income",
-        "tax --age 40000",        "tax --age 4.5",           "tax --bogus 1",
-        "quicktax --income -1",   "quicktax --age 100",      "quicktax --income 100000000",
-        "",                       "nosuchcommand",           "tax --format xml",
+        "tax --income abc",
+        "tax --income 1e999",
+        "tax --income",
+        "tax --age 40000",
+        "tax --age 4.5",
+        "tax --bogus 1",
+        "quicktax --income -1",
+        "quicktax --age 100",
+        "quicktax --income 100000000",
+        "",
+        "nosuchcommand",
+        "tax --format xml",
     });
     const CliRun run = RunCli("quicktax --age 100");
     EXPECT_NE(run.Err.find("--age"), std::string::npos);
@@ -62,7 +70,8 @@ TEST(CliUsage, HelpGivesEveryOptionItsKindBoundsAndTrueDefault) {
         const char* Command;
         const char* Said;
     } cases[] = {
-        {"paye monthly", "--salary WHOLE              salary/remuneration for the period, rand (0 to 99999999; default 0)"},
+        {"paye monthly",
+         "--salary WHOLE              salary/remuneration for the period, rand (0 to 99999999; default 0)"},
         {"paye daily", "--salary AMOUNT"},
         {"paye weekly", "(0 to 100; default: the stored setting)"},
         {"paye annual", "--start-date DATE"},

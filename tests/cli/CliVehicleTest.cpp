@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 #include "CliRunner.h"
 
@@ -12,8 +12,7 @@ namespace {
 
 using nlohmann::json;
 
-const std::string kDeemed =
-    "travel-allowance --closing-km 60000 --opening-km 30000";
+const std::string kDeemed = "travel-allowance --closing-km 60000 --opening-km 30000";
 
 TEST(CliTravelAllowance, ClaimsFromTheDeemedCosts) {
     const struct {
@@ -22,8 +21,8 @@ TEST(CliTravelAllowance, ClaimsFromTheDeemedCosts) {
         double TotalCents, Claim;
     } cases[] = {
         {" --vehicle-value 250000 --business-km 18000 --allowance-received 120000", 365, 558.0, 100433.394},
-        {" --vehicle-value 250000 --business-km 18000 --allowance-received 120000 --start-date 01/09/2026", 181,
-         392.1, 70583.346},
+        {" --vehicle-value 250000 --business-km 18000 --allowance-received 120000 --start-date 01/09/2026", 181, 392.1,
+         70583.346},
         {" --vehicle-value 250000 --business-km 18000 --include-fuel no", 365, 396.8, 71417.394},
         {" --vehicle-value 1000000 --business-km 20000 --allowance-received 50000", 365, 1139.3, 50000},
     };

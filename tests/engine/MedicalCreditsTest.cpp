@@ -62,9 +62,9 @@ TEST(AdditionalMedicalCredit, OnlyFromAge65AndNeverNegative) {
     const AdditionalCase cases[] = {
         {752, 0, 3000, 65, (3000 - 2256) * 0.333},
         {752, 0, 3000, 64, 0},
-        {752, 0, 2000, 70, 0},       // contributions below three credits
-        {0, 1000, 5000, 80, 0},      // no members, no credit
-        {752, 0, 0, 80, 0},          // no contributions
+        {752, 0, 2000, 70, 0},   // contributions below three credits
+        {0, 1000, 5000, 80, 0},  // no members, no credit
+        {752, 0, 0, 80, 0},      // no contributions
         {752, 1000, 2000, 75, (3000 - 2256) * 0.333},
     };
     for (const auto& c : cases) {

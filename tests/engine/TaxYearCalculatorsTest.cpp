@@ -57,9 +57,12 @@ TEST(TaxYearCalculators, EachCalculatorFollowsTheYearFile) {
              in.EmployeeFundCont = 50000;
              return PayPeriodRules::AllowableFundDeduction(in, Settings{}, 1, nullptr);
          }},
-        {"monthly end date", 46082 + 30, 46447 + 30, [] { return double(DefaultInputs(PayPeriodKind::Monthly).EndDate); }},
+        {"monthly end date", 46082 + 30, 46447 + 30,
+         [] { return double(DefaultInputs(PayPeriodKind::Monthly).EndDate); }},
         {"package fund cap", 350000, 385000,
-         [] { return FundDeductionLimit({5000000, 0}, 1e8, PackagePeriod::Annual, nullptr); }},
+         [] {
+             return FundDeductionLimit({5000000, 0}, 1e8, PackagePeriod::Annual, nullptr);
+         }},
         {"package company-car benefit", 3500, 3850,
          [] {
              Settings settings;
@@ -83,12 +86,18 @@ TEST(TaxYearCalculators, EachCalculatorFollowsTheYearFile) {
         {"deemed fixed cost", 38344, 42178, [] { return LookupDeemedCost(100000).FixedCost; }},
         {"deemed band bound", 68487, 42178, [] { return LookupDeemedCost(126500).FixedCost; }},
         {"deemed maintenance", 1.269, 1.396, [] { return LookupDeemedCost(2000000).MaintenancePerKm; }},
-        {"company car days", 365, 366, companyCar([](const CompanyCarState& s) { return double(s.Results[1].DaysOfUse); })},
-        {"company car code 3802", 126000, 138600, companyCar([](const CompanyCarState& s) { return s.Results[1].IRP53802; })},
-        {"company car monthly benefit", 8400, 10164, companyCar([](const CompanyCarState& s) { return s.Results[1].MonFB80; })},
-        {"company car weekly benefit", 0.2 * 2423, 0.22 * 2665, companyCar([](const CompanyCarState& s) { return s.Results[1].WeekFB20; })},
-        {"company car fuel", 48360, 53190, companyCar([](const CompanyCarState& s) { return s.Vehicles[1].FuelComponent; })},
-        {"company car true inclusion", 75393, 83388, companyCar([](const CompanyCarState& s) { return s.Results[1].TrueInclusion; })},
+        {"company car days", 365, 366,
+         companyCar([](const CompanyCarState& s) { return double(s.Results[1].DaysOfUse); })},
+        {"company car code 3802", 126000, 138600,
+         companyCar([](const CompanyCarState& s) { return s.Results[1].IRP53802; })},
+        {"company car monthly benefit", 8400, 10164,
+         companyCar([](const CompanyCarState& s) { return s.Results[1].MonFB80; })},
+        {"company car weekly benefit", 0.2 * 2423, 0.22 * 2665,
+         companyCar([](const CompanyCarState& s) { return s.Results[1].WeekFB20; })},
+        {"company car fuel", 48360, 53190,
+         companyCar([](const CompanyCarState& s) { return s.Vehicles[1].FuelComponent; })},
+        {"company car true inclusion", 75393, 83388,
+         companyCar([](const CompanyCarState& s) { return s.Results[1].TrueInclusion; })},
     };
     for (const auto& c : cases) {
         {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <unistd.h>
 
 #include "ActiveTaxYear.h"
 #include "MedicalCredits.h"
@@ -166,11 +166,13 @@ TEST_F(TaxYearFolders, WithNoReadableFileTheBuiltInYearRemains) {
 // of 2026/27 may appear in src/ only in comments.
 TEST(TaxYearFile, NoFigureOfTheYearIsLeftInTheCode) {
     const std::vector<std::string> figures = {
-        "245100", "383100", "530200", "695800", "887000", "1878600", "44118", "79998", "125599", "185215",
-        "259783", "666339", "17820",  "9765",   "13014",  "27585",   "30834", "376",   "254",    "752",
-        "9024",   "0.333",  "430000", "350000", "0.275",  "27.5",    "3.25",  "0.0325", "0.035", "36600",
-        "38344",  "68487",  "237679", "1.329",  "2.201",  "920000",  "17712", "46082", "46446", "01/03/2026",
-        "28/02/2027", "31/03/2026", "1 March 2026", "28 February 2027"};
+        "245100",       "383100",          "530200", "695800", "887000",     "1878600",    "44118",
+        "79998",        "125599",          "185215", "259783", "666339",     "17820",      "9765",
+        "13014",        "27585",           "30834",  "376",    "254",        "752",        "9024",
+        "0.333",        "430000",          "350000", "0.275",  "27.5",       "3.25",       "0.0325",
+        "0.035",        "36600",           "38344",  "68487",  "237679",     "1.329",      "2.201",
+        "920000",       "17712",           "46082",  "46446",  "01/03/2026", "28/02/2027", "31/03/2026",
+        "1 March 2026", "28 February 2027"};
     const auto isFigureChar = [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)) || ch == '.'; };
     for (const auto& entry : fs::recursive_directory_iterator(SourceDir / "src")) {
         const std::string ext = entry.path().extension().string();

@@ -11,10 +11,14 @@ TEST(Working, AmountsShowAsTheWindowsShowThem) {
         WorkingUnit Unit;
         const char* Text;
     } cases[] = {
-        {5649.484, WorkingUnit::Money, "5 649.48"},   {18224.025, WorkingUnit::Money, "18 224.03"},
-        {-299.95, WorkingUnit::Money, "-299.95"},     {0.5, WorkingUnit::WholeRand, "0"},
-        {1.5, WorkingUnit::WholeRand, "2"},           {31, WorkingUnit::Count, "31"},
-        {27.5, WorkingUnit::Percent, "27.5%"},        {23.25, WorkingUnit::PercentOneDecimal, "23.2%"},
+        {5649.484, WorkingUnit::Money, "5 649.48"},
+        {18224.025, WorkingUnit::Money, "18 224.03"},
+        {-299.95, WorkingUnit::Money, "-299.95"},
+        {0.5, WorkingUnit::WholeRand, "0"},
+        {1.5, WorkingUnit::WholeRand, "2"},
+        {31, WorkingUnit::Count, "31"},
+        {27.5, WorkingUnit::Percent, "27.5%"},
+        {23.25, WorkingUnit::PercentOneDecimal, "23.2%"},
         {12, WorkingUnit::None, ""},
     };
     for (const auto& c : cases) {
@@ -38,9 +42,10 @@ TEST(Working, TextAlignsAmountsAndWrapsLongStepsBetweenWords) {
     Working working;
     working.Heading("Monthly PAYE");
     working.Step("Days × 31 ÷ 15", 31, WorkingUnit::Count);
-    working.Step("Remuneration: salary, commission, bonus, taxable travel allowance and the employer's 27 585.00 "
-                 "medical-aid and fund contributions",
-                 25000);
+    working.Step(
+        "Remuneration: salary, commission, bonus, taxable travel allowance and the employer's 27 585.00 "
+        "medical-aid and fund contributions",
+        25000);
     working.Note("A note has no amount");
     const std::string text = WorkingText(working);
     EXPECT_EQ(text,

@@ -39,12 +39,19 @@ private:
 
     void WriteQuickTax500000() {
         ReportOutput output(database);
-        QVERIFY(output.WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}}, {"TAXINCOME", 500000.0},
-                                                     {"TAXTOPAY", 79998.0}, {"MARGRATE", 31.0},
-                                                     {"PORTION", 36239.0}, {"TOTTAX", 116237.0},
-                                                     {"REBATE", 17820.0}, {"TAXCOM4", 98417.0},
-                                                     {"AVRATE", 23.2474}, {"AVRATEAFT", 19.6834},
-                                                     {"TAXCOM4/2", 98417.0 / 12}}).ok);
+        QVERIFY(output
+                    .WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}},
+                                                   {"TAXINCOME", 500000.0},
+                                                   {"TAXTOPAY", 79998.0},
+                                                   {"MARGRATE", 31.0},
+                                                   {"PORTION", 36239.0},
+                                                   {"TOTTAX", 116237.0},
+                                                   {"REBATE", 17820.0},
+                                                   {"TAXCOM4", 98417.0},
+                                                   {"AVRATE", 23.2474},
+                                                   {"AVRATEAFT", 19.6834},
+                                                   {"TAXCOM4/2", 98417.0 / 12}})
+                    .ok);
     }
 
 private slots:
@@ -128,10 +135,14 @@ private slots:
     void layoutHeaders_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        QTest::newRow("complete") << "# note\nrecord: Loans\nrows: Amort\nformat: Num1 Num4 = #0.00\n---\n<p/>" << "";
-        QTest::newRow("no template") << "record: Loans\n" << "\"---\"";
-        QTest::newRow("unknown line") << "tables: Loans\n---\n" << "line 1";
-        QTest::newRow("format without pattern") << "record: Loans\nformat: Num1\n---\n" << "line 2";
+        QTest::newRow("complete") << "# note\nrecord: Loans\nrows: Amort\nformat: Num1 Num4 = #0.00\n---\n<p/>"
+                                  << "";
+        QTest::newRow("no template") << "record: Loans\n"
+                                     << "\"---\"";
+        QTest::newRow("unknown line") << "tables: Loans\n---\n"
+                                      << "line 1";
+        QTest::newRow("format without pattern") << "record: Loans\nformat: Num1\n---\n"
+                                                << "line 2";
     }
 
     void layoutHeaders() {
@@ -158,12 +169,12 @@ private slots:
         pdftotext.start("pdftotext", {"-layout", pdf, "-"});
         QVERIFY(pdftotext.waitForFinished());
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        const QStringList expected{"Kelvara 2027",  "Tax year 1 March 2026 to 28 February 2027",
-                                   "500 000",       "79 998",
-                                   "M/Rate (31%)",  "36 239",
-                                   "116 237",       "17 820",
-                                   "98 417",        "8 201.42",
-                                   "23.2 %",        "19.7 %",
+        const QStringList expected{"Kelvara 2027", "Tax year 1 March 2026 to 28 February 2027",
+                                   "500 000",      "79 998",
+                                   "M/Rate (31%)", "36 239",
+                                   "116 237",      "17 820",
+                                   "98 417",       "8 201.42",
+                                   "23.2 %",       "19.7 %",
                                    "Page 1 of 1"};
         for (const QString& figure : expected) QVERIFY2(text.contains(figure), qPrintable(figure + "\n" + text));
 
@@ -172,9 +183,11 @@ private slots:
     }
 
     void dayNumbersShowAsDates() {
-        QVERIFY(ReportOutput(database).WriteReportRecord("DailyBal", {{"CapAmount", 10000.0f},
-                                                                       {"StartDate", std::int32_t{46082}},
-                                                                       {"EndDate", std::int32_t{46446}}}).ok);
+        QVERIFY(ReportOutput(database)
+                    .WriteReportRecord(
+                        "DailyBal",
+                        {{"CapAmount", 10000.0f}, {"StartDate", std::int32_t{46082}}, {"EndDate", std::int32_t{46446}}})
+                    .ok);
         const ComposedReport report = ComposeReport(layouts + "/DayBal.rpt", database);
         QVERIFY2(report.ok, qPrintable(report.error));
         QVERIFY(report.html.contains("01/03/2026"));

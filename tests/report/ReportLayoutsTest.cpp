@@ -39,15 +39,15 @@ struct Print {
     std::vector<FieldValues> rows;  // one for a single-record table
     std::string emptying{};         // a table of rows: how the print empties it
     Language language = Language::English;
-    int figureLines = 0;                // lines of figures the layout heads with column captions
+    int figureLines = 0;                 // lines of figures the layout heads with column captions
     std::set<std::string> notPrinted{};  // fields the layout leaves out on purpose
 };
 
 // Words that give a page away as the other language.
-const QStringList kEnglishWords{"Page", "Printed", "Tax year", "Income", "Contributions", "taxable",
-                                "South African", "Employees", "and"};
-const QStringList kAfrikaansWords{"Bladsy", "Gedruk", "Belastingjaar", "Inkomste", "Bydraes", "belasbaar", "Suid-Afrikaanse",
-                                  "LBS", "en"};
+const QStringList kEnglishWords{"Page",    "Printed",       "Tax year",  "Income", "Contributions",
+                                "taxable", "South African", "Employees", "and"};
+const QStringList kAfrikaansWords{"Bladsy",    "Gedruk",          "Belastingjaar", "Inkomste", "Bydraes",
+                                  "belasbaar", "Suid-Afrikaanse", "LBS",           "en"};
 
 PayPeriodInputs Employee(PayPeriodKind kind) {
     PayPeriodInputs in = DefaultInputs(kind);
@@ -88,7 +88,8 @@ std::vector<Print> PayslipPrints() {
         const PayslipReport& report = PayslipReportFor(kind);
         for (Language language : {Language::English, Language::Afrikaans}) {
             const auto chosen = language == Language::English ? ReportLanguage::English : ReportLanguage::Afrikaans;
-            Print print{QString(report.Layout) + (language == Language::English ? " en" : " af"), report.Layout,
+            Print print{QString(report.Layout) + (language == Language::English ? " en" : " af"),
+                        report.Layout,
                         report.Table,
                         {PayslipReportRecord(kind, Employee(kind), Figures(), chosen, 1234)}};
             print.language = language;
@@ -131,7 +132,9 @@ std::vector<Print> PackagePrints() {
                                  {PackageDirection::GrossToNet, PackagePeriod::Monthly}};
     for (const PackageKind& kind : kinds) {
         const PackageReportVariant variant = ReportVariantOf(kind);
-        Print print{QString::fromStdString(variant.Heading), QString::fromStdString(variant.ReportFile), "SalPackage",
+        Print print{QString::fromStdString(variant.Heading),
+                    QString::fromStdString(variant.ReportFile),
+                    "SalPackage",
                     {SalPackageRecord(kind, in, shown, "Pieter Botha")}};
         // The provident fund is always 0 and the tax-free medical amount
         // always 0; the net-to-gross reports have no cost-to-company line
@@ -144,8 +147,13 @@ std::vector<Print> PackagePrints() {
     // No other expenses at all: no heading and no empty lines for them.
     in.OtherExpenses[1] = {};
     in.FundEmployee = 0;
-    prints.push_back({"package without other expenses", "\\Pravel.rpt", "SalPackage",
-                      {SalPackageRecord(kinds[2], in, shown, "")}, "", Language::English, 0,
+    prints.push_back({"package without other expenses",
+                      "\\Pravel.rpt",
+                      "SalPackage",
+                      {SalPackageRecord(kinds[2], in, shown, "")},
+                      "",
+                      Language::English,
+                      0,
                       {"TaxFreeMedPrint", "ProvDeduct", "ProvDeductCC", "MonAnnSal"}});
     return prints;
 }
@@ -163,7 +171,9 @@ std::vector<Print> LoanPrints() {
             // Charges shown with the schedule, hidden without: both must read well.
             loan.FinChargeState = schedule == LoanSchedule::None ? "UP" : "DOWN";
             const LoanReportLayout layout = LoanLayout(mode, schedule);
-            Print print{QString::fromStdString(layout.File), QString::fromStdString(layout.File), LoansTable,
+            Print print{QString::fromStdString(layout.File),
+                        QString::fromStdString(layout.File),
+                        LoansTable,
                         {LoansRecord(loan, schedule)}};
             if (schedule != LoanSchedule::None) {
                 // The schedule's lines, under their column captions, and the
@@ -209,8 +219,8 @@ std::vector<Print> CompanyCarPrints() {
     state.Actual3802 = 126000;
     state.AutoSplit3802 = true;
     CompCarCalc(state);
-    return {{"company cars", CompanyCarLayout, CompanyCarTable, CompanyCarPrintRows(state),
-             CompanyCarEmptyingStatement}};
+    return {
+        {"company cars", CompanyCarLayout, CompanyCarTable, CompanyCarPrintRows(state), CompanyCarEmptyingStatement}};
 }
 
 std::vector<Print> OtherPrints() {
@@ -239,7 +249,9 @@ std::vector<Print> OtherPrints() {
         car.PeriodDays = 365;
         SplitDistance(car);
         records ? CalcActualCostClaim(car) : CalcDeemedCostClaim(car);
-        prints.push_back({CarAllowanceLayout(records), CarAllowanceLayout(records), TravelDeductionTable,
+        prints.push_back({CarAllowanceLayout(records),
+                          CarAllowanceLayout(records),
+                          TravelDeductionTable,
                           {TravelDeductionRecord(car, "Sipho", 46082, 46446)}});
     }
 
@@ -260,7 +272,9 @@ std::vector<Print> OtherPrints() {
     balance.DayBalRate = 10;
     balance.DayBalStartDay = 46082;
     balance.DayBalEndDay = 46113;
-    prints.push_back({"daily balance", DailyBalanceLayout, DailyBalTable,
+    prints.push_back({"daily balance",
+                      DailyBalanceLayout,
+                      DailyBalTable,
                       {DailyBalRecord(balance, CalculateDailyBalance(balance))}});
     return prints;
 }

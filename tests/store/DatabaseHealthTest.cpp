@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 #include <functional>
+#include <iterator>
 
 #include "DatabaseHealth.h"
 #include "ReportOutput.h"
@@ -56,7 +56,7 @@ struct Damage {
     const char* name;
     DeliveredDatabase database;
     std::function<void(const std::filesystem::path&)> harm;  // null: the file is missing
-    const char* reason;                                       // expected in the message
+    const char* reason;                                      // expected in the message
 };
 
 class DatabaseRepairTest : public ::testing::TestWithParam<Damage> {};
@@ -89,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                [](const std::filesystem::path& p) { std::ofstream(p) << std::string(5000, 'x'); },
                "cannot be read as a database"},
         Damage{"MissingTable", DeliveredDatabase::Reports,
-               [](const std::filesystem::path& p) { RunSql(p, "DROP TABLE kwiktax"); },
-               "table \"kwiktax\" is missing"},
+               [](const std::filesystem::path& p) { RunSql(p, "DROP TABLE kwiktax"); }, "table \"kwiktax\" is missing"},
         Damage{"MissingRecord", DeliveredDatabase::Settings,
                [](const std::filesystem::path& p) { RunSql(p, "DELETE FROM Setup"); },
                "table \"Setup\" has lost its record"},
@@ -119,7 +118,8 @@ TEST(DatabaseHealth, StoreOperationsRepairFirstAndReportIt) {
     EXPECT_NE(loaded.message.find("was missing"), std::string::npos);
     EXPECT_EQ(settings.UIFLimit, 17712);
 
-    StoreStatus written = ReportOutput(folder / "Crysprin.db").WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}}});
+    StoreStatus written =
+        ReportOutput(folder / "Crysprin.db").WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}}});
     EXPECT_TRUE(written.ok) << written.message;
     EXPECT_NE(written.message.find("was missing"), std::string::npos);
 }
@@ -138,8 +138,10 @@ struct SettingsFault {
 
 void StoreUif(const std::filesystem::path& p, const std::string& value) {
     // A database made by hand may lack the delivered NOT NULL.
-    ASSERT_TRUE(kelvara::testing::RunSqlOn(p, "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
-                                     "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " + value));
+    ASSERT_TRUE(kelvara::testing::RunSqlOn(p,
+                                           "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
+                                           "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " +
+                                               value));
 }
 
 std::string Contents(const std::filesystem::path& p) {
@@ -190,16 +192,16 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, SettingsFaultTest,
     ::testing::Values(
         SettingsFault{"InterruptedSave",
-                      [](const std::filesystem::path& p) { ASSERT_TRUE(kelvara::testing::InterruptSaveAfter(p, 2)); }, 2, "",
-                      "", false},
+                      [](const std::filesystem::path& p) { ASSERT_TRUE(kelvara::testing::InterruptSaveAfter(p, 2)); },
+                      2, "", "", false},
         SettingsFault{"FolderInItsPlace",
                       [](const std::filesystem::path& p) {
                           std::filesystem::remove(p);
                           std::filesystem::create_directory(p);
                       },
                       1, "it is a folder, not a file. It was left as it is", "it is a folder, not a file", false},
-        SettingsFault{"Garbage", [](const std::filesystem::path& p) { std::ofstream(p) << std::string(5000, 'x'); },
-                      1, "cannot be read as a database", "cannot be read as a database", true},
+        SettingsFault{"Garbage", [](const std::filesystem::path& p) { std::ofstream(p) << std::string(5000, 'x'); }, 1,
+                      "cannot be read as a database", "cannot be read as a database", true},
         SettingsFault{"HugeValue", [](const std::filesystem::path& p) { StoreUif(p, "1e308"); }, 1,
                       "\"EmployeeUIF\" (1e+308). They have been set back", "\"EmployeeUIF\" (1e+308)", false},
         SettingsFault{"NegativeValue", [](const std::filesystem::path& p) { StoreUif(p, "-50"); }, 1,

@@ -30,8 +30,10 @@ protected:
 };
 
 TEST_F(ReportOutputTest, PrintingTwiceOverwritesTheOneRecord) {
-    ASSERT_TRUE(output.WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}}, {"TAXINCOME", 500000.0},
-                                                     {"TAXCOM4/2", 98417.0 / 12}}).ok);
+    ASSERT_TRUE(output
+                    .WriteReportRecord(
+                        "kwiktax", {{"AGE", std::int16_t{40}}, {"TAXINCOME", 500000.0}, {"TAXCOM4/2", 98417.0 / 12}})
+                    .ok);
     ASSERT_TRUE(output.WriteReportRecord("kwiktax", {{"TAXINCOME", 150000.0}, {"AGE", std::int16_t{65}}}).ok);
 
     auto rows = Rows("kwiktax");
@@ -43,10 +45,15 @@ TEST_F(ReportOutputTest, PrintingTwiceOverwritesTheOneRecord) {
 }
 
 TEST_F(ReportOutputTest, ValuesKeepTheirKinds) {
-    ASSERT_TRUE(output.WriteReportRecord("DailyBal", {{"CapAmount", 1000.25f}, {"StartDate", std::int32_t{46082}},
-                                                      {"ANS2", std::int32_t{364}}}).ok);
-    ASSERT_TRUE(output.WriteReportRecord("IRP5Mon", {{"SDateNum", std::string("01/03/2026")},
-                                                     {"Employee", std::string(" For : O'Brien \"Jr\"")}}).ok);
+    ASSERT_TRUE(
+        output
+            .WriteReportRecord(
+                "DailyBal", {{"CapAmount", 1000.25f}, {"StartDate", std::int32_t{46082}}, {"ANS2", std::int32_t{364}}})
+            .ok);
+    ASSERT_TRUE(output
+                    .WriteReportRecord("IRP5Mon", {{"SDateNum", std::string("01/03/2026")},
+                                                   {"Employee", std::string(" For : O'Brien \"Jr\"")}})
+                    .ok);
     auto daily = Rows("DailyBal")[0];
     EXPECT_EQ(std::get<double>(Field(daily, "CapAmount")), 1000.25);
     EXPECT_EQ(std::get<std::int32_t>(Field(daily, "StartDate")), 46082);
@@ -59,11 +66,13 @@ TEST_F(ReportOutputTest, ReplaceLeavesExactlyTheRowsGiven) {
     auto car = [](std::int16_t number, std::int16_t count, const char* reg) {
         return FieldValues{{"CarNum", number}, {"CMVMaxNum", count}, {"CCRegNumber", std::string(reg)}};
     };
-    ASSERT_TRUE(output.ReplaceReportRows("compcar", "DELETE *FROM compcar",
-                                         {car(1, 5, "A"), car(2, 5, "B"), car(3, 5, "C"), car(4, 5, "D"),
-                                          car(5, 5, "E")}).ok);
-    ASSERT_TRUE(output.ReplaceReportRows("compcar", "DELETE *FROM compcar",
-                                         {car(1, 3, "X"), car(2, 3, "Y"), car(3, 3, "Z")}).ok);
+    ASSERT_TRUE(output
+                    .ReplaceReportRows("compcar", "DELETE *FROM compcar",
+                                       {car(1, 5, "A"), car(2, 5, "B"), car(3, 5, "C"), car(4, 5, "D"), car(5, 5, "E")})
+                    .ok);
+    ASSERT_TRUE(
+        output.ReplaceReportRows("compcar", "DELETE *FROM compcar", {car(1, 3, "X"), car(2, 3, "Y"), car(3, 3, "Z")})
+            .ok);
 
     auto rows = Rows("compcar");
     ASSERT_EQ(rows.size(), 3u);
@@ -81,12 +90,9 @@ TEST_F(ReportOutputTest, EmptyingStatementsAreReadForTheirTable) {
         bool accepted;
     };
     const Case cases[] = {
-        {"Amort", "DELETE * FROM Amort ", true},
-        {"compcar", "DELETE *FROM compcar", true},
-        {"Amort", "delete from amort;", true},
-        {"Amort", "DELETE * FROM compcar", false},
-        {"Amort", "DROP TABLE Amort", false},
-        {"Amort", "DELETE * FROM Amort; DROP TABLE Loans", false},
+        {"Amort", "DELETE * FROM Amort ", true}, {"compcar", "DELETE *FROM compcar", true},
+        {"Amort", "delete from amort;", true},   {"Amort", "DELETE * FROM compcar", false},
+        {"Amort", "DROP TABLE Amort", false},    {"Amort", "DELETE * FROM Amort; DROP TABLE Loans", false},
     };
     for (const Case& c : cases) {
         StoreStatus status = output.ReplaceReportRows(c.table, c.statement, {});
@@ -96,8 +102,8 @@ TEST_F(ReportOutputTest, EmptyingStatementsAreReadForTheirTable) {
 }
 
 TEST_F(ReportOutputTest, AFailedWriteChangesNothing) {
-    ASSERT_TRUE(output.ReplaceReportRows("Amort", "DELETE * FROM Amort ",
-                                         {{{"Year", std::int32_t{1}}, {"Capital", 10.0}}}).ok);
+    ASSERT_TRUE(
+        output.ReplaceReportRows("Amort", "DELETE * FROM Amort ", {{{"Year", std::int32_t{1}}, {"Capital", 10.0}}}).ok);
     // The second row names a field the table lacks: the whole replacement fails.
     StoreStatus status = output.ReplaceReportRows(
         "Amort", "DELETE * FROM Amort ", {{{"Year", std::int32_t{1}}}, {{"Year", std::int32_t{2}}, {"Capitel", 1.0}}});

@@ -58,9 +58,7 @@ Entries WindowDriver::shownAs(const Entries& expected) const {
     return shownNow;
 }
 
-double WindowDriver::shownNumber(const QString& name) const {
-    return QLocale::c().toDouble(shown(name).remove(' '));
-}
+double WindowDriver::shownNumber(const QString& name) const { return QLocale::c().toDouble(shown(name).remove(' ')); }
 
 void WindowDriver::Missing(const QString& name) { qFatal("the window has no control %s", qPrintable(name)); }
 

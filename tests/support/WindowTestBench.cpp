@@ -12,8 +12,8 @@ WindowTestBench::WindowTestBench()
       ReportDatabase(Folder.filePath("Crysprin.db").toStdString()) {
     CreateDeliveredDatabase(SettingsDatabase, DeliveredDatabase::Settings);
     CreateDeliveredDatabase(ReportDatabase, DeliveredDatabase::Reports);
-    Reports = std::make_unique<ReportEngine>(*this, Printer, ReportDatabase,
-                                             qEnvironmentVariable("KV_RUNTIME_DIR", "."));
+    Reports =
+        std::make_unique<ReportEngine>(*this, Printer, ReportDatabase, qEnvironmentVariable("KV_RUNTIME_DIR", "."));
 }
 
 void WindowTestBench::ShowReportWindow(QWidget* window) { ReportWindows.emplace_back(window); }

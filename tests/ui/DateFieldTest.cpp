@@ -37,20 +37,20 @@ void DateFieldTest::entriesAreCheckedOnCommit_data() {
 
     const int enter = Qt::Key_Return;
     QTest::newRow("valid date") << "15062026" << enter << Day(15, 6, 2026) << QStringList{} << QList<DayNumber>{};
-    QTest::newRow("last day of the year") << "28022027" << int(Qt::Key_Tab) << kTaxYearEnd << QStringList{}
-                                          << QList<DayNumber>{};
+    QTest::newRow("last day of the year")
+        << "28022027" << int(Qt::Key_Tab) << kTaxYearEnd << QStringList{} << QList<DayNumber>{};
     QTest::newRow("no 31 February") << "31022026" << enter << kTaxYearStart << QStringList{"31/02/2026"}
                                     << QList<DayNumber>{};
-    QTest::newRow("no 29 February 2027") << "29022027" << int(Qt::Key_Tab) << kTaxYearStart
-                                         << QStringList{"29/02/2027"} << QList<DayNumber>{};
+    QTest::newRow("no 29 February 2027") << "29022027" << int(Qt::Key_Tab) << kTaxYearStart << QStringList{"29/02/2027"}
+                                         << QList<DayNumber>{};
     QTest::newRow("incomplete") << "010320" << enter << kTaxYearStart << QStringList{"01/03/20__"}
                                 << QList<DayNumber>{};
     QTest::newRow("month 13") << "01132026" << enter << kTaxYearStart << QStringList{"01/13/2026"}
                               << QList<DayNumber>{};
-    QTest::newRow("after the upper bound") << "01032027" << enter << kTaxYearStart << QStringList{}
-                                           << QList<DayNumber>{Day(1, 3, 2027)};
-    QTest::newRow("before the lower bound") << "28022026" << int(Qt::Key_Tab) << kTaxYearStart << QStringList{}
-                                            << QList<DayNumber>{Day(28, 2, 2026)};
+    QTest::newRow("after the upper bound")
+        << "01032027" << enter << kTaxYearStart << QStringList{} << QList<DayNumber>{Day(1, 3, 2027)};
+    QTest::newRow("before the lower bound")
+        << "28022026" << int(Qt::Key_Tab) << kTaxYearStart << QStringList{} << QList<DayNumber>{Day(28, 2, 2026)};
 }
 
 void DateFieldTest::entriesAreCheckedOnCommit() {

@@ -1,5 +1,5 @@
-#include <QSignalSpy>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "DecimalField.h"
@@ -35,15 +35,24 @@ void NumericFieldTest::keystrokesOutsideTheShapeAreRefused_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("integer digits capped") << 2 << 3 << 0.0 << "12345" << "123";
-    QTest::newRow("decimals capped") << 2 << 8 << 0.0 << "1.2345" << "1.23";
-    QTest::newRow("one point only") << 2 << 8 << 0.0 << "1.2.3" << "1.23";
-    QTest::newRow("no point without decimals") << 0 << 8 << 0.0 << "12.5" << "125";
-    QTest::newRow("minus refused at minimum 0") << 2 << 8 << 0.0 << "-5" << "5";
-    QTest::newRow("minus taken below 0") << 2 << 8 << -10.0 << "-5" << "-5";
-    QTest::newRow("minus only in front") << 2 << 8 << -10.0 << "5-" << "5";
-    QTest::newRow("letters refused") << 2 << 8 << 0.0 << "1a2,b" << "12";
-    QTest::newRow("spaces do not count as digits") << 0 << 4 << 0.0 << "1 234" << "1 234";
+    QTest::newRow("integer digits capped") << 2 << 3 << 0.0 << "12345"
+                                           << "123";
+    QTest::newRow("decimals capped") << 2 << 8 << 0.0 << "1.2345"
+                                     << "1.23";
+    QTest::newRow("one point only") << 2 << 8 << 0.0 << "1.2.3"
+                                    << "1.23";
+    QTest::newRow("no point without decimals") << 0 << 8 << 0.0 << "12.5"
+                                               << "125";
+    QTest::newRow("minus refused at minimum 0") << 2 << 8 << 0.0 << "-5"
+                                                << "5";
+    QTest::newRow("minus taken below 0") << 2 << 8 << -10.0 << "-5"
+                                         << "-5";
+    QTest::newRow("minus only in front") << 2 << 8 << -10.0 << "5-"
+                                         << "5";
+    QTest::newRow("letters refused") << 2 << 8 << 0.0 << "1a2,b"
+                                     << "12";
+    QTest::newRow("spaces do not count as digits") << 0 << 4 << 0.0 << "1 234"
+                                                   << "1 234";
 }
 
 void NumericFieldTest::keystrokesOutsideTheShapeAreRefused() {
@@ -72,21 +81,20 @@ void NumericFieldTest::committedEntriesAreCheckedAgainstTheLimits_data() {
     QTest::addColumn<QVariantList>("refused");
 
     const double big = 99999999.99;
-    QTest::newRow("within limits, Enter") << 0.0 << big << "1234567.8" << int(Qt::Key_Return) << 1234567.8
-                                          << "1 234 567.80" << QVariantList{};
-    QTest::newRow("within limits, Tab") << 0.0 << big << "42" << int(Qt::Key_Tab) << 42.0 << "42.00"
-                                        << QVariantList{};
+    QTest::newRow("within limits, Enter")
+        << 0.0 << big << "1234567.8" << int(Qt::Key_Return) << 1234567.8 << "1 234 567.80" << QVariantList{};
+    QTest::newRow("within limits, Tab") << 0.0 << big << "42" << int(Qt::Key_Tab) << 42.0 << "42.00" << QVariantList{};
     QTest::newRow("above maximum") << 0.0 << 40.0 << "40.01" << int(Qt::Key_Return) << 25.0 << "25.00"
                                    << QVariantList{40.01};
-    QTest::newRow("below minimum, on leaving") << 10.0 << big << "9.99" << int(Qt::Key_Tab) << 25.0 << "25.00"
-                                               << QVariantList{9.99};
-    QTest::newRow("negative below minimum") << -5.0 << 40.0 << "-6" << int(Qt::Key_Return) << 25.0 << "25.00"
-                                            << QVariantList{-6.0};
+    QTest::newRow("below minimum, on leaving")
+        << 10.0 << big << "9.99" << int(Qt::Key_Tab) << 25.0 << "25.00" << QVariantList{9.99};
+    QTest::newRow("negative below minimum")
+        << -5.0 << 40.0 << "-6" << int(Qt::Key_Return) << 25.0 << "25.00" << QVariantList{-6.0};
     QTest::newRow("limits themselves") << -5.0 << 40.0 << "-5" << int(Qt::Key_Return) << -5.0 << "-5.00"
                                        << QVariantList{};
     QTest::newRow("empty reads 0") << 0.0 << big << "" << int(Qt::Key_Return) << 0.0 << "0.00" << QVariantList{};
-    QTest::newRow("empty below minimum 1") << 1.0 << big << "" << int(Qt::Key_Return) << 25.0 << "25.00"
-                                           << QVariantList{0.0};
+    QTest::newRow("empty below minimum 1")
+        << 1.0 << big << "" << int(Qt::Key_Return) << 25.0 << "25.00" << QVariantList{0.0};
 }
 
 void NumericFieldTest::committedEntriesAreCheckedAgainstTheLimits() {
@@ -133,8 +141,8 @@ void NumericFieldTest::valueFollowsTypingWithinTheLimits() {
     QCOMPARE(window.field->value(), 35.0);
 
     QTest::keyClick(window.field, Qt::Key_Backspace);  // 3
-    QTest::keyClicks(window.field, "9");                // 39
-    QTest::keyClicks(window.field, "9");                // 399: beyond the maximum
+    QTest::keyClicks(window.field, "9");               // 39
+    QTest::keyClicks(window.field, "9");               // 399: beyond the maximum
     QCOMPARE(window.field->value(), 39.0);
     QCOMPARE(changes.count(), 4);
 
@@ -248,11 +256,11 @@ void NumericFieldTest::anUnansweredRefusalShowsTheRange_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<bool>("answered");  // the window answers rangeError
     QTest::addColumn<QString>("tip");    // "" for none
-    QTest::newRow("entry over the limit") << 0 << 14.0 << "15" << false << "15 is out of range. This field takes 0 to 14.";
+    QTest::newRow("entry over the limit")
+        << 0 << 14.0 << "15" << false << "15 is out of range. This field takes 0 to 14.";
     QTest::newRow("percentage over 100") << 3 << 100.0 << "150" << false
                                          << "150.000 is out of range. This field takes 0.000 to 100.000.";
-    QTest::newRow("a digit too many") << 0 << 99999999.0 << "123456789" << false
-                                      << "This field takes 0 to 99 999 999.";
+    QTest::newRow("a digit too many") << 0 << 99999999.0 << "123456789" << false << "This field takes 0 to 99 999 999.";
     QTest::newRow("answered by the window") << 0 << 14.0 << "15" << true << "";
 }
 

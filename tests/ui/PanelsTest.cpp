@@ -1,3 +1,4 @@
+#include <sqlite3.h>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -5,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sqlite3.h>
 
 #include "ActivationNotifier.h"
 #include "DecimalField.h"

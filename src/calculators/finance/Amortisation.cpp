@@ -67,8 +67,8 @@ void CalcAnnAmort(LoanState& loan) {
 std::vector<ScheduleRow> MonthlyRows(const LoanState& loan) {
     std::vector<ScheduleRow> rows;
     for (std::size_t m = 1; m < loan.MonthCapital.size(); ++m) {
-        rows.push_back({static_cast<std::int32_t>(m), loan.MonthCapital[m], loan.MonthInterest[m],
-                        loan.MonthBalance[m]});
+        rows.push_back(
+            {static_cast<std::int32_t>(m), loan.MonthCapital[m], loan.MonthInterest[m], loan.MonthBalance[m]});
     }
     return rows;
 }

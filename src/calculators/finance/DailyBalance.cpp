@@ -28,9 +28,7 @@ std::optional<PeriodDates::Bounds> EndDateBounds(std::int32_t startDay) {
     return PeriodDates::Bounds{startDay, startDay + MostDaysApart};
 }
 
-PeriodDates::Bounds DailyBalanceDesignBounds() {
-    return {ToDayNumber({100, 1, 1}), ToDayNumber({9999, 12, 31})};
-}
+PeriodDates::Bounds DailyBalanceDesignBounds() { return {ToDayNumber({100, 1, 1}), ToDayNumber({9999, 12, 31})}; }
 
 std::int32_t EndDayUp(const DailyBalanceState& balance) { return balance.DayBalEndDay + 1; }
 
@@ -56,15 +54,16 @@ SpinStep DailyBalanceRateDown(const DailyBalanceState& balance) {
 
 FieldValues DailyBalRecord(const DailyBalanceState& balance, const DailyBalanceResult& result) {
     return {
-        {"CapAmount", balance.DayBalCapital}, {"StartDate", balance.DayBalStartDay},
-        {"EndDate", balance.DayBalEndDay},    {"IntRate", balance.DayBalRate},
-        {"ANS1", result.Interest},            {"ANS2", result.Days},
+        {"CapAmount", balance.DayBalCapital},
+        {"StartDate", balance.DayBalStartDay},
+        {"EndDate", balance.DayBalEndDay},
+        {"IntRate", balance.DayBalRate},
+        {"ANS1", result.Interest},
+        {"ANS2", result.Days},
     };
 }
 
-Refusal InvalidDateMessage() {
-    return {"INVALID DATE", "The date entered is invalid please enter a valid date."};
-}
+Refusal InvalidDateMessage() { return {"INVALID DATE", "The date entered is invalid please enter a valid date."}; }
 
 Refusal EndDateOutOfRangeMessage(std::string_view startFieldText) {
     return {"DATE OUT OF RANGE",
@@ -76,8 +75,6 @@ Refusal StartDateOutOfRangeMessage(std::string_view endFieldText) {
             "The date entered is more than 30 years(360 months) before " + std::string(endFieldText) + "."};
 }
 
-Refusal DailyBalanceRateMessage() {
-    return {"Incorrect Interest Rate!", "The maximum Interest Rate allowed is 40%"};
-}
+Refusal DailyBalanceRateMessage() { return {"Incorrect Interest Rate!", "The maximum Interest Rate allowed is 40%"}; }
 
 }  // namespace kelvara

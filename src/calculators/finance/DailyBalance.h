@@ -36,9 +36,7 @@ inline bool ShownOnActivation(std::int32_t day) { return day >= -36520; }
 // 365-day year.
 DailyBalanceResult CalculateDailyBalance(const DailyBalanceState& balance);
 
-inline bool CanPrintDailyBalance(const DailyBalanceResult& result) {
-    return result.Interest > 0 && result.Days > 0;
-}
+inline bool CanPrintDailyBalance(const DailyBalanceResult& result) { return result.Interest > 0 && result.Days > 0; }
 
 // The bounds a date field takes when it receives the focus: the start date
 // lies before the end date, the end date on or after the start date, at most

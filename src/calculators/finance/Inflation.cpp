@@ -45,9 +45,8 @@ SpinStep InflationPeriodDown(double period) {
 
 FieldValues InflationRecord(const InflationState& inflation) {
     return {
-        {"PresCost", inflation.InflPresentCost}, {"Period", inflation.InflPeriod},
-        {"InflaRate", inflation.InflRate},       {"Ans1", inflation.InflFutureValue},
-        {"ANS2", inflation.InflBuyingPower},
+        {"PresCost", inflation.InflPresentCost}, {"Period", inflation.InflPeriod},    {"InflaRate", inflation.InflRate},
+        {"Ans1", inflation.InflFutureValue},     {"ANS2", inflation.InflBuyingPower},
     };
 }
 

@@ -18,7 +18,7 @@ struct LoanState {
     double Repayment = 0;     // monthly
     double SavedPrincipal = 0;
     std::string FinChargeState = "UP";  // "DOWN" while the finance charges are shown
-    bool InputChanged = false;  // an input or the mode changed since the last calculation
+    bool InputChanged = false;          // an input or the mode changed since the last calculation
 
     // The last schedule worked out (index 1 upward; see Amortisation.h).
     std::vector<double> MonthCapital;
@@ -32,8 +32,7 @@ struct LoanState {
 };
 
 // The calculate modes, in the order of the mode options.
-inline const char* const LoanModes[] = {"Monthly repayment", "Principal amount", "Repayment period",
-                                        "Interest rate"};
+inline const char* const LoanModes[] = {"Monthly repayment", "Principal amount", "Repayment period", "Interest rate"};
 
 // "Initialise All": everything back to its initial value except the principal.
 void InitLoanState(LoanState& loan);

@@ -68,18 +68,12 @@ void BBCalc(LoanBusterState& buster, std::int16_t period, LoanBusterResult& resu
 
 FieldValues BondBustRecord(const LoanBusterState& buster, const LoanBusterResult& result) {
     return {
-        {"PAmt", buster.BusterPrincipal},
-        {"Period", result.Period},
-        {"IntRate", buster.BusterRate},
-        {"MonRep", result.Repayment},
-        {"TotIntPaid", result.TotalInterest},
-        {"TotRep", result.TotalRepayments},
-        {"XtraPay", buster.ExtraPayment},
-        {"Xper", result.NewPeriod},
-        {"XMonRep", result.NewRepayment},
-        {"XTotIntPaid", result.NewTotalInterest},
-        {"XTotRep", result.NewTotalRepayments},
-        {"XTotSavings", result.TotalSaving},
+        {"PAmt", buster.BusterPrincipal},       {"Period", result.Period},
+        {"IntRate", buster.BusterRate},         {"MonRep", result.Repayment},
+        {"TotIntPaid", result.TotalInterest},   {"TotRep", result.TotalRepayments},
+        {"XtraPay", buster.ExtraPayment},       {"Xper", result.NewPeriod},
+        {"XMonRep", result.NewRepayment},       {"XTotIntPaid", result.NewTotalInterest},
+        {"XTotRep", result.NewTotalRepayments}, {"XTotSavings", result.TotalSaving},
     };
 }
 

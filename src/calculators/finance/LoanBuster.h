@@ -17,15 +17,15 @@ struct LoanBusterState {
 // What a loan-buster calculation shows: the loan as it stands and, beside it,
 // the loan with the extra payment added every month.
 struct LoanBusterResult {
-    std::int16_t Period = 0;      // n, as calculated with
-    double Repayment = 0;         // A0
-    double TotalInterest = 0;     // T0
-    double TotalRepayments = 0;   // R0
-    std::int16_t NewPeriod = 0;   // n'
-    double NewRepayment = 0;      // A'
-    double NewTotalInterest = 0;  // T'
+    std::int16_t Period = 0;        // n, as calculated with
+    double Repayment = 0;           // A0
+    double TotalInterest = 0;       // T0
+    double TotalRepayments = 0;     // R0
+    std::int16_t NewPeriod = 0;     // n'
+    double NewRepayment = 0;        // A'
+    double NewTotalInterest = 0;    // T'
     double NewTotalRepayments = 0;  // R'
-    double TotalSaving = 0;       // S
+    double TotalSaving = 0;         // S
 };
 
 inline void InitLoanBusterState(LoanBusterState& buster) { buster = {}; }

@@ -90,8 +90,8 @@ std::vector<FieldValues> AmortRecords(LoanState& loan, LoanSchedule schedule) {
     }
     std::vector<FieldValues> records;
     for (const ScheduleRow& row : rows) {
-        records.push_back({{"Year", row.Number}, {"Capital", row.Capital}, {"Interest", row.Interest},
-                           {"Required", row.Balance}});
+        records.push_back(
+            {{"Year", row.Number}, {"Capital", row.Capital}, {"Interest", row.Interest}, {"Required", row.Balance}});
     }
     return records;
 }

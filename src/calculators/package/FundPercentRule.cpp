@@ -11,7 +11,8 @@ constexpr int PercentDecimals = 3;
 
 void ApplyNetToGrossFundPercentRule(double& employeePercent, double& employerPercent) {
     // The fields hold three decimals; the sum is judged at the same precision.
-    if (RoundHalfEven(employeePercent + employerPercent, PercentDecimals) > ActiveTaxYear().RetirementFund.PercentOfRemuneration) {
+    if (RoundHalfEven(employeePercent + employerPercent, PercentDecimals) >
+        ActiveTaxYear().RetirementFund.PercentOfRemuneration) {
         employeePercent = 0;
         employerPercent = 0;
     }

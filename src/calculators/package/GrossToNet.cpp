@@ -28,17 +28,17 @@ PackageResult Package(EngineState& engine, PackageInputs& state, const Settings&
     r.FundEE = funds.Employee;
     r.FundER = funds.Employer;
     const double includedTravel = state.TravelAllowance * settings.TAIncRate8020;
-    r.FundLimit = FundDeductionLimit(
-        funds, required + state.MedicalAidCost + includedTravel + funds.Employer, period, working);
+    r.FundLimit =
+        FundDeductionLimit(funds, required + state.MedicalAidCost + includedTravel + funds.Employer, period, working);
 
     const double taxable = required - state.TravelAllowance + includedTravel + r.CarBen - r.FundLimit;
     if (working) {
         working->Heading("Taxable income");
         working->Step("Total package", required);
         working->Step("Less the travel allowance", -state.TravelAllowance);
-        working->Step("Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " +
-                          Rand(state.TravelAllowance),
-                      includedTravel);
+        working->Step(
+            "Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " + Rand(state.TravelAllowance),
+            includedTravel);
         working->Step("Company-car benefit", r.CarBen);
         working->Step("Less the retirement-fund deduction limit", -r.FundLimit);
         working->Step("Taxable income", taxable);
@@ -97,8 +97,8 @@ PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs&
     shown.GrossSal = ShownCents(state.Required - state.MedicalAid - state.OtherFringeBenefits - state.FundEmployee -
                                 state.MedicalDeductions - shown.UIFCont - shown.TaxDeduct - state.MedicalAidCost -
                                 state.FundEmployer - OtherExpenseTotal(state));
-    shown.TotCostComp = ShownCents(state.Required + state.FundEmployer + shown.CCUIFCont + shown.CCSkillLev +
-                                   state.CompanyCarCost);
+    shown.TotCostComp =
+        ShownCents(state.Required + state.FundEmployer + shown.CCUIFCont + shown.CCSkillLev + state.CompanyCarCost);
     if (working) {
         ExplainShownAmounts(*working, calc.Result, shown);
         ExplainTotals(*working, state, shown);

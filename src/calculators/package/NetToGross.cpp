@@ -171,9 +171,9 @@ NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double searc
         working->Heading("Taxable income at the gross salary found");
         working->Step("Gross salary", search);
         working->Step("Company-car benefit", basis.CarBen);
-        working->Step("Taxable travel allowance: " + Figure(basis.Setup.TAIncRate8020 * 100) + "% of " +
-                          Rand(in.TravelAllowance),
-                      includedTravel);
+        working->Step(
+            "Taxable travel allowance: " + Figure(basis.Setup.TAIncRate8020 * 100) + "% of " + Rand(in.TravelAllowance),
+            includedTravel);
         working->Step("Other fringe benefits and other expenses", in.OtherFringeBenefits + basis.OtherExpenses);
         working->Step("Less the employee's fund contribution", -step.Funds.Employee);
         working->Step("Less the medical deductions", -in.MedicalDeductions);
@@ -184,8 +184,8 @@ NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double searc
     step.Tax = PeriodTax(engine, taxable, basis.Rebate, basis.Period, working);
     step.UifBase = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses +
                    in.MedicalAidCost + step.Funds.Employer - credits;
-    step.Uif = UifAndSkillsLevy(step.UifBase, step.Funds.Employee + step.Funds.Employer, basis.Setup, basis.Period,
-                                working);
+    step.Uif =
+        UifAndSkillsLevy(step.UifBase, step.Funds.Employee + step.Funds.Employer, basis.Setup, basis.Period, working);
     // The medical credits reduce the net instead of the tax when they reach it.
     const double taken = credits < step.Tax ? step.Tax : credits;
     step.Net = search + in.TravelAllowance - step.Funds.Employee - in.MedicalDeductions - step.Uif.Employee - taken;

@@ -85,8 +85,7 @@ FundContributions Contributions(double pensionableBase, const PackageInputs& inp
     return funds;
 }
 
-double FundDeductionLimit(const FundContributions& funds, double remuneration, PackagePeriod period,
-                          Working* working) {
+double FundDeductionLimit(const FundContributions& funds, double remuneration, PackagePeriod period, Working* working) {
     const double contributions = funds.Employee + funds.Employer;
     const RetirementFundFigures& fund = ActiveTaxYear().RetirementFund;
     const double share = fund.Share() * remuneration;
@@ -121,15 +120,15 @@ UifAndLevy UifAndSkillsLevy(double uifBase, double levyDeduction, const Settings
     if (working) {
         working->Heading("UIF and skills levy");
         working->Step("Remuneration for UIF and the levy", uifBase);
-        working->Step("UIF limit: " + Rand(settings.UIFLimit) + " a month" +
-                          (period == PackagePeriod::Annual ? " × 12" : ""),
-                      ceiling);
+        working->Step(
+            "UIF limit: " + Rand(settings.UIFLimit) + " a month" + (period == PackagePeriod::Annual ? " × 12" : ""),
+            ceiling);
         working->Step("UIF base: the remuneration, at most the limit", capped);
         working->Step("UIF employee: " + Figure(settings.EmployeeUIF) + "% of the base", result.Employee);
         working->Step("UIF employer: " + Figure(settings.EmployerUIF) + "% of the base", result.Employer);
-        working->Step("Skills levy: " + Figure(settings.SkillLevy) + "% of (" + Rand(uifBase) + " − " +
-                          Rand(levyDeduction) + ")",
-                      result.SkillsLevy);
+        working->Step(
+            "Skills levy: " + Figure(settings.SkillLevy) + "% of (" + Rand(uifBase) + " − " + Rand(levyDeduction) + ")",
+            result.SkillsLevy);
     }
     return result;
 }

@@ -12,8 +12,7 @@ namespace kelvara {
 
 // The taxable company-car benefit: 3.25% of the value a month with a
 // maintenance plan, 3.5% without, times the fringe-benefit rate.
-double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period,
-                         Working* working = nullptr);
+double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period, Working* working = nullptr);
 
 // The medical fields' rules: medical deductions count only from age 65, and
 // without any medical-aid contribution the beneficiaries are cleared.

@@ -32,14 +32,10 @@ constexpr FieldBounds BoundsOf(PackageField field) {
     switch (field) {
         case PackageField::Age:
         case PackageField::Members:
-        case PackageField::AdditionalBeneficiaries:
-            return PackageWholeBounds;
-        case PackageField::Percentage:
-            return PackagePercentBounds;
-        case PackageField::UIFLimit:
-            return PackageUIFLimitBounds;
-        default:
-            return PackageAmountBounds;
+        case PackageField::AdditionalBeneficiaries: return PackageWholeBounds;
+        case PackageField::Percentage: return PackagePercentBounds;
+        case PackageField::UIFLimit: return PackageUIFLimitBounds;
+        default: return PackageAmountBounds;
     }
 }
 

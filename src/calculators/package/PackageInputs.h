@@ -28,22 +28,22 @@ struct OtherExpense {
 // What a package window holds of the package, each value as its field shows
 // it. Amounts are for the window's period (a year or a month).
 struct PackageInputs {
-    double Required = 0;  // net salary required (Kelvara) or total package amount (Pravel)
+    double Required = 0;               // net salary required (Kelvara) or total package amount (Pravel)
     double RequiredCostToCompany = 0;  // Pravel: the cost-to-company copy of the total package
     std::int16_t Age = 0;
-    double CompanyCar = 0;  // the car's value
+    double CompanyCar = 0;      // the car's value
     double CompanyCarCost = 0;  // the employer's cost for the car
     double TravelAllowance = 0;
     double TravelAllowanceCost = 0;  // cost-to-company copy; reported only
-    double MedicalAid = 0;  // the employee's medical-aid contributions
-    double MedicalAidCost = 0;  // the employer's medical-aid contributions
-    std::int16_t Members = 0;  // beneficiary-months (annual) or beneficiaries (monthly)
+    double MedicalAid = 0;           // the employee's medical-aid contributions
+    double MedicalAidCost = 0;       // the employer's medical-aid contributions
+    std::int16_t Members = 0;        // beneficiary-months (annual) or beneficiaries (monthly)
     double OtherFringeBenefits = 0;
     double OtherFringeBenefitsCost = 0;  // cost-to-company copy; reported only
     double MedicalDeductions = 0;
-    double FundEmployee = 0;  // employee retirement-fund amount as typed (or written back)
-    double FundEmployer = 0;  // employer retirement-fund amount as typed (or written back)
-    double RADeduction = 0;  // retirement-annuity deduction; reported only
+    double FundEmployee = 0;                   // employee retirement-fund amount as typed (or written back)
+    double FundEmployer = 0;                   // employer retirement-fund amount as typed (or written back)
+    double RADeduction = 0;                    // retirement-annuity deduction; reported only
     std::int16_t AdditionalBeneficiaries = 0;  // reported only
     std::array<OtherExpense, 4> OtherExpenses;
 };

@@ -90,9 +90,9 @@ FieldValues SalPackageRecord(PackageKind kind, const PackageInputs& inputs, cons
     const bool onceOff = shown.OnceOff > 0;
     record.emplace_back("PlusCompCar1",
                         onceOff ? "(plus a 'once-off' cost of R " + PlainNumber(shown.OnceOff) : std::string());
-    record.emplace_back("PlusCompCar2",
-                        std::string(onceOff ? "for the company car and this does not include fuel, maintenance etc)."
-                                            : ""));
+    record.emplace_back(
+        "PlusCompCar2",
+        std::string(onceOff ? "for the company car and this does not include fuel, maintenance etc)." : ""));
     return record;
 }
 

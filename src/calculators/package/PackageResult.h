@@ -27,15 +27,15 @@ struct PackageResult {
 // What the result fields show: two-decimal amounts, rounded half to even, and
 // the totals add the amounts as shown so that screen and report agree.
 struct PackageShown {
-    double UIFCont = 0;      // employee UIF
-    double CCUIFCont = 0;    // employer UIF
-    double CCSkillLev = 0;   // skills levy
-    double MAns = 0;         // tax due
+    double UIFCont = 0;     // employee UIF
+    double CCUIFCont = 0;   // employer UIF
+    double CCSkillLev = 0;  // skills levy
+    double MAns = 0;        // tax due
     double TaxCredit = 0;
     double TaxDeduct = 0;
-    double GrossSal = 0;     // gross salary, or the take-home salary (may be negative)
+    double GrossSal = 0;  // gross salary, or the take-home salary (may be negative)
     double TotCostComp = 0;
-    double OnceOff = 0;      // the car's value as a once-off cost, when the note shows
+    double OnceOff = 0;  // the car's value as a once-off cost, when the note shows
     bool OnceOffNote = false;
     bool LimitWarning = false;  // "R/Fund contributions exceed allowable limits!"; printing is then refused
 };
@@ -61,7 +61,7 @@ struct PackageCalculation {
     // The amounts now held and shown; all 0 after an early stop.
     PackageResult Result;
     PackageShown Shown;
-    bool StoppedEarly = false;  // no package was worked out (nothing required, or refused)
+    bool StoppedEarly = false;                // no package was worked out (nothing required, or refused)
     std::optional<kelvara::Refusal> Refusal;  // answered with a message box instead of a result
 };
 

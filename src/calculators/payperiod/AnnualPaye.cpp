@@ -43,7 +43,8 @@ PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in,
     // The end-date field cannot precede the start date; a period given
     // otherwise is refused as that field refuses it.
     if (in.EndDate < in.StartDate) {
-        return {Refusal{PeriodDates::IncorrectDateTitle, PeriodDates::EndDateMessage(FormatDate(in.StartDate))}, {},
+        return {Refusal{PeriodDates::IncorrectDateTitle, PeriodDates::EndDateMessage(FormatDate(in.StartDate))},
+                {},
                 RefusalFocus::EndDate};
     }
     PayPeriodResult r;
@@ -98,11 +99,11 @@ PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in,
         r.MedicalCredit = MedicalCreditOfPeriod(in, r.MonthMembers, working);
     }
     if (working) {
-        working->Result(HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)
-                            ? "Medical scheme fees tax credit of the months of the period (" +
-                                  MedicalCreditRatesText() + ")"
-                            : "No medical-aid contributions, so no medical scheme fees tax credit",
-                        r.MedicalCredit, "MedicalCredit");
+        working->Result(
+            HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)
+                ? "Medical scheme fees tax credit of the months of the period (" + MedicalCreditRatesText() + ")"
+                : "No medical-aid contributions, so no medical scheme fees tax credit",
+            r.MedicalCredit, "MedicalCredit");
     }
 
     AddCredits(r, in, working);

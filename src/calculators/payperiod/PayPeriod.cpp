@@ -26,20 +26,15 @@ PayPeriodInputs DefaultInputs(PayPeriodKind kind) {
             in.StartDate = ActiveTaxYear().FirstDay;
             in.EndDate = LastDayOfFirstMonth();
             break;
-        case PayPeriodKind::Fortnightly:
-            in.NormalDays = in.ThisDays = FortnightlyDesign.FullDays;
-            break;
-        case PayPeriodKind::Weekly:
-            in.NormalDays = in.ThisDays = WeeklyDesign.FullDays;
-            break;
-        case PayPeriodKind::Daily:
-            break;
+        case PayPeriodKind::Fortnightly: in.NormalDays = in.ThisDays = FortnightlyDesign.FullDays; break;
+        case PayPeriodKind::Weekly: in.NormalDays = in.ThisDays = WeeklyDesign.FullDays; break;
+        case PayPeriodKind::Daily: break;
     }
     return in;
 }
 
-PayPeriodOutcome Calculate(PayPeriodKind kind, EngineState& engine, const PayPeriodInputs& in,
-                           const Settings& settings, Working* working) {
+PayPeriodOutcome Calculate(PayPeriodKind kind, EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                           Working* working) {
     switch (kind) {
         case PayPeriodKind::Annual: return CalculateAnnual(engine, in, settings, working);
         case PayPeriodKind::Monthly: return CalculateMonthly(engine, in, settings, working);

@@ -27,9 +27,9 @@ struct PayPeriodInputs {
     double EmployeeFundCont = 0;
     double EmployerMedAidCont = 0;
     double EmployeeMedAidCont = 0;
-    std::int16_t Members = 0;                    // monthly, fortnightly, weekly, daily
-    MonthCounts MonthMembers{};                  // annual; [0] is January, [11] December
-    DayNumber StartDate = 0;                      // annual, monthly
+    std::int16_t Members = 0;    // monthly, fortnightly, weekly, daily
+    MonthCounts MonthMembers{};  // annual; [0] is January, [11] December
+    DayNumber StartDate = 0;     // annual, monthly
     DayNumber EndDate = 0;
     double NormalDays = 0;  // fortnightly, weekly: whole days
     double ThisDays = 0;
@@ -59,7 +59,7 @@ enum class RefusalFocus { StartDate, EndDate, CalculateButton };
 // results staying as they were.
 struct PayPeriodOutcome {
     std::optional<kelvara::Refusal> Refusal;
-    PayPeriodResult Result;  // meaningful only without a refusal
+    PayPeriodResult Result;                              // meaningful only without a refusal
     RefusalFocus Focus = RefusalFocus::CalculateButton;  // where a refusal leaves the focus
 };
 
@@ -82,7 +82,7 @@ PayPeriodOutcome CalculateDaily(EngineState& engine, const PayPeriodInputs& in, 
                                 Working* working = nullptr);
 
 // The calculator of the given kind.
-PayPeriodOutcome Calculate(PayPeriodKind kind, EngineState& engine, const PayPeriodInputs& in,
-                           const Settings& settings, Working* working = nullptr);
+PayPeriodOutcome Calculate(PayPeriodKind kind, EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
+                           Working* working = nullptr);
 
 }  // namespace kelvara

@@ -48,16 +48,17 @@ double AllowableFundDeduction(const PayPeriodInputs& in, const Settings& setting
     if (working) {
         working->Heading("Retirement-fund deduction");
         working->Step("Employer's and employee's fund contributions", fund);
-        working->Step("Remuneration: salary, commission, bonus, taxable travel allowance and the employer's "
-                      "medical-aid and fund contributions",
-                      base);
+        working->Step(
+            "Remuneration: salary, commission, bonus, taxable travel allowance and the employer's "
+            "medical-aid and fund contributions",
+            base);
         const std::string percent = Figure(limits.PercentOfRemuneration) + "%";
         working->Step(percent + " of the remuneration", share * base);
         working->Step("Cap for " + ForPeriod(periods) + ": " + Rand(capPerYear) + " a year" +
                           (periods == 1 ? "" : " ÷ " + std::to_string(periods)),
                       cap);
-        working->Result("Allowable R/Fund deduction: the contributions, at most the " + percent + " and the cap", allowed,
-                        "FundDeduction", WorkingUnit::WholeRand);
+        working->Result("Allowable R/Fund deduction: the contributions, at most the " + percent + " and the cap",
+                        allowed, "FundDeduction", WorkingUnit::WholeRand);
     }
     return allowed;
 }
@@ -79,9 +80,10 @@ void AddUifAndSkillsLevy(PayPeriodResult& result, const PayPeriodInputs& in, con
     result.SkillsLevy = levyBase * (settings.SkillLevy / 100);
     if (working) {
         working->Heading("UIF and skills levy");
-        working->Step("Remuneration for UIF: salary, bonus, taxable travel allowance and the employer's medical-aid "
-                      "and fund contributions (no commission)",
-                      base);
+        working->Step(
+            "Remuneration for UIF: salary, bonus, taxable travel allowance and the employer's medical-aid "
+            "and fund contributions (no commission)",
+            base);
         working->Step("UIF limit for " + ForPeriod(periods) + ": " + Rand(settings.UIFLimit) + " a month" +
                           (periods == 12 ? "" : " × 12 ÷ " + std::to_string(periods)),
                       limit);
@@ -126,17 +128,16 @@ void ExplainPeriodIncome(Working& working, const PayPeriodInputs& in, const Sett
     working.Heading("Taxable income of the period");
     working.Step("Salary", in.Salary);
     working.Step("Commission", in.Commission);
-    working.Step("Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " +
-                     Rand(in.TravelAllowance),
-                 TaxableTravel(in, settings));
+    working.Step(
+        "Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " + Rand(in.TravelAllowance),
+        TaxableTravel(in, settings));
     working.Step("Employer's retirement-fund contributions", in.EmployerFundCont);
     working.Step("Employer's medical-aid contributions", in.EmployerMedAidCont);
     working.Step("Less the allowable R/Fund deduction", -fundDeduction);
     working.Step("Income of the period, without the bonus", total);
 }
 
-double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, const char* heading,
-                           Working* working) {
+double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, const char* heading, Working* working) {
     const TaxResult annual = CalcAnnualTax(engine, income);
     if (working) {
         ExplainAnnualTax(*working, heading, income, annual);
@@ -145,8 +146,8 @@ double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, co
     return annual.Tax - rebate;
 }
 
-double RegularPeriodTax(EngineState& engine, double income, double bonus, double rebate, int periods,
-                        double thisDays, double normalDays, Working* working) {
+double RegularPeriodTax(EngineState& engine, double income, double bonus, double rebate, int periods, double thisDays,
+                        double normalDays, Working* working) {
     const TaxResult withBonus = CalcAnnualTax(engine, income + bonus);
     if (working) ExplainAnnualTax(*working, "Annual tax with the bonus", income + bonus, withBonus);
     const TaxResult withoutBonus = CalcAnnualTax(engine, income);

@@ -36,20 +36,19 @@ void AddCredits(PayPeriodResult& result, const PayPeriodInputs& in, Working* wor
 
 // Records the parts of the period's income before it is annualised, and
 // their total as the calculator added them.
-void ExplainPeriodIncome(Working& working, const PayPeriodInputs& in, const Settings& settings,
-                         double fundDeduction, double total);
+void ExplainPeriodIncome(Working& working, const PayPeriodInputs& in, const Settings& settings, double fundDeduction,
+                         double total);
 
 // The tax of a period of which there are `periods` a year, on the annualised
 // income: the period's share of the year's tax after the rebate, scaled to
 // the days worked, plus the whole tax on the bonus. Only the sum is raised to
 // 0, so below the threshold the period's share lowers the tax on the bonus.
-double RegularPeriodTax(EngineState& engine, double income, double bonus, double rebate, int periods,
-                        double thisDays, double normalDays, Working* working);
+double RegularPeriodTax(EngineState& engine, double income, double bonus, double rebate, int periods, double thisDays,
+                        double normalDays, Working* working);
 
 // One call of the tax engine on an annual income, recorded under the heading,
 // and the tax less the rebate (which may be below 0).
-double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, const char* heading,
-                           Working* working);
+double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, const char* heading, Working* working);
 
 // A tax below 0 is none.
 inline double AtLeastZero(double value) { return value < 0 ? 0 : value; }

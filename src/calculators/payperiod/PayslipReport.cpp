@@ -56,7 +56,7 @@ std::pair<Caption, Caption> PeriodCaptionsOf(PayPeriodKind kind) {
 // The report's month captions, by calendar month.
 constexpr Caption MonthCaptions[12] = {
     {"Jan", "Jan"}, {"Feb", "Feb"}, {"Mar", "Mar"}, {"Apr ", "Apr "}, {"May", "Mei"}, {"Jun", "Jun"},
-    {"Jul", "Jul"}, {"Aug", "Aug"}, {"Sep", "Sep"}, {"Oct", "Okt"},  {"Nov", "Nov"}, {"Dec", "Dec"},
+    {"Jul", "Jul"}, {"Aug", "Aug"}, {"Sep", "Sep"}, {"Oct", "Okt"},   {"Nov", "Nov"}, {"Dec", "Dec"},
 };
 
 // What the total fields receive: the tax after credits, or the whole number 0
@@ -71,7 +71,9 @@ std::string DaysText(double days) { return FormatNumber(days, 0, 1, false); }
 class RecordWriter {
 public:
     explicit RecordWriter(ReportLanguage language) : language_(language) {}
-    void Caption(const char* field, const struct Caption& caption) { fields_.emplace_back(field, caption.In(language_)); }
+    void Caption(const char* field, const struct Caption& caption) {
+        fields_.emplace_back(field, caption.In(language_));
+    }
     void Text(const char* field, std::string text) { fields_.emplace_back(field, std::move(text)); }
     void Value(const char* field, FieldValue value) { fields_.emplace_back(field, std::move(value)); }
     ReportLanguage Language() const { return language_; }

@@ -10,8 +10,8 @@ struct ShortPeriodDesign {
     PayPeriodKind Kind;
     const char* Name;        // "Fortnightly"
     const char* PeriodWord;  // "fortnight"
-    int Periods;      // a year
-    double FullDays;  // the default and largest day count
+    int Periods;             // a year
+    double FullDays;         // the default and largest day count
     CreditPeriod Credit;
     const char* NormalDaysCaption;
     const char* ThisDaysCaption;

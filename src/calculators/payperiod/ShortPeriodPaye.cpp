@@ -20,8 +20,8 @@ std::optional<Refusal> CheckDays(const ShortPeriodDesign& design, const PayPerio
     return std::nullopt;
 }
 
-PayPeriodOutcome CalculateShortPeriod(const ShortPeriodDesign& design, EngineState& engine,
-                                      const PayPeriodInputs& in, const Settings& settings, Working* working) {
+PayPeriodOutcome CalculateShortPeriod(const ShortPeriodDesign& design, EngineState& engine, const PayPeriodInputs& in,
+                                      const Settings& settings, Working* working) {
     if (auto refusal = CheckDays(design, in)) return {std::move(refusal), {}, RefusalFocus::CalculateButton};
 
     PayPeriodResult r;
@@ -43,8 +43,8 @@ PayPeriodOutcome CalculateShortPeriod(const ShortPeriodDesign& design, EngineSta
                           Figure(in.NormalDays) + " ÷ " + Figure(in.ThisDays) + " × " + std::to_string(design.Periods),
                       income);
     }
-    r.PeriodTax = RegularPeriodTax(engine, income, in.Bonus, rebate, design.Periods, in.ThisDays, in.NormalDays,
-                                   working);
+    r.PeriodTax =
+        RegularPeriodTax(engine, income, in.Bonus, rebate, design.Periods, in.ThisDays, in.NormalDays, working);
 
     AddUifAndSkillsLevy(r, in, settings, design.Periods, working);
     AddMedicalCredit(r, in, design.Credit, working);

@@ -1,8 +1,8 @@
 #include "QuickTax.h"
 
+#include "ActiveTaxYear.h"
 #include "Rounding.h"
 #include "TaxWorking.h"
-#include "ActiveTaxYear.h"
 
 namespace kelvara {
 
@@ -25,8 +25,8 @@ void Explain(Working& working, const QuickTaxState& qt, double income, const Tax
                            Rand(income) + " × 100, not below 0",
                        qt.QtAverageRateAfter, "QtAverageRateAfter", WorkingUnit::PercentOneDecimal);
     } else {
-        working.Result("Average rate before rebates: without tax, the marginal rate", qt.QtAverageRate,
-                       "QtAverageRate", WorkingUnit::PercentOneDecimal);
+        working.Result("Average rate before rebates: without tax, the marginal rate", qt.QtAverageRate, "QtAverageRate",
+                       WorkingUnit::PercentOneDecimal);
         working.Result("Average rate after rebates: without tax, none", qt.QtAverageRateAfter, "QtAverageRateAfter",
                        WorkingUnit::PercentOneDecimal);
     }

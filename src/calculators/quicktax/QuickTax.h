@@ -16,9 +16,9 @@ struct QuickTaxState {
     std::int16_t QtAge = 0;
     double QtRebate = 0;
     double QtTotalTax = 0;
-    double QtTaxCommitment = 0;      // never below 0
-    double QtAverageRate = 0;        // percent
-    double QtAverageRateAfter = 0;   // percent, never below 0
+    double QtTaxCommitment = 0;     // never below 0
+    double QtAverageRate = 0;       // percent
+    double QtAverageRateAfter = 0;  // percent, never below 0
 };
 
 // The window's ten fields in index order, what each holds and shows: the

@@ -10,9 +10,9 @@ const SettingsFields& PayeSettingsFields() {
 
 const SettingsFields& PackageSettingsFields() {
     static const SettingsFields fields{
-        SettingsField::PensionCont,      SettingsField::EmployerPenCont,  SettingsField::EmployeeUIF,
-        SettingsField::EmployerUIF,      SettingsField::SkillLevy,        SettingsField::ProvCont,
-        SettingsField::EmployerProvCont, SettingsField::UIFLimit,         SettingsField::TAIncRate8020,
+        SettingsField::PensionCont,       SettingsField::EmployerPenCont, SettingsField::EmployeeUIF,
+        SettingsField::EmployerUIF,       SettingsField::SkillLevy,       SettingsField::ProvCont,
+        SettingsField::EmployerProvCont,  SettingsField::UIFLimit,        SettingsField::TAIncRate8020,
         SettingsField::CompCarFBRate8020, SettingsField::CompCarMPYesNo,
     };
     return fields;

@@ -39,8 +39,7 @@ bool RecalculateTravelAllowance(TravelAllowanceState& state, DayNumber startDate
 
 std::optional<Refusal> SinglePaymentRefusal(double typedAmount, double otherAmount) {
     if (typedAmount > 0 && otherAmount >= 1) {
-        return Refusal{"Single Payment",
-                              "Only one amount for either Wear & Tear or Lease payments will be accepted"};
+        return Refusal{"Single Payment", "Only one amount for either Wear & Tear or Lease payments will be accepted"};
     }
     return std::nullopt;
 }

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "DayNumber.h"
-#include "TravelAllowance.h"
 #include "FieldBounds.h"
 #include "Refusal.h"
+#include "TravelAllowance.h"
 
 namespace kelvara {
 

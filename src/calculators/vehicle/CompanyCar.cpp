@@ -217,8 +217,10 @@ CompanyCarVehicle ShownVehicle(const CompanyCarState& state, int number) {
 
 CompanyCarShown ShownFigures(const CompanyCarState& state) {
     const CompanyCarVehicle v = ShownVehicle(state, state.CurrentVehicle);
-    CompanyCarShown shown{v.TotalDistance, v.BusDistance, v.FB3802ThisCar, v.FuelComponent, v.AdjustTaxableInc,
-                          state.Results.at(state.CurrentVehicle), state.TotalAdjustment, state.TotalAdjustmentSARS};
+    CompanyCarShown shown{v.TotalDistance,       v.BusDistance,
+                          v.FB3802ThisCar,       v.FuelComponent,
+                          v.AdjustTaxableInc,    state.Results.at(state.CurrentVehicle),
+                          state.TotalAdjustment, state.TotalAdjustmentSARS};
     shown.Figures.PrivateDistance = v.TotalDistance - v.BusDistance;
     return shown;
 }

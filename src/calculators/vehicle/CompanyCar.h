@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "DayNumber.h"
 #include "ActiveTaxYear.h"
+#include "DayNumber.h"
 #include "FieldBounds.h"
 
 namespace kelvara {

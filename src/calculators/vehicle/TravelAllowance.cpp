@@ -8,9 +8,9 @@ namespace kelvara {
 namespace {
 
 constexpr double FullYearDays = 365;
-constexpr double DeemedPrivateKm = 18000;   // a year
+constexpr double DeemedPrivateKm = 18000;      // a year
 constexpr double DeemedBusinessCapKm = 14000;  // a year, above the total below
-constexpr double DeemedTotalKm = 32000;     // a year
+constexpr double DeemedTotalKm = 32000;        // a year
 constexpr double NoAllowanceLimit = 9999999.97;
 
 // A claim may not exceed the allowance; without an allowance only the largest
@@ -120,8 +120,7 @@ void CalcActualCostClaim(TravelAllowanceState& state) {
         return;
     }
 
-    const double claim =
-        state.DistanceTotal > 1 ? state.TotalCosts * state.DistanceBusiness / state.DistanceTotal : 0;
+    const double claim = state.DistanceTotal > 1 ? state.TotalCosts * state.DistanceBusiness / state.DistanceTotal : 0;
     state.PrivateUse = state.TotalCosts - claim;  // before the limit
     state.DeductionClaim = LimitedClaim(claim, state.AllowanceReceived);
 }

@@ -21,9 +21,9 @@ struct TravelAllowanceState {
     double RepairsMaintenance = 0;
     double InsuranceLicence = 0;
     double OtherExpenses = 0;
-    double WearAndTear = 0;    // at most one of these two is above 0
+    double WearAndTear = 0;  // at most one of these two is above 0
     double LeasePayments = 0;
-    double PeriodDays = 0;     // 1 to 365, from the window's dates
+    double PeriodDays = 0;  // 1 to 365, from the window's dates
 
     double DistanceTotal = 0;
     double DistanceBusiness = 0;

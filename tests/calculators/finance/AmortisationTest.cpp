@@ -101,7 +101,7 @@ TEST(ScheduleGuards, TablesNeedEveryQuantityAndTheAnnualOneThirteenMonths) {
         bool Monthly, Annual;
     };
     const Case cases[] = {
-        {100000, 12, 10, true, false}, {100000, 13, 10, true, true}, {0, 60, 10, false, false},
+        {100000, 12, 10, true, false}, {100000, 13, 10, true, true},  {0, 60, 10, false, false},
         {100000, 0, 10, false, false}, {100000, 60, 0, false, false},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,6 @@
+#include "DailyBalanceWindow.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "DailyBalanceWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -56,9 +56,15 @@ void DailyBalanceWindowTest::interestBetweenTwoDates_data() {
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("interest");
     QTest::addColumn<QString>("days");
-    QTest::newRow("a month") << "01042026" << "849.32" << "31";
-    QTest::newRow("a year") << "01032027" << "10 000.00" << "365";
-    QTest::newRow("the same day") << "01032026" << "0.00" << "0";
+    QTest::newRow("a month") << "01042026"
+                             << "849.32"
+                             << "31";
+    QTest::newRow("a year") << "01032027"
+                            << "10 000.00"
+                            << "365";
+    QTest::newRow("the same day") << "01032026"
+                                  << "0.00"
+                                  << "0";
 }
 
 void DailyBalanceWindowTest::interestBetweenTwoDates() {
@@ -93,11 +99,17 @@ void DailyBalanceWindowTest::refusedDatesSayWhy_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no such day") << "dtEndDate" << "31022027" << "INVALID DATE"
+    QTest::newRow("no such day") << "dtEndDate"
+                                 << "31022027"
+                                 << "INVALID DATE"
                                  << "The date entered is invalid please enter a valid date.";
-    QTest::newRow("end 10961 days on") << "dtEndDate" << "04032056" << "DATE OUT OF RANGE"
+    QTest::newRow("end 10961 days on") << "dtEndDate"
+                                       << "04032056"
+                                       << "DATE OUT OF RANGE"
                                        << "The date entered is more than 30 years(360 months) after 01/03/2026.";
-    QTest::newRow("start after the end") << "dtStartDate" << "02042026" << "DATE OUT OF RANGE"
+    QTest::newRow("start after the end") << "dtStartDate"
+                                         << "02042026"
+                                         << "DATE OUT OF RANGE"
                                          << "The date entered is more than 30 years(360 months) before 01/04/2026.";
 }
 
@@ -131,9 +143,15 @@ void DailyBalanceWindowTest::rateSpinCycles_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("direction");
     QTest::addColumn<QString>("to");
-    QTest::newRow("down from one step") << "0.25" << "down" << "50.000";
-    QTest::newRow("up past 50") << "40" << "up" << "40.250";
-    QTest::newRow("0 stays") << "0" << "up" << "0.000";
+    QTest::newRow("down from one step") << "0.25"
+                                        << "down"
+                                        << "50.000";
+    QTest::newRow("up past 50") << "40"
+                                << "up"
+                                << "40.250";
+    QTest::newRow("0 stays") << "0"
+                             << "up"
+                             << "0.000";
 }
 
 void DailyBalanceWindowTest::rateSpinCycles() {
@@ -145,8 +163,9 @@ void DailyBalanceWindowTest::rateSpinCycles() {
     QVERIFY(hasFocus("cmdOK"));
     const DailyBalanceResult expected = CalculateDailyBalance(balance_);
     QCOMPARE(shown("numAnsDB2"), QString(from == "0" ? "0" : "365"));
-    if (from != "0") QCOMPARE(window_->findChild<QLineEdit*>("numAnsDB1")->text().remove(' ').toDouble(),
-                              std::round(expected.Interest * 100.0) / 100.0);
+    if (from != "0")
+        QCOMPARE(window_->findChild<QLineEdit*>("numAnsDB1")->text().remove(' ').toDouble(),
+                 std::round(expected.Interest * 100.0) / 100.0);
 }
 
 void DailyBalanceWindowTest::activationShowsTheKeptInputsAndCalculates() {

@@ -44,11 +44,10 @@ TEST(InflationSpin, RateAndPeriodCycle) {
         bool Beep;
     };
     const Case cases[] = {
-        {InflationRateUp, 29.75, 30, false}, {InflationRateUp, 30, -5, false},
-        {InflationRateDown, -5, 30, false},  {InflationRateUp, -0.25, 0, true},
-        {InflationRateDown, 6, 5.75, false}, {InflationPeriodDown, 1, 40, true},
-        {InflationPeriodUp, 40, 1, false},   {InflationPeriodUp, 7, 8, false},
-        {InflationPeriodUp, 0, 0, false},    {InflationPeriodDown, 0, 0, false},
+        {InflationRateUp, 29.75, 30, false}, {InflationRateUp, 30, -5, false},    {InflationRateDown, -5, 30, false},
+        {InflationRateUp, -0.25, 0, true},   {InflationRateDown, 6, 5.75, false}, {InflationPeriodDown, 1, 40, true},
+        {InflationPeriodUp, 40, 1, false},   {InflationPeriodUp, 7, 8, false},    {InflationPeriodUp, 0, 0, false},
+        {InflationPeriodDown, 0, 0, false},
     };
     for (const Case& c : cases) {
         const SpinStep step = c.Press(c.From);

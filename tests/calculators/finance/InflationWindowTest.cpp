@@ -1,9 +1,9 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "InflationWindow.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "InflationWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -28,7 +28,6 @@ private slots:
     void aSpinPressStepsOnceAndOnlyOnRelease();
 
 private:
-
     std::unique_ptr<WindowTestBench> bench_;
     InflationState inflation_;
     std::unique_ptr<InflationWindow> window_;
@@ -54,10 +53,26 @@ void InflationWindowTest::projectsOnCalculate_data() {
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("future");
     QTest::addColumn<QString>("buying");
-    QTest::newRow("6% for 10 years") << "100000" << "10" << "6" << "179 085" << "55 839";
-    QTest::newRow("-5% for 10 years") << "100000" << "10" << "-5" << "59 874" << "167 018";
-    QTest::newRow("no years") << "100000" << "0" << "6" << "100 000" << "100 000";
-    QTest::newRow("no inflation") << "100000" << "10" << "0" << "100 000" << "100 000";
+    QTest::newRow("6% for 10 years") << "100000"
+                                     << "10"
+                                     << "6"
+                                     << "179 085"
+                                     << "55 839";
+    QTest::newRow("-5% for 10 years") << "100000"
+                                      << "10"
+                                      << "-5"
+                                      << "59 874"
+                                      << "167 018";
+    QTest::newRow("no years") << "100000"
+                              << "0"
+                              << "6"
+                              << "100 000"
+                              << "100 000";
+    QTest::newRow("no inflation") << "100000"
+                                  << "10"
+                                  << "0"
+                                  << "100 000"
+                                  << "100 000";
 }
 
 void InflationWindowTest::projectsOnCalculate() {
@@ -101,13 +116,41 @@ void InflationWindowTest::spinButtonsCycleAndRecalculate_data() {
     QTest::addColumn<QString>("buttons");
     QTest::addColumn<QString>("direction");
     QTest::addColumn<QString>("to");
-    QTest::newRow("rate up to 30") << "numInflaRate" << "29.75" << "spInflation" << "up" << "30.000";
-    QTest::newRow("rate up past 30") << "numInflaRate" << "30" << "spInflation" << "up" << "-5.000";
-    QTest::newRow("rate down past -5") << "numInflaRate" << "-5" << "spInflation" << "down" << "30.000";
-    QTest::newRow("rate up to 0") << "numInflaRate" << "-0.25" << "spInflation" << "up" << "0.000";
-    QTest::newRow("period down past 1") << "numPeriod" << "1" << "spPeriod" << "down" << "40";
-    QTest::newRow("period up past 40") << "numPeriod" << "40" << "spPeriod" << "up" << "1";
-    QTest::newRow("period 0 stays") << "numPeriod" << "0" << "spPeriod" << "up" << "0";
+    QTest::newRow("rate up to 30") << "numInflaRate"
+                                   << "29.75"
+                                   << "spInflation"
+                                   << "up"
+                                   << "30.000";
+    QTest::newRow("rate up past 30") << "numInflaRate"
+                                     << "30"
+                                     << "spInflation"
+                                     << "up"
+                                     << "-5.000";
+    QTest::newRow("rate down past -5") << "numInflaRate"
+                                       << "-5"
+                                       << "spInflation"
+                                       << "down"
+                                       << "30.000";
+    QTest::newRow("rate up to 0") << "numInflaRate"
+                                  << "-0.25"
+                                  << "spInflation"
+                                  << "up"
+                                  << "0.000";
+    QTest::newRow("period down past 1") << "numPeriod"
+                                        << "1"
+                                        << "spPeriod"
+                                        << "down"
+                                        << "40";
+    QTest::newRow("period up past 40") << "numPeriod"
+                                       << "40"
+                                       << "spPeriod"
+                                       << "up"
+                                       << "1";
+    QTest::newRow("period 0 stays") << "numPeriod"
+                                    << "0"
+                                    << "spPeriod"
+                                    << "up"
+                                    << "0";
 }
 
 void InflationWindowTest::spinButtonsCycleAndRecalculate() {
@@ -134,9 +177,14 @@ void InflationWindowTest::outOfRangeEntriesAreRefused_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::newRow("rate") << "numInflaRate" << "41" << "Incorrect Inflation Rate!"
+    QTest::newRow("rate") << "numInflaRate"
+                          << "41"
+                          << "Incorrect Inflation Rate!"
                           << "The range of the Inflation Rate is between -5% and 40%";
-    QTest::newRow("period") << "numPeriod" << "41" << "Incorrect Period!" << "The maximum period allowed 40 years";
+    QTest::newRow("period") << "numPeriod"
+                            << "41"
+                            << "Incorrect Period!"
+                            << "The maximum period allowed 40 years";
 }
 
 void InflationWindowTest::outOfRangeEntriesAreRefused() {
@@ -194,10 +242,22 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease_data() {
     QTest::addColumn<QString>("entry");  // typed, not yet taken
     QTest::addColumn<QString>("shown");  // after the release
     QTest::addColumn<int>("messages");
-    QTest::newRow("refused rate: no step") << "numInflaRate" << "spInflation" << "45" << "30.000" << 1;
-    QTest::newRow("refused period: no step") << "numPeriod" << "spPeriod" << "41" << "10" << 1;
-    QTest::newRow("taken rate: one step") << "numInflaRate" << "spInflation" << "20" << "20.250" << 0;
-    QTest::newRow("taken period: one step") << "numPeriod" << "spPeriod" << "12" << "13" << 0;
+    QTest::newRow("refused rate: no step") << "numInflaRate"
+                                           << "spInflation"
+                                           << "45"
+                                           << "30.000" << 1;
+    QTest::newRow("refused period: no step") << "numPeriod"
+                                             << "spPeriod"
+                                             << "41"
+                                             << "10" << 1;
+    QTest::newRow("taken rate: one step") << "numInflaRate"
+                                          << "spInflation"
+                                          << "20"
+                                          << "20.250" << 0;
+    QTest::newRow("taken period: one step") << "numPeriod"
+                                            << "spPeriod"
+                                            << "12"
+                                            << "13" << 0;
 }
 
 // A message box taking the focus while an arrow is down once left it down and

@@ -82,7 +82,8 @@ TEST(BBCalc, AMissingInputGivesZeroEverywhere) {
         r.NewRepayment = 123;  // from an earlier calculation
         BBCalc(buster, 240, r);
         EXPECT_EQ(r.Repayment + r.TotalInterest + r.TotalRepayments + r.NewRepayment + r.NewTotalInterest +
-                      r.NewTotalRepayments + r.TotalSaving, 0);
+                      r.NewTotalRepayments + r.TotalSaving,
+                  0);
         EXPECT_EQ(r.NewPeriod, 0);
     }
     LoanBusterState buster = Buster(500000, 10.5f, 1000);

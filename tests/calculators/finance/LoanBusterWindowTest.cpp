@@ -1,6 +1,6 @@
+#include "LoanBusterWindow.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "LoanBusterWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -56,16 +56,16 @@ void LoanBusterWindowTest::extraPaymentsShortenTheLoan_data() {
     QTest::addColumn<QString>("extra");
     // Shown in numMonRePay, numAns1 0 and 1, numXtraPay, numAns2, numAns1 4 to 7.
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("1000 extra") << "500000" << "1000"
-                                << QStringList{"4 991.90", "698 055.86", "1 198 055.86", "1 006.90", "150",
-                                               "5 998.80", "399 819.92", "899 819.92", "298 235.95"};
+    QTest::newRow("1000 extra") << "500000"
+                                << "1000" << QStringList{"4 991.90", "698 055.86", "1 198 055.86", "1 006.90",  "150",
+                                                         "5 998.80", "399 819.92", "899 819.92",   "298 235.95"};
     // Without an extra payment the cent search settles on A0 or a cent more.
-    QTest::newRow("no extra") << "500000" << "0"
-                              << QStringList{"4 991.90", "698 055.86", "1 198 055.86", "0.00", "240",
-                                             "4 991.91", "698 055.86", "1 198 055.86", "0.00"};
-    QTest::newRow("no principal") << "0" << "1000"
-                                  << QStringList{"0.00", "0.00", "0.00", "1 000.00", "0", "0.00", "0.00", "0.00",
-                                                 "0.00"};
+    QTest::newRow("no extra") << "500000"
+                              << "0" << QStringList{"4 991.90", "698 055.86", "1 198 055.86", "0.00", "240",
+                                                    "4 991.91", "698 055.86", "1 198 055.86", "0.00"};
+    QTest::newRow("no principal") << "0"
+                                  << "1000" << QStringList{"0.00", "0.00", "0.00", "1 000.00", "0",
+                                                           "0.00", "0.00", "0.00", "0.00"};
 }
 
 void LoanBusterWindowTest::extraPaymentsShortenTheLoan() {
@@ -97,9 +97,13 @@ void LoanBusterWindowTest::outOfRangeEntriesAreRefused_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::newRow("rate") << "numIntRate" << "51" << "Incorrect Interest Rate!"
+    QTest::newRow("rate") << "numIntRate"
+                          << "51"
+                          << "Incorrect Interest Rate!"
                           << "The maximum interest rate allowed is 50%";
-    QTest::newRow("period") << "numPeriod" << "601" << "Incorrect Period!"
+    QTest::newRow("period") << "numPeriod"
+                            << "601"
+                            << "Incorrect Period!"
                             << "The maximum period  allowed is 600 months";
 }
 

@@ -17,8 +17,8 @@ TEST(Compare, SixPeriodsOfOneBond) {
         double Repayment, Interest;
     };
     const Expected expected[] = {
-        {"5 yrs.", 10746.95, 144817.01},  {"10 yrs.", 6746.75, 309609.98}, {"15 yrs.", 5526.99, 494859.03},
-        {"20 yrs.", 4991.90, 698055.86},  {"25 yrs.", 4720.91, 916272.56}, {"30 yrs.", 4573.70, 1146530.73},
+        {"5 yrs.", 10746.95, 144817.01}, {"10 yrs.", 6746.75, 309609.98}, {"15 yrs.", 5526.99, 494859.03},
+        {"20 yrs.", 4991.90, 698055.86}, {"25 yrs.", 4720.91, 916272.56}, {"30 yrs.", 4573.70, 1146530.73},
     };
     for (std::size_t k = 0; k < rows.size(); ++k) {
         EXPECT_EQ(rows[k].Months, 60 * static_cast<int>(k + 1));

@@ -1,9 +1,9 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "LoanComparisonWindow.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "LoanComparisonWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -53,8 +53,8 @@ void LoanComparisonWindowTest::comparesSixPeriods_data() {
     QTest::addColumn<QStringList>("paid");  // 5 and 30 years
     QTest::newRow("10.5%") << "10.5"
                            << QStringList{"10 746.95 ", "6 746.75 ", "5 526.99 ", "4 991.90 ", "4 720.91 ", "4 573.70 "}
-                           << QStringList{"144 817.01 ", "309 609.98 ", "494 859.03 ", "698 055.86 ", "916 272.56 ",
-                                          "1 146 530.73 "}
+                           << QStringList{"144 817.01 ", "309 609.98 ", "494 859.03 ",
+                                          "698 055.86 ", "916 272.56 ", "1 146 530.73 "}
                            << QStringList{"644 817.01 ", "1 646 530.73 "};
     const QStringList zero(6, "0.00 ");
     QTest::newRow("no interest") << "0" << zero << QStringList(6, "-500 000.00 ") << QStringList{"0.00 ", "0.00 "};
@@ -86,7 +86,8 @@ void LoanComparisonWindowTest::theTableHasItsHeadings() {
     const QFontMetrics metrics = table->horizontalHeader()->fontMetrics();
     for (const auto& [column, pixels] : {std::pair{1, 117}, std::pair{2, 107}, std::pair{3, 107}}) {
         QVERIFY(table->columnWidth(column) >= pixels);
-        QVERIFY2(table->columnWidth(column) > metrics.horizontalAdvance(headings[column]), qPrintable(headings[column]));
+        QVERIFY2(table->columnWidth(column) > metrics.horizontalAdvance(headings[column]),
+                 qPrintable(headings[column]));
     }
     QCOMPARE(table->horizontalHeader()->height(), 17);  // 250 twips
 }

@@ -35,10 +35,8 @@ TEST(LoanCalc, PeriodSearchRaisesTheRepaymentToTheCentThatPaysOff) {
         double Raised;
     };
     const Case cases[] = {
-        {2124.70, 60, 2124.71},
-        {2500, 48, 2536.26},
-        {500, 0, 499.99},  // not paid off within 600 months
-        {839.11, 600, 839.11},  // paid off in the last month searched
+        {2124.70, 60, 2124.71},    {2500, 48, 2536.26}, {500, 0, 499.99},  // not paid off within 600 months
+        {839.11, 600, 839.11},                                             // paid off in the last month searched
         {200000, 1, 100833.34},  // one month overpays: the least whole cent paying it off
         {100833.35, 1, 100833.34},
     };

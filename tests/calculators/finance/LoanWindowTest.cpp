@@ -1,24 +1,24 @@
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
 #include "DecimalField.h"
 #include "LoanAmortGraphWindow.h"
+#include "LoanBusterWindow.h"
+#include "LoanWindow.h"
 #include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "WholeNumberField.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "LoanBusterWindow.h"
-#include "LoanWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -54,7 +54,8 @@ private slots:
 private:
     void mode(int row) { click(QString("optLoanCalc_%1").arg(row)); }
     // Types the three inputs of a mode (an empty text leaves a field alone).
-    void enter(int row, const QString& principal, const QString& period, const QString& rate, const QString& repayment) {
+    void enter(int row, const QString& principal, const QString& period, const QString& rate,
+               const QString& repayment) {
         mode(row);
         const std::pair<const char*, QString> inputs[] = {
             {"numPrinAmount", principal}, {"numPeriod", period}, {"numIntRate", rate}, {"numMonRePay", repayment}};
@@ -115,8 +116,8 @@ void LoanWindowTest::eachModeCalculatesItsQuantity_data() {
                             << QStringList{"100 000.00", "60", "10.000", "2 124.71"};
     QTest::newRow("period raised") << 2 << QStringList{"100000", "", "10", "2500"}
                                    << QStringList{"100 000.00", "48", "10.000", "2 536.26"};
-    QTest::newRow("period never paid off") << 2 << QStringList{"100000", "", "10", "500"}
-                                           << QStringList{"100 000.00", "0", "10.000", "499.99"};
+    QTest::newRow("period never paid off")
+        << 2 << QStringList{"100000", "", "10", "500"} << QStringList{"100 000.00", "0", "10.000", "499.99"};
     QTest::newRow("rate") << 3 << QStringList{"100000", "60", "", "2124.70"}
                           << QStringList{"100 000.00", "60", "9.990", "2 124.70"};
     QTest::newRow("rate higher") << 3 << QStringList{"100000", "60", "", "2200"}
@@ -145,7 +146,8 @@ void LoanWindowTest::theModeMarksTheCalculatedField() {
         for (const char* name : calculated) {
             const bool isCalculated = name == calculated[row];
             QCOMPARE(field(name)->isReadOnly(), isCalculated);
-            QCOMPARE(field(name)->palette().color(QPalette::Base), isCalculated ? QColor(Qt::yellow) : QColor(Qt::white));
+            QCOMPARE(field(name)->palette().color(QPalette::Base),
+                     isCalculated ? QColor(Qt::yellow) : QColor(Qt::white));
             QCOMPARE(bool(field(name)->focusPolicy() & Qt::TabFocus), !isCalculated);
         }
         QCOMPARE(QApplication::focusWidget(), find(row == 1 ? "numPeriod" : "numPrinAmount"));
@@ -196,9 +198,13 @@ void LoanWindowTest::outOfRangeEntriesAreRefused_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
-    QTest::newRow("period") << "numPeriod" << "601" << "Incorrect Period!"
+    QTest::newRow("period") << "numPeriod"
+                            << "601"
+                            << "Incorrect Period!"
                             << "The maximum period  allowed is 600 months";
-    QTest::newRow("rate") << "numIntRate" << "50.5" << "Incorrect Interest Rate!"
+    QTest::newRow("rate") << "numIntRate"
+                          << "50.5"
+                          << "Incorrect Interest Rate!"
                           << "The maximum interest rate allowed is 50%";
 }
 
@@ -270,8 +276,8 @@ void LoanWindowTest::longScheduleScrollsAndAnnualTableHasThePartYear() {
     QCOMPARE(table()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     const int shrunkTable = qRound((6 * 250 + 445) / 15.0);
     QCOMPARE(find("fraGrid")->height(), shrunkTable + qRound(500 / 15.0));
-    const int columns = table()->columnWidth(0) + table()->columnWidth(1) + table()->columnWidth(2) +
-                        table()->columnWidth(3);
+    const int columns =
+        table()->columnWidth(0) + table()->columnWidth(1) + table()->columnWidth(2) + table()->columnWidth(3);
     QCOMPARE(table()->width(), columns + 2 * table()->frameWidth());
 
     enter(0, "", "30", "", "");
@@ -308,14 +314,22 @@ void LoanWindowTest::printWritesTheLoanAndExactlyTheScheduleRows_data() {
     QTest::addColumn<QString>("yearMon");
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("title");
-    QTest::newRow("repayment, monthly") << 0 << 1 << "12" << 12 << "Month" << "LonrepaA.rpt"
-        << "Annual repayment of Loan with Monthly Amortisation - To export printout click on the suitcase button or goto Help";
-    QTest::newRow("repayment, annual") << 0 << 0 << "30" << 3 << "Year" << "LonrepaA.rpt"
+    QTest::newRow("repayment, monthly") << 0 << 1 << "12" << 12 << "Month"
+                                        << "LonrepaA.rpt"
+                                        << "Annual repayment of Loan with Monthly Amortisation - To export printout "
+                                           "click on the suitcase button or goto Help";
+    QTest::newRow("repayment, annual")
+        << 0 << 0 << "30" << 3 << "Year"
+        << "LonrepaA.rpt"
         << "Annual repayment of Loan with Amortisation - To export printout click on the suitcase button or goto Help";
-    QTest::newRow("rate, annual of 6 months") << 3 << 0 << "6" << 1 << "Year" << "LonInRtA.rpt"
-        << "Interest rate calculation of Loan with Annual Amortisation - To export printout click on the suitcase button or goto Help";
-    QTest::newRow("principal, monthly") << 1 << 1 << "24" << 24 << "Month" << "LonPrAmA.rpt"
-        << "Principal calculation of Loan with Monthly Amortisation - To export printout click on the suitcase button or goto Help";
+    QTest::newRow("rate, annual of 6 months") << 3 << 0 << "6" << 1 << "Year"
+                                              << "LonInRtA.rpt"
+                                              << "Interest rate calculation of Loan with Annual Amortisation - To "
+                                                 "export printout click on the suitcase button or goto Help";
+    QTest::newRow("principal, monthly") << 1 << 1 << "24" << 24 << "Month"
+                                        << "LonPrAmA.rpt"
+                                        << "Principal calculation of Loan with Monthly Amortisation - To export "
+                                           "printout click on the suitcase button or goto Help";
 }
 
 void LoanWindowTest::printWritesTheLoanAndExactlyTheScheduleRows() {
@@ -408,8 +422,12 @@ void LoanWindowTest::aPrintRecalculatesOnlyAfterAChange_data() {
     QTest::addColumn<QString>("retyped");  // the repayment typed after "&Calculate" ("" none)
     QTest::addColumn<QString>("period");
     QTest::addColumn<QString>("repayment");
-    QTest::newRow("unchanged: no cent taken off per print") << "" << "0" << "499.99";
-    QTest::newRow("changed: worked out again") << "2124.70" << "60" << "2 124.71";
+    QTest::newRow("unchanged: no cent taken off per print") << ""
+                                                            << "0"
+                                                            << "499.99";
+    QTest::newRow("changed: worked out again") << "2124.70"
+                                               << "60"
+                                               << "2 124.71";
 }
 
 void LoanWindowTest::aPrintRecalculatesOnlyAfterAChange() {
@@ -434,7 +452,8 @@ void LoanWindowTest::theLoanBusterLeavesTheLoanAlone() {
         shown << tableRow(2);
         click("cmdGridClose");
         printWith(-1);
-        shown << QString::number(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num4")));
+        shown << QString::number(
+            WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num4")));
         return shown;
     };
     const QStringList before = figures();

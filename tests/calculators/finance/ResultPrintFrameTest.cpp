@@ -1,13 +1,13 @@
 #include <QPrinterInfo>
 #include <functional>
 
-#include "DecimalField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
 #include "DailyBalanceWindow.h"
+#include "DecimalField.h"
 #include "InflationWindow.h"
 #include "LoanBusterWindow.h"
 #include "LoanComparisonWindow.h"
+#include "WindowDriver.h"
+#include "WindowTestBench.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -55,8 +55,7 @@ Calculator ForName(const QString& name) {
                     ui.type("numPeriod", "10");
                     ui.type("numInflaRate", "6");
                 },
-                "Inflation", "PresCost",
-                "Inflation - To export printout click on the suitcase button or goto Help"};
+                "Inflation", "PresCost", "Inflation - To export printout click on the suitcase button or goto Help"};
     return {[](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); },
             [](WindowDriver& ui) {
                 ui.type("numCapAmount", "100000");

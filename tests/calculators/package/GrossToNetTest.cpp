@@ -111,7 +111,8 @@ TEST(GrossToNet, LimitIsCappedAtTheYearsMaximum) {
         double Required;
         double Cap;
     };
-    for (const Case& k : {Case{PackagePeriod::Annual, 3000000, 350000}, Case{PackagePeriod::Monthly, 250000, 350000.0 / 12}}) {
+    for (const Case& k :
+         {Case{PackagePeriod::Annual, 3000000, 350000}, Case{PackagePeriod::Monthly, 250000, 350000.0 / 12}}) {
         EngineState engine;
         const PackageCalculation c =
             CalculateGrossToNet(engine, Package(k.Required, 40), PackageSettings(15, 10), k.Period);

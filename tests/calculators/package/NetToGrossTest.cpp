@@ -29,8 +29,8 @@ TEST(NetToGross, WorkedSearches) {
         {"annual with travel allowance", PackagePeriod::Annual, Required(150000, 60000), 0, 100371, 150000.51, 8886.78,
          1483.71, 160370.49, 163337.91},
         {"monthly", PackagePeriod::Monthly, Required(12000), 0, 12982, 12000.42, 851.76, 129.82, 12981.58, 13241.22},
-        {"annual with 7.5% to the fund", PackagePeriod::Annual, Required(200000), 7.5, 242987, 0, 22637.34, 2125.44,
-         0, 0},
+        {"annual with 7.5% to the fund", PackagePeriod::Annual, Required(200000), 7.5, 242987, 0, 22637.34, 2125.44, 0,
+         0},
     };
     for (const NetToGrossExample& e : examples) {
         SCOPED_TRACE(e.Name);

@@ -84,7 +84,8 @@ TEST(FundPercentRule, HoldsTheTwoPercentagesTo27AndAHalf) {
         double Employee, Employer;
         bool Kept;
     };
-    const Case cases[] = {{20, 7.5, true}, {20, 7.6, false}, {15, 15, false}, {13.725, 13.775, true}, {0, 27.501, false}};
+    const Case cases[] = {
+        {20, 7.5, true}, {20, 7.6, false}, {15, 15, false}, {13.725, 13.775, true}, {0, 27.501, false}};
     for (const Case& k : cases) {
         double employee = k.Employee;
         double employer = k.Employer;

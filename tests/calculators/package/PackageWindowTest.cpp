@@ -50,9 +50,11 @@ private slots:
 private:
     void open(const QString& form) {
         window_.reset();
-        const PackageKind kind{form.startsWith("frmKelvara") ? PackageDirection::NetToGross : PackageDirection::GrossToNet,
-                               form.endsWith("Ann") ? PackagePeriod::Annual : PackagePeriod::Monthly};
-        window_ = std::make_unique<PackageWindow>(kind, engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
+        const PackageKind kind{
+            form.startsWith("frmKelvara") ? PackageDirection::NetToGross : PackageDirection::GrossToNet,
+            form.endsWith("Ann") ? PackagePeriod::Annual : PackagePeriod::Monthly};
+        window_ =
+            std::make_unique<PackageWindow>(kind, engine_, bench_->SettingsDatabase, printDirect_, *bench_->Reports);
         showActive(*window_);
     }
     // Employee and employer fund percentages through the Setup panel.
@@ -519,13 +521,17 @@ void PackageWindowTest::aStoppedCalculationShowsNoOldFigures_data() {
     QTest::addColumn<Entries>("typed");            // after it
     QTest::addColumn<QString>("message");          // on "&Print"; "" when the package prints
     QTest::newRow("net to gross, nothing required")
-        << "frmKelvaraAnn" << "0" << Entries{"numNetMonSalReq=0"} << "There is nothing to print";
+        << "frmKelvaraAnn"
+        << "0" << Entries{"numNetMonSalReq=0"} << "There is nothing to print";
     QTest::newRow("gross to net, nothing required")
-        << "frmPravelMon" << "0" << Entries{"numNetMonSalReq=0"} << "There is nothing to print";
+        << "frmPravelMon"
+        << "0" << Entries{"numNetMonSalReq=0"} << "There is nothing to print";
     QTest::newRow("fringe benefits above the net")
-        << "frmKelvaraAnn" << "0" << Entries{"numTravAll=250000"} << "Fringe benefits more than salary required!";
+        << "frmKelvaraAnn"
+        << "0" << Entries{"numTravAll=250000"} << "Fringe benefits more than salary required!";
     QTest::newRow("a written-back contribution is no fringe benefit")
-        << "frmKelvaraAnn" << "7.5" << Entries{"numNetMonSalReq=15000"} << "";
+        << "frmKelvaraAnn"
+        << "7.5" << Entries{"numNetMonSalReq=15000"} << "";
 }
 
 void PackageWindowTest::aStoppedCalculationShowsNoOldFigures() {
@@ -556,8 +562,8 @@ void PackageWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {
     QTest::addColumn<QString>("form");
     QTest::addColumn<Entries>("typed");
     QTest::newRow("net to gross, annual")
-        << "frmKelvaraAnn" << Entries{"numAge=67", "numNetMonSalReq=150000", "numTravAll=60000", "numMedAidCont=12000",
-                                      "numPMems=24"};
+        << "frmKelvaraAnn"
+        << Entries{"numAge=67", "numNetMonSalReq=150000", "numTravAll=60000", "numMedAidCont=12000", "numPMems=24"};
     QTest::newRow("net to gross, monthly") << "frmKelvaraMon" << Entries{"numAge=40", "numNetMonSalReq=12000"};
     QTest::newRow("gross to net, annual") << "frmPravelAnn" << Entries{"numAge=40", "numNetMonSalReq=300000"};
     QTest::newRow("gross to net, monthly")
@@ -573,8 +579,8 @@ void PackageWindowTest::workingShowsEveryResultAsTheWindowShowsIt() {
     click("cmdWorking");
     auto* working = window_->findChild<ui::WorkingWindow*>("frmWorking");
     QVERIFY(working && working->isVisible());
-    for (const char* key : {"UIFCont", "CCUIFCont", "CCSkillLev", "MAns", "TaxCredit", "TaxDeduct", "GrossSal",
-                            "TotCostComp"}) {
+    for (const char* key :
+         {"UIFCont", "CCUIFCont", "CCSkillLev", "MAns", "TaxCredit", "TaxDeduct", "GrossSal", "TotCostComp"}) {
         const WorkingLine* line = working->working().Find(key);
         QVERIFY2(line, key);
         QCOMPARE(QString::fromStdString(AmountText(*line)), field(QString("num") + key)->text());

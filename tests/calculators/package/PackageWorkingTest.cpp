@@ -16,14 +16,13 @@ struct ShownField {
     double PackageShown::*Field;
 };
 constexpr ShownField ShownFields[] = {
-    {"UIFCont", &PackageShown::UIFCont},     {"CCUIFCont", &PackageShown::CCUIFCont},
+    {"UIFCont", &PackageShown::UIFCont},       {"CCUIFCont", &PackageShown::CCUIFCont},
     {"CCSkillLev", &PackageShown::CCSkillLev}, {"MAns", &PackageShown::MAns},
-    {"TaxCredit", &PackageShown::TaxCredit}, {"TaxDeduct", &PackageShown::TaxDeduct},
-    {"GrossSal", &PackageShown::GrossSal},   {"TotCostComp", &PackageShown::TotCostComp},
+    {"TaxCredit", &PackageShown::TaxCredit},   {"TaxDeduct", &PackageShown::TaxDeduct},
+    {"GrossSal", &PackageShown::GrossSal},     {"TotCostComp", &PackageShown::TotCostComp},
 };
 
-using Calculator = PackageCalculation (*)(EngineState&, const PackageInputs&, const Settings&, PackagePeriod,
-                                          Working*);
+using Calculator = PackageCalculation (*)(EngineState&, const PackageInputs&, const Settings&, PackagePeriod, Working*);
 
 struct Direction {
     const char* Name;
@@ -69,8 +68,7 @@ TEST(PackageWorking, AccountAgreesWithTheShownAmountsOnManyPackages) {
                 EngineState explainedEngine;
                 Working working;
                 const PackageCalculation plain = direction.Calculate(plainEngine, in, setup, period, nullptr);
-                const PackageCalculation explained =
-                    direction.Calculate(explainedEngine, in, setup, period, &working);
+                const PackageCalculation explained = direction.Calculate(explainedEngine, in, setup, period, &working);
                 EXPECT_EQ(explained.Shown.GrossSal, plain.Shown.GrossSal);
                 EXPECT_EQ(explainedEngine.TaxableIncome, plainEngine.TaxableIncome);
                 if (explained.StoppedEarly) {
@@ -112,8 +110,7 @@ TEST(PackageWorking, RefusalIsTheWholeAccount) {
     in.TravelAllowance = 5000;
     EngineState engine;
     Working working;
-    const PackageCalculation c =
-        CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Monthly, &working);
+    const PackageCalculation c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Monthly, &working);
     ASSERT_TRUE(c.Refusal);
     ASSERT_EQ(working.Lines().size(), 1u);
     EXPECT_NE(working.Lines()[0].Text.find(c.Refusal->Text), std::string::npos);

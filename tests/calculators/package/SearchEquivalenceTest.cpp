@@ -57,8 +57,8 @@ std::vector<double> RequiredNets(std::mt19937& random, const NetToGrossBasis& ba
     const double tie = EvaluateNetToGrossStep(basis, tieAt).Net;
     const double doubling = std::ldexp(1.0, static_cast<int>(random() % 14) + 1);
     const double atDoubling = EvaluateNetToGrossStep(basis, doubling).Net;
-    return {Cents(random, top), tie, std::nextafter(tie, 0.0), std::round(tie * 100) / 100, atDoubling,
-            std::nextafter(atDoubling, 0.0)};
+    return {Cents(random, top),          tie,        std::nextafter(tie, 0.0),
+            std::round(tie * 100) / 100, atDoubling, std::nextafter(atDoubling, 0.0)};
 }
 
 TEST(NetToGrossSearch, EqualsTheOneRandSearch) {

@@ -20,15 +20,30 @@ struct AnnualCase {
 TEST(AnnualPaye, TaxOfThePeriod) {
     const AnnualCase cases[] = {
         {"salary only", [](auto& in) { in.Salary = 300000; }, 40572, 0},
-        {"commission truncates to whole rand", [](auto& in) { in.Salary = 300000; in.Commission = 1; }, 40572, 0},
-        {"bonus taxed in full", [](auto& in) { in.Salary = 300000; in.Bonus = 20000; }, 45772, 0},
+        {"commission truncates to whole rand",
+         [](auto& in) {
+             in.Salary = 300000;
+             in.Commission = 1;
+         },
+         40572, 0},
+        {"bonus taxed in full",
+         [](auto& in) {
+             in.Salary = 300000;
+             in.Bonus = 20000;
+         },
+         45772, 0},
         {"half year annualised",
          [](auto& in) {
              in.Salary = 150000;
              in.EndDate = Day("31/08/2026");
          },
          20132.1863, 0},
-        {"employee fund above 27.5%", [](auto& in) { in.Salary = 300000; in.EmployeeFundCont = 100000; }, 21330, 82500},
+        {"employee fund above 27.5%",
+         [](auto& in) {
+             in.Salary = 300000;
+             in.EmployeeFundCont = 100000;
+         },
+         21330, 82500},
         {"deduction capped at 430000",
          [](auto& in) {
              in.Salary = 2000000;
@@ -140,8 +155,8 @@ TEST(AnnualPaye, EndBeforeStartIsRefusedAsTheEndFieldRefusesIt) {
 }
 
 TEST(AnnualMonths, MonthRuleInTaxYearOrder) {
-    const DayNumber mar = Day("01/03/2026"), jun = Day("10/06/2026"), dec = Day("31/12/2026"),
-                    jan = Day("05/01/2027"), feb = Day("28/02/2027");
+    const DayNumber mar = Day("01/03/2026"), jun = Day("10/06/2026"), dec = Day("31/12/2026"), jan = Day("05/01/2027"),
+                    feb = Day("28/02/2027");
     EXPECT_TRUE(MonthInPeriod(3, mar, feb));
     EXPECT_FALSE(MonthInPeriod(3, jun, feb));
     EXPECT_TRUE(MonthInPeriod(12, jun, jan));

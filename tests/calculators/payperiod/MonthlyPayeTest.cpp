@@ -25,7 +25,12 @@ TEST(MonthlyPaye, TaxOfThePeriod) {
              in.EndDate = Day("15/03/2026");
          },
          5649.4758},
-        {"bonus", [](auto& in) { in.Salary = 25000; in.Bonus = 10000; }, 5981},
+        {"bonus",
+         [](auto& in) {
+             in.Salary = 25000;
+             in.Bonus = 10000;
+         },
+         5981},
         {"February",
          [](auto& in) {
              in.Salary = 20000;
@@ -33,7 +38,12 @@ TEST(MonthlyPaye, TaxOfThePeriod) {
              in.EndDate = Day("28/02/2027");
          },
          2115},
-        {"taxable travel", [](auto& in) { in.Salary = 20000; in.TravelAllowance = 5000; }, 3121},
+        {"taxable travel",
+         [](auto& in) {
+             in.Salary = 20000;
+             in.TravelAllowance = 5000;
+         },
+         3121},
         // Each annual tax is raised to 0 first: the bonus keeps its whole tax.
         {"below threshold with bonus",
          [](auto& in) {
@@ -74,9 +84,11 @@ TEST(MonthlyPaye, DatesOutsideOneMonthOrReversedAreRefused) {
         const char* Message;
         RefusalFocus Focus;
     } cases[] = {
-        {"01/03/2026", "01/04/2026", "The Start and End dates entered must be for the same Month", RefusalFocus::EndDate},
+        {"01/03/2026", "01/04/2026", "The Start and End dates entered must be for the same Month",
+         RefusalFocus::EndDate},
         {"15/03/2026", "10/03/2026", "The Start date entered must be before the End date", RefusalFocus::StartDate},
-        {"01/04/2026", "31/03/2026", "The Start and End dates entered must be for the same Month", RefusalFocus::EndDate},
+        {"01/04/2026", "31/03/2026", "The Start and End dates entered must be for the same Month",
+         RefusalFocus::EndDate},
     };
     for (const auto& c : cases) {
         PayPeriodInputs in = Inputs(Monthly);

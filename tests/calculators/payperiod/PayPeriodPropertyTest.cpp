@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "ActiveTaxYear.h"
 #include "PayPeriodFields.h"
 #include "RandomInputs.h"
-#include "ActiveTaxYear.h"
 
 namespace kelvara::testing {
 namespace {

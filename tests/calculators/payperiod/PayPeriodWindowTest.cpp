@@ -8,22 +8,22 @@
 #include <functional>
 #include <map>
 
+#include "AnnualPayeWindow.h"
+#include "DailyPayeWindow.h"
 #include "DateField.h"
 #include "DecimalField.h"
+#include "FortnightlyPayeWindow.h"
+#include "MonthlyPayeWindow.h"
 #include "PayslipPrintPanel.h"
+#include "ReportOutput.h"
 #include "SettingsStore.h"
 #include "SetupPanel.h"
 #include "TextField.h"
+#include "WeeklyPayeWindow.h"
 #include "WholeNumberField.h"
-#include "ReportOutput.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "WorkingWindow.h"
-#include "AnnualPayeWindow.h"
-#include "DailyPayeWindow.h"
-#include "FortnightlyPayeWindow.h"
-#include "MonthlyPayeWindow.h"
-#include "WeeklyPayeWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::Entries;
@@ -37,8 +37,10 @@ namespace {
 const QMap<QString, QMap<QString, QString>> kMeanings{
     {"frmAnnual", {{"age", "silgEdit1"}, {"salary", "silgEdit2"}, {"reportOnly", "silgEdit15"}}},
     {"frmMonthly", {{"age", "silgEdit9"}, {"travel", "silgEdit13"}}},
-    {"frmFortNight", {{"age", "silgEdit14"}, {"bonus", "sidbEdit4"}, {"normalDays", "silgEdit21"}, {"thisDays", "silgEdit22"}}},
-    {"frmWeekly", {{"age", "silgEdit14"}, {"bonus", "sidbEdit4"}, {"normalDays", "silgEdit21"}, {"thisDays", "silgEdit22"}}},
+    {"frmFortNight",
+     {{"age", "silgEdit14"}, {"bonus", "sidbEdit4"}, {"normalDays", "silgEdit21"}, {"thisDays", "silgEdit22"}}},
+    {"frmWeekly",
+     {{"age", "silgEdit14"}, {"bonus", "sidbEdit4"}, {"normalDays", "silgEdit21"}, {"thisDays", "silgEdit22"}}},
     {"frmDaily", {{"age", "silgEdit23"}, {"bonus", "sidbEdit4"}}},
 };
 
@@ -109,12 +111,16 @@ void PayPeriodWindowTest::cleanup() {
 void PayPeriodWindowTest::open(const QString& form) {
     using Factory = std::function<PayPeriodWindow*(WindowTestBench&, EngineState&, std::int16_t&)>;
     static const std::map<QString, Factory> factories{
-        {"frmAnnual", [](auto& b, auto& e, auto& p) { return new AnnualPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
-        {"frmMonthly", [](auto& b, auto& e, auto& p) { return new MonthlyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmAnnual",
+         [](auto& b, auto& e, auto& p) { return new AnnualPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmMonthly",
+         [](auto& b, auto& e, auto& p) { return new MonthlyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
         {"frmFortNight",
          [](auto& b, auto& e, auto& p) { return new FortnightlyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
-        {"frmWeekly", [](auto& b, auto& e, auto& p) { return new WeeklyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
-        {"frmDaily", [](auto& b, auto& e, auto& p) { return new DailyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmWeekly",
+         [](auto& b, auto& e, auto& p) { return new WeeklyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
+        {"frmDaily",
+         [](auto& b, auto& e, auto& p) { return new DailyPayeWindow(e, p, *b.Reports, b.SettingsDatabase); }},
     };
     window_.reset(factories.at(form)(*bench_, engine_, printDirect_));
     nameControls(kMeanings.value(form));
@@ -135,14 +141,17 @@ void PayPeriodWindowTest::opensWithItsDefaultsAndCalculatesOnce_data() {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<Entries>("defaults");
-    QTest::newRow("annual") << "frmAnnual" << "Annual"
-                            << Entries{"dtStartDate=01/03/2026", "dtEndDate=28/02/2027", "numAns_1=0.00"};
-    QTest::newRow("monthly") << "frmMonthly" << "Monthly"
+    QTest::newRow("annual") << "frmAnnual"
+                            << "Annual" << Entries{"dtStartDate=01/03/2026", "dtEndDate=28/02/2027", "numAns_1=0.00"};
+    QTest::newRow("monthly") << "frmMonthly"
+                             << "Monthly"
                              << Entries{"dtMStartDate=01/03/2026", "dtMEndDate=31/03/2026", "numMAns=0.00"};
-    QTest::newRow("fortnightly") << "frmFortNight" << "Fortnightly"
-                                 << Entries{"normalDays=14", "thisDays=14", "numMAns1=0.00"};
-    QTest::newRow("weekly") << "frmWeekly" << "Weekly" << Entries{"normalDays=7", "thisDays=7"};
-    QTest::newRow("daily") << "frmDaily" << "Daily" << Entries{"age=0", "numTaxLiability=0.00"};
+    QTest::newRow("fortnightly") << "frmFortNight"
+                                 << "Fortnightly" << Entries{"normalDays=14", "thisDays=14", "numMAns1=0.00"};
+    QTest::newRow("weekly") << "frmWeekly"
+                            << "Weekly" << Entries{"normalDays=7", "thisDays=7"};
+    QTest::newRow("daily") << "frmDaily"
+                           << "Daily" << Entries{"age=0", "numTaxLiability=0.00"};
 }
 
 void PayPeriodWindowTest::opensWithItsDefaultsAndCalculatesOnce() {
@@ -166,38 +175,33 @@ void PayPeriodWindowTest::typedFiguresGiveTheResultsOnCalculate_data() {
     QTest::addColumn<Entries>("typing");
     QTest::addColumn<Entries>("results");
     QTest::newRow("annual whole year") << "frmAnnual" << Entries{"age=40", "salary=300000"}
-                                       << Entries{"numMAns=40 572.00", "numTaxLiability=40 572.00", "numAns_1=40 572.00", "numAllowableRFundDed=0"};
+                                       << Entries{"numMAns=40 572.00", "numTaxLiability=40 572.00",
+                                                  "numAns_1=40 572.00", "numAllowableRFundDed=0"};
     QTest::newRow("annual fund deduction limited to 27.5%")
         << "frmAnnual" << Entries{"age=40", "salary=300000", "numEmpERFundCont=100000"}
         << Entries{"numAllowableRFundDed=82 500"};
-    QTest::newRow("annual part year")
-        << "frmAnnual"
-        << Entries{"age=40", "salary=150000", "dtEndDate=31082026"}
-        << Entries{"numMAns=20 132.19"};
+    QTest::newRow("annual part year") << "frmAnnual" << Entries{"age=40", "salary=150000", "dtEndDate=31082026"}
+                                      << Entries{"numMAns=20 132.19"};
     QTest::newRow("monthly whole month") << "frmMonthly" << Entries{"age=40", "numSalRemun=25000"}
                                          << Entries{"numMAns=3 381.00", "numMAns1=177.12", "numMAns3=250.00"};
-    QTest::newRow("monthly part month")
-        << "frmMonthly" << Entries{"age=40", "numSalRemun=25000", "dtMEndDate=15032026"}
-        << Entries{"numMAns=5 649.48"};
+    QTest::newRow("monthly part month") << "frmMonthly" << Entries{"age=40", "numSalRemun=25000", "dtMEndDate=15032026"}
+                                        << Entries{"numMAns=5 649.48"};
     QTest::newRow("monthly travel allowance at 80%")
         << "frmMonthly" << Entries{"age=40", "numSalRemun=20000", "travel=5000"}
         << Entries{"numMTAAns=4 000", "numMAns=3 121.00"};
     QTest::newRow("fortnightly") << "frmFortNight" << Entries{"age=40", "numSalRemun=12000"}
                                  << Entries{"numMAns=1 680.46", "numMAns1=81.75"};
-    QTest::newRow("weekly short week")
-        << "frmWeekly"
-        << Entries{"age=40", "numSalRemun=6000", "normalDays=5", "thisDays=3"}
-        << Entries{"numMAns=1 207.12"};
+    QTest::newRow("weekly short week") << "frmWeekly"
+                                       << Entries{"age=40", "numSalRemun=6000", "normalDays=5", "thisDays=3"}
+                                       << Entries{"numMAns=1 207.12"};
     QTest::newRow("weekly medical credit")
-        << "frmWeekly"
-        << Entries{"age=40", "numSalRemun=6000", "numEmpEEMedAidCont=100", "numMedAidBens=3"}
-        << Entries{"numMAns=840.23", "numTaxCredit=251.50", "numTaxLiability=588.73", "numMAns1=40.87", "numMAns3=60.00"};
-    QTest::newRow("daily with bonus") << "frmDaily"
-                                      << Entries{"age=40", "numSalRemun=1200", "bonus=2000"}
+        << "frmWeekly" << Entries{"age=40", "numSalRemun=6000", "numEmpEEMedAidCont=100", "numMedAidBens=3"}
+        << Entries{"numMAns=840.23", "numTaxCredit=251.50", "numTaxLiability=588.73", "numMAns1=40.87",
+                   "numMAns3=60.00"};
+    QTest::newRow("daily with bonus") << "frmDaily" << Entries{"age=40", "numSalRemun=1200", "bonus=2000"}
                                       << Entries{"numMAns=688.05"};
     QTest::newRow("daily below the threshold with bonus")
-        << "frmDaily" << Entries{"age=40", "numSalRemun=200", "bonus=3000"}
-        << Entries{"numMAns=507.46"};
+        << "frmDaily" << Entries{"age=40", "numSalRemun=200", "bonus=3000"} << Entries{"numMAns=507.46"};
 }
 
 void PayPeriodWindowTest::typedFiguresGiveTheResultsOnCalculate() {
@@ -226,21 +230,23 @@ void PayPeriodWindowTest::refusedCalculationsSayWhyAndKeepTheResults_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("monthly dates in two months")
-        << "frmMonthly" << Entries{"dtMEndDate=01042026"} << kIncorrectDate
-        << "The Start and End dates entered must be for the same Month" << "dtMEndDate";
-    QTest::newRow("monthly start after end")
-        << "frmMonthly" << Entries{"dtMStartDate=15032026", "dtMEndDate=10032026"} << kIncorrectDate
-        << "The Start date entered must be before the End date" << "dtMStartDate";
+    QTest::newRow("monthly dates in two months") << "frmMonthly" << Entries{"dtMEndDate=01042026"} << kIncorrectDate
+                                                 << "The Start and End dates entered must be for the same Month"
+                                                 << "dtMEndDate";
+    QTest::newRow("monthly start after end") << "frmMonthly" << Entries{"dtMStartDate=15032026", "dtMEndDate=10032026"}
+                                             << kIncorrectDate << "The Start date entered must be before the End date"
+                                             << "dtMStartDate";
     QTest::newRow("weekly this week longer than normal")
         << "frmWeekly" << Entries{"normalDays=5", "thisDays=6"} << "Incorrect Number of Days"
-        << "The number of 'Normal work-week' days must be = to or larger than 'This work-week'." << "cmdCalculate";
+        << "The number of 'Normal work-week' days must be = to or larger than 'This work-week'."
+        << "cmdCalculate";
     QTest::newRow("fortnightly this fortnight longer than normal")
         << "frmFortNight" << Entries{"normalDays=10", "thisDays=12"} << "Incorrect Number of Days"
-        << "The number of 'Normal fortnight' days must be = to or larger than 'This fortnight'." << "cmdCalculate";
-    QTest::newRow("weekly no days worked")
-        << "frmWeekly" << Entries{"thisDays=0"} << "Incorrect Number of Days"
-        << "The number of 'This work-week' days must be larger than 0." << "cmdCalculate";
+        << "The number of 'Normal fortnight' days must be = to or larger than 'This fortnight'."
+        << "cmdCalculate";
+    QTest::newRow("weekly no days worked") << "frmWeekly" << Entries{"thisDays=0"} << "Incorrect Number of Days"
+                                           << "The number of 'This work-week' days must be larger than 0."
+                                           << "cmdCalculate";
 }
 
 void PayPeriodWindowTest::refusedCalculationsSayWhyAndKeepTheResults() {
@@ -273,19 +279,24 @@ void PayPeriodWindowTest::datesOutsideTheirBoundsAreRefused_data() {
     const QString between = "The date entered is not correct please enter a date between ";
     QTest::newRow("annual start before the tax year")
         << "frmAnnual" << Entries{"dtStartDate=28022026"} << between + "01/03/2026 and 28/02/2027"
-        << "dtStartDate" << "01/03/2026";
+        << "dtStartDate"
+        << "01/03/2026";
     QTest::newRow("annual end before the start")
-        << "frmAnnual" << Entries{"dtStartDate=01062026", "dtEndDate=31052026"}
-        << between + "01/06/2026 and 28/02/2027" << "dtEndDate" << "28/02/2027";
+        << "frmAnnual" << Entries{"dtStartDate=01062026", "dtEndDate=31052026"} << between + "01/06/2026 and 28/02/2027"
+        << "dtEndDate"
+        << "28/02/2027";
     QTest::newRow("annual start after the end")
-        << "frmAnnual" << Entries{"dtEndDate=30062026", "dtStartDate=01072026"}
-        << between + "01/03/2026 and 28/02/2027" << "dtStartDate" << "01/03/2026";
+        << "frmAnnual" << Entries{"dtEndDate=30062026", "dtStartDate=01072026"} << between + "01/03/2026 and 28/02/2027"
+        << "dtStartDate"
+        << "01/03/2026";
     QTest::newRow("annual date that does not exist")
-        << "frmAnnual" << Entries{"dtEndDate=31042026"} << between + "01/03/2026 and 28/02/2027" << "dtEndDate"
+        << "frmAnnual" << Entries{"dtEndDate=31042026"} << between + "01/03/2026 and 28/02/2027"
+        << "dtEndDate"
         << "28/02/2027";
     QTest::newRow("monthly end after the tax year")
         << "frmMonthly" << Entries{"dtMEndDate=01032027"} << between + "01/03/2026 and 28/02/2027"
-        << "dtMEndDate" << "31/03/2026";
+        << "dtMEndDate"
+        << "31/03/2026";
 }
 
 void PayPeriodWindowTest::datesOutsideTheirBoundsAreRefused() {
@@ -314,8 +325,7 @@ void PayPeriodWindowTest::annualMonthsOutsideThePeriodAreCleared() {
     typeAll({"dtStartDate=01062026", "dtEndDate=31122026"});
     click("cmdCalculate");
     for (int month : {1, 2, 3, 4, 5}) QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("0"));
-    for (int month = 6; month <= 12; ++month)
-        QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("2"));
+    for (int month = 6; month <= 12; ++month) QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("2"));
     QCOMPARE(window_->inputs().MonthMembers[2], std::int16_t{0});  // March cleared in the inputs too
     QCOMPARE(shown("numTaxCredit"), QString("5 264.00"));          // 7 months of 752
 }
@@ -337,8 +347,7 @@ void PayPeriodWindowTest::annualMemberCountsAreLoweredTo24() {
     QTest::keyClicks(march, "40");
     click("cmdDuplicate");
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{2});
-    for (int month = 1; month <= 12; ++month)
-        QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("24"));
+    for (int month = 1; month <= 12; ++month) QCOMPARE(shown(QString("numAnnCalcBens_%1").arg(month)), QString("24"));
 
     // A count still being typed when the shown window is deleted: the field
     // loses the focus only once the window is gone, and nothing answers it.
@@ -361,8 +370,7 @@ void PayPeriodWindowTest::settingsOkSavesOnlyThePayeFieldsAndRecalculates() {
     QVERIFY(setup->isVisible());
     // At its place, or raised to the top of a row it would cut in two.
     QVERIFY(setup->y() <= 1710 / 15 && setup->y() > 1710 / 15 - 30);
-    for (const char* button : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"})
-        QVERIFY(!enabled(button));
+    for (const char* button : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"}) QVERIFY(!enabled(button));
     // Three different rates, so that no result field can show another's.
     typeAll({"numEmpEUIF=1.5", "numEmpRUIF=2", "numSkillPercent=0.5"});
     QCOMPARE(shown("numMAns1"), QString("30.00"));  // nothing before "O&K"
@@ -410,32 +418,34 @@ void PayPeriodWindowTest::printingWritesThePayslipCheck_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<Entries>("texts");
     QTest::addColumn<QList<QPair<QString, double>>>("numbers");
-    QTest::newRow("weekly in Afrikaans")
-        << "frmWeekly" << Entries{"age=40", "numSalRemun=6000"} << true << "IRP5Week"
-        << "Weekly - To export printout click on the suitcase button or goto Help"
-        << Entries{"TypeAM=Weeklikse Inkomste", "Employee=Vir : Jan Smit", "TOTAL=Totaal belasting", "SDateNum=7"}
-        << QList<QPair<QString, double>>{{"SalNum", 6000}, {"AgeNum", 40}, {"UIFEMPENum", 40.87},
-                                         {"TotalNum", (61512.0 - 17820) / 52}};
+    QTest::newRow("weekly in Afrikaans") << "frmWeekly" << Entries{"age=40", "numSalRemun=6000"} << true << "IRP5Week"
+                                         << "Weekly - To export printout click on the suitcase button or goto Help"
+                                         << Entries{"TypeAM=Weeklikse Inkomste", "Employee=Vir : Jan Smit",
+                                                    "TOTAL=Totaal belasting", "SDateNum=7"}
+                                         << QList<QPair<QString, double>>{{"SalNum", 6000},
+                                                                          {"AgeNum", 40},
+                                                                          {"UIFEMPENum", 40.87},
+                                                                          {"TotalNum", (61512.0 - 17820) / 52}};
     QTest::newRow("fortnightly in English")
         << "frmFortNight" << Entries{"age=40", "numSalRemun=12000"} << false << "IRP5Week"
         << "FortNightly - To export printout click on the suitcase button or goto Help"
         << Entries{"TypeAM=Fortnightly Check", "Employee= For : Jan Smit", "EDate=This fortnight"}
         << QList<QPair<QString, double>>{{"Taxliabilitynum", (61512.0 - 17820) / 26}};
-    QTest::newRow("monthly part month")
-        << "frmMonthly"
-        << Entries{"age=40", "numSalRemun=25000", "dtMEndDate=15032026", "travel=1000"}
-        << false << "IRP5Mon" << "Monthly - To export printout click on the suitcase button or goto Help"
-        << Entries{"TypeAM=Monthly Check", "SDateNum=01/03/2026", "EDateNum=15/03/2026"}
-        << QList<QPair<QString, double>>{{"TravOne", 1000}, {"TravTwo", 800}};
+    QTest::newRow("monthly part month") << "frmMonthly"
+                                        << Entries{"age=40", "numSalRemun=25000", "dtMEndDate=15032026", "travel=1000"}
+                                        << false << "IRP5Mon"
+                                        << "Monthly - To export printout click on the suitcase button or goto Help"
+                                        << Entries{"TypeAM=Monthly Check", "SDateNum=01/03/2026", "EDateNum=15/03/2026"}
+                                        << QList<QPair<QString, double>>{{"TravOne", 1000}, {"TravTwo", 800}};
     QTest::newRow("annual in Afrikaans")
-        << "frmAnnual" << Entries{"age=40", "salary=300000", "reportOnly=1234"} << true
-        << "IRP5Ann" << "Annual - To export printout click on the suitcase button or goto Help"
+        << "frmAnnual" << Entries{"age=40", "salary=300000", "reportOnly=1234"} << true << "IRP5Ann"
+        << "Annual - To export printout click on the suitcase button or goto Help"
         << Entries{"TypeAM=Jaarlikse Inkomste", "PAYE=LBS", "TOTAL=Totaal", "AnnCalcBens5=Mei"}
         << QList<QPair<QString, double>>{
                {"PAYENum", 40572}, {"TotalNum", 40572}, {"SITENum", 0}, {"MedAidBensnum", 1234}};
     QTest::newRow("daily credits above the tax")
-        << "frmDaily" << Entries{"age=40", "numEmpEEMedAidCont=20", "numMedAidBens=2"}
-        << false << "IRP5Day" << "Daily - To export printout click on the suitcase button or goto Help"
+        << "frmDaily" << Entries{"age=40", "numEmpEEMedAidCont=20", "numMedAidBens=2"} << false << "IRP5Day"
+        << "Daily - To export printout click on the suitcase button or goto Help"
         << Entries{"TypeAM=Daily Check", "TravAll=Travel allowance "}
         << QList<QPair<QString, double>>{{"TotalNum", 0}, {"AnnCalcBens3num", 2}};
 }
@@ -488,9 +498,10 @@ void PayPeriodWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {
     QTest::addColumn<Entries>("typing");
     const Entries medical{"numEmpEEMedAidCont=900", "numEmpERFundCont=2500", "numMedAidBens=3"};
     QTest::newRow("annual") << "frmAnnual"
-                            << Entries{"age=67", "salary=420000", "numEmpEEMedAidCont=36000", "numAnnCalcBens_3=2", "dtEndDate=30112026"};
-    QTest::newRow("monthly part month")
-        << "frmMonthly" << Entries{"age=40", "numSalRemun=25000", "dtMEndDate=15032026"};
+                            << Entries{"age=67", "salary=420000", "numEmpEEMedAidCont=36000", "numAnnCalcBens_3=2",
+                                       "dtEndDate=30112026"};
+    QTest::newRow("monthly part month") << "frmMonthly"
+                                        << Entries{"age=40", "numSalRemun=25000", "dtMEndDate=15032026"};
     QTest::newRow("fortnightly") << "frmFortNight" << (Entries{"age=70", "numSalRemun=12000"} + medical);
     QTest::newRow("weekly") << "frmWeekly" << (Entries{"age=40", "numSalRemun=6000", "thisDays=3"} + medical);
     QTest::newRow("daily") << "frmDaily" << Entries{"age=40", "numSalRemun=1200", "bonus=2000"};
@@ -507,10 +518,14 @@ void PayPeriodWindowTest::workingShowsEveryResultAsTheWindowShowsIt() {
     QVERIFY(working && working->isVisible());
     QCOMPARE(working->windowTitle(), "Working - " + window_->windowTitle());
     const QList<QPair<QString, std::string>> fields{
-        {"numAllowableRFundDed", "FundDeduction"}, {"numMAns", "PeriodTax"},
-        {"numTaxCredit", "MedicalCredit"},         {"numMTCForContri", "AdditionalCredit"},
-        {"numTaxLiability", "TaxAfterCredits"},    {"numMAns1", "UIFEmployee"},
-        {"numMAns2", "UIFEmployer"},               {"numMAns3", "SkillsLevy"},
+        {"numAllowableRFundDed", "FundDeduction"},
+        {"numMAns", "PeriodTax"},
+        {"numTaxCredit", "MedicalCredit"},
+        {"numMTCForContri", "AdditionalCredit"},
+        {"numTaxLiability", "TaxAfterCredits"},
+        {"numMAns1", "UIFEmployee"},
+        {"numMAns2", "UIFEmployer"},
+        {"numMAns3", "SkillsLevy"},
     };
     for (const auto& [field, key] : fields) {
         if (!has(field)) continue;  // the annual window has no UIF
@@ -576,7 +591,8 @@ void PayPeriodWindowTest::anEntryIsTakenWholeBeforeACommand() {
     QCOMPARE(shown("numMAns1"), tax);
     QVERIFY(bench_->ReportWindows.empty());
     QVERIFY(bench_->Messages.empty());
-    QCOMPARE(window_->findChild<QLabel*>("fieldNote")->text(), QString("15 is out of range. This field takes 0 to 14."));
+    QCOMPARE(window_->findChild<QLabel*>("fieldNote")->text(),
+             QString("15 is out of range. This field takes 0 to 14."));
 }
 
 QTEST_MAIN(PayPeriodWindowTest)

@@ -56,8 +56,7 @@ TEST(PayPeriodWorking, MonthlyExampleCanBeFollowedToTheTax) {
     for (const char* step : {"Days in the period", "Days in the month", "Income of the period, without the bonus",
                              "Raised to a full month: × 31 ÷ 15", "Annualised: × 12", "Tax table: above 530 200",
                              "Tax on the first 530 200", "36% of the 89 800.00 above 530 200",
-                             "Less the rebate of 17 820.00",
-                             "The period's share: 140 107.00 ÷ 12 × 15 ÷ 31 days"}) {
+                             "Less the rebate of 17 820.00", "The period's share: 140 107.00 ÷ 12 × 15 ÷ 31 days"}) {
         EXPECT_NE(text.find(step), std::string::npos) << step << "\n" << text;
     }
     EXPECT_EQ(AmountText(*working.Find("PeriodTax")), "5 649.48");

@@ -80,15 +80,15 @@ TEST(PayslipReport, MonthlyWritesItsDatesAndBothTravelAmounts) {
 
 // Every field of every record is a column of its delivered table.
 TEST(PayslipReport, EveryRecordFitsItsTable) {
-    const auto folder = std::filesystem::temp_directory_path() / ("kv-paye-report-" + std::to_string(std::random_device()()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("kv-paye-report-" + std::to_string(std::random_device()()));
     std::filesystem::create_directories(folder);
     const ReportOutput output(folder / "Crysprin.db");
     for (K kind : {K::Annual, K::Monthly, K::Fortnightly, K::Weekly, K::Daily}) {
         PayPeriodInputs in = Inputs(kind);
         in.Salary = 1000;
         in.EmployeeName = "Pieter";
-        const FieldValues record =
-            PayslipReportRecord(kind, in, CalculateOk(kind, in), ReportLanguage::Afrikaans);
+        const FieldValues record = PayslipReportRecord(kind, in, CalculateOk(kind, in), ReportLanguage::Afrikaans);
         const StoreStatus status = output.WriteReportRecord(PayslipReportFor(kind).Table, record);
         EXPECT_TRUE(status.ok) << PayslipReportFor(kind).Table << ": " << status.message;
         std::vector<FieldValues> rows;

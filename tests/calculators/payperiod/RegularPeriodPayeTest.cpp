@@ -21,22 +21,41 @@ struct PeriodCase {
 TEST(RegularPeriodPaye, TaxOfThePeriod) {
     const PeriodCase cases[] = {
         {"weekly full week", K::Weekly, [](auto& in) { in.Salary = 6000; }, 840.2307},
-        {"weekly short week raised to normal",
-         K::Weekly,
+        {"weekly short week raised to normal", K::Weekly,
          [](auto& in) {
              in.Salary = 6000;
              in.NormalDays = 5;
              in.ThisDays = 3;
          },
          1207.1192},
-        {"weekly bonus", K::Weekly, [](auto& in) { in.Salary = 6000; in.Bonus = 10000; }, 3440.2307},
+        {"weekly bonus", K::Weekly,
+         [](auto& in) {
+             in.Salary = 6000;
+             in.Bonus = 10000;
+         },
+         3440.2307},
         // Below the threshold the negative share lowers the tax on the bonus.
-        {"weekly below threshold with bonus", K::Weekly, [](auto& in) { in.Salary = 1000; in.Bonus = 5000; }, 737.3076},
+        {"weekly below threshold with bonus", K::Weekly,
+         [](auto& in) {
+             in.Salary = 1000;
+             in.Bonus = 5000;
+         },
+         737.3076},
         {"weekly below threshold", K::Weekly, [](auto& in) { in.Salary = 1000; }, 0},
         {"fortnightly full", K::Fortnightly, [](auto& in) { in.Salary = 12000; }, 1680.4615},
         {"daily", K::Daily, [](auto& in) { in.Salary = 1200; }, 168.0461},
-        {"daily bonus", K::Daily, [](auto& in) { in.Salary = 1200; in.Bonus = 2000; }, 688.0461},
-        {"daily below threshold with bonus", K::Daily, [](auto& in) { in.Salary = 200; in.Bonus = 3000; }, 507.4615},
+        {"daily bonus", K::Daily,
+         [](auto& in) {
+             in.Salary = 1200;
+             in.Bonus = 2000;
+         },
+         688.0461},
+        {"daily below threshold with bonus", K::Daily,
+         [](auto& in) {
+             in.Salary = 200;
+             in.Bonus = 3000;
+         },
+         507.4615},
         {"daily below threshold", K::Daily, [](auto& in) { in.Salary = 200; }, 0},
     };
     for (const PeriodCase& c : cases) {

@@ -31,12 +31,13 @@ TEST_P(QuickTaxExamples, ShowTheTaxRebatesAndAverageRates) {
     EXPECT_NEAR(qt.QtAverageRateAfter, c.AverageAfter, 1e-4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, QuickTaxExamples, ::testing::Values(
-    QuickTaxCase{0, 0, 0, 18, 0, 0, 17820, 0, 18, 0},
-    QuickTaxCase{500000, 40, 79998, 31, 36239, 116237, 17820, 98417, 23.2474, 19.6834},
-    QuickTaxCase{1000000, 75, 259783, 41, 46330, 306113, 30834, 275279, 30.6113, 27.5279},
-    QuickTaxCase{150000, 65, 0, 18, 27000, 27000, 27585, 0, 18, 0},
-    QuickTaxCase{99000, 40, 0, 18, 17820, 17820, 17820, 0, 18, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, QuickTaxExamples,
+    ::testing::Values(QuickTaxCase{0, 0, 0, 18, 0, 0, 17820, 0, 18, 0},
+                      QuickTaxCase{500000, 40, 79998, 31, 36239, 116237, 17820, 98417, 23.2474, 19.6834},
+                      QuickTaxCase{1000000, 75, 259783, 41, 46330, 306113, 30834, 275279, 30.6113, 27.5279},
+                      QuickTaxCase{150000, 65, 0, 18, 27000, 27000, 27585, 0, 18, 0},
+                      QuickTaxCase{99000, 40, 0, 18, 17820, 17820, 17820, 0, 18, 0}));
 
 TEST(QuickTax, RebateFollowsTheAge) {
     const std::pair<std::int16_t, double> cases[] = {{64, 17820}, {65, 27585}, {74, 27585}, {75, 30834}};

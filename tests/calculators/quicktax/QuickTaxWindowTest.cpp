@@ -1,16 +1,16 @@
+#include <sqlite3.h>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
-#include <sqlite3.h>
 
 #include "DecimalField.h"
 #include "PrintPanel.h"
+#include "QuickTaxWindow.h"
 #include "WindowDriver.h"
 #include "WindowTestBench.h"
 #include "WorkingWindow.h"
-#include "QuickTaxWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::Entries;
@@ -20,7 +20,7 @@ using kelvara::testing::WindowDriver;
 namespace {
 
 // The window's fields in the order of its control array, by what they hold.
-const QStringList kFields{"income",  "age",    "baseTax",       "marginalRate", "portion",
+const QStringList kFields{"income",    "age",    "baseTax",       "marginalRate", "portion",
                           "normalTax", "rebate", "taxCommitment", "averageRate",  "averageRateAfter"};
 
 QMap<QString, QString> FieldMeanings() {
@@ -82,14 +82,24 @@ void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate_data() {
     QTest::addColumn<QString>("income");
     QTest::addColumn<QString>("age");
     QTest::addColumn<Entries>("shown");
-    QTest::newRow("nil") << "0" << "0" << Entries{"baseTax=0", "marginalRate=18", "portion=0", "normalTax=0",
-                                                  "rebate=17 820", "taxCommitment=0", "averageRate=18.0", "averageRateAfter=0.0"};
-    QTest::newRow("500000 at 40") << "500000" << "40" << Entries{"baseTax=79 998", "marginalRate=31", "portion=36 239",
-        "normalTax=116 237", "rebate=17 820", "taxCommitment=98 417", "averageRate=23.2", "averageRateAfter=19.7"};
-    QTest::newRow("1000000 at 75") << "1000000" << "75" << Entries{"baseTax=259 783", "marginalRate=41", "portion=46 330",
-        "normalTax=306 113", "rebate=30 834", "taxCommitment=275 279", "averageRate=30.6", "averageRateAfter=27.5"};
-    QTest::newRow("150000 at 65") << "150000" << "65" << Entries{"baseTax=0", "marginalRate=18", "portion=27 000",
-        "normalTax=27 000", "rebate=27 585", "taxCommitment=0", "averageRate=18.0", "averageRateAfter=0.0"};
+    QTest::newRow("nil") << "0"
+                         << "0"
+                         << Entries{"baseTax=0",     "marginalRate=18", "portion=0",        "normalTax=0",
+                                    "rebate=17 820", "taxCommitment=0", "averageRate=18.0", "averageRateAfter=0.0"};
+    QTest::newRow("500000 at 40") << "500000"
+                                  << "40"
+                                  << Entries{"baseTax=79 998",    "marginalRate=31",      "portion=36 239",
+                                             "normalTax=116 237", "rebate=17 820",        "taxCommitment=98 417",
+                                             "averageRate=23.2",  "averageRateAfter=19.7"};
+    QTest::newRow("1000000 at 75") << "1000000"
+                                   << "75"
+                                   << Entries{"baseTax=259 783",   "marginalRate=41",      "portion=46 330",
+                                              "normalTax=306 113", "rebate=30 834",        "taxCommitment=275 279",
+                                              "averageRate=30.6",  "averageRateAfter=27.5"};
+    QTest::newRow("150000 at 65") << "150000"
+                                  << "65" << Entries{"baseTax=0",        "marginalRate=18",     "portion=27 000",
+                                                     "normalTax=27 000", "rebate=27 585",       "taxCommitment=0",
+                                                     "averageRate=18.0", "averageRateAfter=0.0"};
 }
 
 void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate() {
@@ -103,8 +113,8 @@ void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate() {
     // The working shows every field's figure as the field shows it.
     click("cmdWorking");
     const Working& working = window_->findChild<ui::WorkingWindow*>("frmWorking")->working();
-    const char* keys[] = {"TaxableIncome", "QtAge",     "BaseTax", "MarginalRate",    "Portion",
-                          "NormalTax",     "Rebate",    "QtTaxCommitment", "QtAverageRate", "QtAverageRateAfter"};
+    const char* keys[] = {"TaxableIncome", "QtAge",  "BaseTax",         "MarginalRate",  "Portion",
+                          "NormalTax",     "Rebate", "QtTaxCommitment", "QtAverageRate", "QtAverageRateAfter"};
     for (int i = 0; i < 10; ++i) {
         const WorkingLine* line = working.Find(keys[i]);
         QVERIFY2(line, keys[i]);

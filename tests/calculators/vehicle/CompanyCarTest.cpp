@@ -55,10 +55,12 @@ TEST_P(CompanyCarBenefits, FollowTheRateAndTheDivisors) {
     EXPECT_NEAR(r.WeekFB20, c.Week20, 1e-9) << c.Name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, CompanyCarBenefits, ::testing::Values(
-    BenefitCase{"log book", true, false, 75393, 126000, 8400, 2100, 3876.8, 969.2, 1938.4, 484.6},
-    BenefitCase{"no log book", false, false, 125656, 126000, 8400, 2100, 3876.8, 969.2, 1938.4, 484.6},
-    BenefitCase{"maintenance plan", false, true, 116680, 117000, 7800, 1950, 3600, 900, 1800, 450}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, CompanyCarBenefits,
+    ::testing::Values(BenefitCase{"log book", true, false, 75393, 126000, 8400, 2100, 3876.8, 969.2, 1938.4, 484.6},
+                      BenefitCase{"no log book", false, false, 125656, 126000, 8400, 2100, 3876.8, 969.2, 1938.4,
+                                  484.6},
+                      BenefitCase{"maintenance plan", false, true, 116680, 117000, 7800, 1950, 3600, 900, 1800, 450}));
 
 TEST(CompanyCar, BusinessDistanceBeyondTheTotalIsCutBackAndStored) {
     CompanyCarVehicle car = ExampleCar();

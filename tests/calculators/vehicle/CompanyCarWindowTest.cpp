@@ -4,16 +4,16 @@
 #include <QTest>
 #include <set>
 
-#include "WindowDriver.h"
 #include "CompanyCarFixtures.h"
+#include "CompanyCarWindow.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "PeriodDates.h"
 #include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "TextField.h"
+#include "WindowDriver.h"
 #include "WindowTestBench.h"
-#include "CompanyCarWindow.h"
 
 using namespace kelvara;
 using kelvara::testing::ExampleCar;
@@ -66,8 +66,8 @@ private:
     std::set<QString> enabledControls() {
         std::set<QString> names;
         for (QWidget* w : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w->isEnabled() && (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                                   qobject_cast<QCheckBox*>(w)))
+            if (w->isEnabled() &&
+                (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w)))
                 names.insert(w->objectName());
         }
         return names;
@@ -163,8 +163,8 @@ void CompanyCarWindowTest::aVehicleWithoutRegistrationLocksTheWindow_data() {
     QTest::addColumn<int>("vehicles");
     QTest::addColumn<QString>("registration");
     QTest::addColumn<QStringList>("enabled");  // besides the registration field
-    const QStringList open{"cmdOk", "cmdAdd", "cmdCalculate", "cmdPrint", "numCCPrice", "chkSARSTable",
-                           "dtCCEndDate", "numActual3802"};
+    const QStringList open{"cmdOk",      "cmdAdd",       "cmdCalculate", "cmdPrint",
+                           "numCCPrice", "chkSARSTable", "dtCCEndDate",  "numActual3802"};
     QTest::newRow("one, cleared") << 1 << "" << QStringList{"cmdOk", "cmdAdd"};
     QTest::newRow("two, cleared") << 2 << "" << QStringList{"cmdDelete"};
     QTest::newRow("one, typed") << 1 << "XY" << open;
@@ -197,12 +197,10 @@ void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit_data() {
     QTest::addColumn<bool>("maintenancePlan");
     QTest::addColumn<QStringList>("figures");
     // True inclusion, IRP5 amount, monthly, fortnightly and weekly at 80% and 20%.
-    QTest::newRow("log book") << true << false
-                              << QStringList{"75 393", "126 000", "8 400", "2 100", "3 876.80", "969.20",
-                                             "1 938.40", "484.60"};
-    QTest::newRow("no log book") << false << false
-                                 << QStringList{"125 656", "126 000", "8 400", "2 100", "3 876.80", "969.20",
-                                                "1 938.40", "484.60"};
+    QTest::newRow("log book") << true << false << QStringList{"75 393",   "126 000", "8 400",    "2 100",
+                                                              "3 876.80", "969.20",  "1 938.40", "484.60"};
+    QTest::newRow("no log book") << false << false << QStringList{"125 656",  "126 000", "8 400",    "2 100",
+                                                                  "3 876.80", "969.20",  "1 938.40", "484.60"};
     QTest::newRow("maintenance plan, no log book")
         << false << true
         << QStringList{"116 680", "117 000", "7 800", "1 950", "3 600.00", "900.00", "1 800.00", "450.00"};
@@ -231,7 +229,7 @@ void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit() {
     QCOMPARE(shown("numTrueInclusion"), QString("0"));  // ticking and typing do not calculate
     click("cmdCalculate");
 
-    const char* names[] = {"numTrueInclusion", "numIRP53802", "numMonFB80", "numMonFB20",
+    const char* names[] = {"numTrueInclusion", "numIRP53802", "numMonFB80",  "numMonFB20",
                            "numFortFB80",      "numFortFB20", "numWeekFB80", "numWeekFB20"};
     for (int i = 0; i < figures.size(); ++i) QCOMPARE(shown(names[i]), figures[i]);
     QCOMPARE(shown("numTrueInclusion_1"), figures[0]);

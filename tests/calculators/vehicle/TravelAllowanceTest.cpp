@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ActiveTaxYear.h"
 #include "CarAllowance.h"
 #include "DeemedCostTable.h"
-#include "ActiveTaxYear.h"
 #include "TravelAllowance.h"
 
 namespace kelvara {
@@ -13,10 +13,9 @@ TEST(DeemedCostTable, BandUpperBoundsBelongToTheBand) {
         double Value;
         double Fixed, Fuel, Maintenance;
     } cases[] = {
-        {-5, 38344, 1.329, 0.491},         {0, 38344, 1.329, 0.491},
-        {115000, 38344, 1.329, 0.491},     {115001, 68487, 1.484, 0.614},
-        {250000, 98689, 1.612, 0.678},     {920000, 237679, 2.201, 1.269},
-        {1500000, 237679, 2.201, 1.269},   {690000.01, 208106, 2.165, 1.145},
+        {-5, 38344, 1.329, 0.491},       {0, 38344, 1.329, 0.491},          {115000, 38344, 1.329, 0.491},
+        {115001, 68487, 1.484, 0.614},   {250000, 98689, 1.612, 0.678},     {920000, 237679, 2.201, 1.269},
+        {1500000, 237679, 2.201, 1.269}, {690000.01, 208106, 2.165, 1.145},
     };
     for (const auto& c : cases) {
         const DeemedCostRow row = LookupDeemedCost(c.Value);
@@ -46,12 +45,14 @@ TEST_P(SplitDistanceCases, DeemsOrTakesTheBusinessDistance) {
     EXPECT_NEAR(s.DistancePrivate, c.ExpectPrivate, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, SplitDistanceCases, ::testing::Values(
-    SplitCase{40000, 0, 365, 14000, 26000}, SplitCase{25000, 0, 365, 7000, 18000},
-    SplitCase{15000, 0, 365, 0, 15000},     SplitCase{32000, 0, 365, 14000, 18000},
-    SplitCase{20000, 0, 181, 6942.46, 13057.54}, SplitCase{10000, 0, 181, 1073.98, 8926.02},
-    SplitCase{5000, 0, 181, 0, 5000},       SplitCase{30000, 18000, 181, 18000, 12000},
-    SplitCase{-500, 0, 365, 0, -500},       SplitCase{20000, 25000, 365, 25000, -5000}));
+INSTANTIATE_TEST_SUITE_P(Examples, SplitDistanceCases,
+                         ::testing::Values(SplitCase{40000, 0, 365, 14000, 26000},
+                                           SplitCase{25000, 0, 365, 7000, 18000}, SplitCase{15000, 0, 365, 0, 15000},
+                                           SplitCase{32000, 0, 365, 14000, 18000},
+                                           SplitCase{20000, 0, 181, 6942.46, 13057.54},
+                                           SplitCase{10000, 0, 181, 1073.98, 8926.02}, SplitCase{5000, 0, 181, 0, 5000},
+                                           SplitCase{30000, 18000, 181, 18000, 12000}, SplitCase{-500, 0, 365, 0, -500},
+                                           SplitCase{20000, 25000, 365, 25000, -5000}));
 
 TravelAllowanceState DeemedExample() {
     TravelAllowanceState s;
@@ -88,11 +89,12 @@ TEST_P(DeemedCostClaims, BuildTheRateAndLimitTheClaim) {
     EXPECT_EQ(s.AllowanceReceived, c.Allowance) << c.Name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, DeemedCostClaims, ::testing::Values(
-    DeemedCase{"full year", 250000, 365, 18000, 120000, true, 328.9633, 558.0, 100433.394},
-    DeemedCase{"181 days", 250000, 181, 18000, 120000, true, 163.1297, 392.1, 70583.346},
-    DeemedCase{"no fuel, no allowance", 250000, 365, 18000, 0, false, 328.9633, 396.8, 71417.394},
-    DeemedCase{"limited", 1000000, 365, 20000, 50000, true, 792.2633, 1139.3, 50000}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, DeemedCostClaims,
+    ::testing::Values(DeemedCase{"full year", 250000, 365, 18000, 120000, true, 328.9633, 558.0, 100433.394},
+                      DeemedCase{"181 days", 250000, 181, 18000, 120000, true, 163.1297, 392.1, 70583.346},
+                      DeemedCase{"no fuel, no allowance", 250000, 365, 18000, 0, false, 328.9633, 396.8, 71417.394},
+                      DeemedCase{"limited", 1000000, 365, 20000, 50000, true, 792.2633, 1139.3, 50000}));
 
 TEST(DeemedCostClaim, ShowsTheTableRatesInCentsAndLeavesTheActualCostsAlone) {
     TravelAllowanceState s = DeemedExample();
@@ -155,14 +157,15 @@ TEST_P(ActualCostClaims, ApportionTheCostsOrValueThePrivateUse) {
     EXPECT_NEAR(s.PrivateUse, c.PrivateUse, 1e-8) << c.Name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ActualCostClaims, ::testing::Values(
-    ActualCase{"limited to the allowance", 60000, 30000, 18000, 0, 40000, true, 40000, 30000},
-    ActualCase{"deemed business share", 60000, 20000, 0, 0, 0, true, 26250, 48750},
-    ActualCase{"value-based", 0, 0, 0, 200000, 0, true, 24600, 50400},
-    ActualCase{"value-based, nothing borne", 0, 0, 0, 200000, 0, false, 15000, 60000},
-    ActualCase{"value-based above the costs", 0, 0, 0, 400000, 0, true, 0, 0},
-    ActualCase{"value-based, limited", 0, 0, 0, 200000, 20000, true, 20000, 50400},
-    ActualCase{"a distance of 1", 1001, 1000, 0, 0, 0, true, 0, 75000}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ActualCostClaims,
+    ::testing::Values(ActualCase{"limited to the allowance", 60000, 30000, 18000, 0, 40000, true, 40000, 30000},
+                      ActualCase{"deemed business share", 60000, 20000, 0, 0, 0, true, 26250, 48750},
+                      ActualCase{"value-based", 0, 0, 0, 200000, 0, true, 24600, 50400},
+                      ActualCase{"value-based, nothing borne", 0, 0, 0, 200000, 0, false, 15000, 60000},
+                      ActualCase{"value-based above the costs", 0, 0, 0, 400000, 0, true, 0, 0},
+                      ActualCase{"value-based, limited", 0, 0, 0, 200000, 20000, true, 20000, 50400},
+                      ActualCase{"a distance of 1", 1001, 1000, 0, 0, 0, true, 0, 75000}));
 
 TEST(CarAllowanceRecalculation, TakesThePeriodFromTheDates) {
     TravelAllowanceState s = DeemedExample();

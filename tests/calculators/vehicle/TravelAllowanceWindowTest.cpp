@@ -6,14 +6,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "WindowDriver.h"
 #include "DateField.h"
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "TextField.h"
-#include "WholeNumberField.h"
-#include "WindowTestBench.h"
 #include "TravelAllowanceWindow.h"
+#include "WholeNumberField.h"
+#include "WindowDriver.h"
+#include "WindowTestBench.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -125,8 +125,8 @@ void TravelAllowanceWindowTest::deemedCostClaimFromTheTypedInputs() {
     QCOMPARE(shown("sidbEdit3_1"), QString("12 000"));
     QCOMPARE(shown("sidbEdit3_2"), QString("30 000"));
     QCOMPARE(shown("sidbEdit3_4"), QString("30 000"));
-    const QStringList fields{"silgEdit12", "silgEdit13_4", "sidbEdit3_3", "sidbEdit1_0",
-                             "sidbEdit1_1", "sidbEdit1_2", "sidbEdit1_3", "sidbEdit1_4"};
+    const QStringList fields{"silgEdit12",  "silgEdit13_4", "sidbEdit3_3", "sidbEdit1_0",
+                             "sidbEdit1_1", "sidbEdit1_2",  "sidbEdit1_3", "sidbEdit1_4"};
     for (int i = 0; i < fields.size(); ++i) QCOMPARE(shown(fields[i]), figures[i]);
     QCOMPARE(shown("silgEdit13_6"), QString("365"));
     QVERIFY(qAbs(state_.DeductionClaim - claim) < 1e-6);
@@ -155,8 +155,8 @@ void TravelAllowanceWindowTest::aMissingDeemedInputShowsAndKeepsZeros() {
     QCOMPARE(shown("sidbEdit1_4"), QString("100 433"));
     type("silgEdit5", "0");
     click("cmdCalculate");
-    for (const char* name : {"sidbEdit3_0", "sidbEdit3_2", "sidbEdit3_3", "sidbEdit1_4", "silgEdit13_4",
-                             "silgEdit13_6"})
+    for (const char* name :
+         {"sidbEdit3_0", "sidbEdit3_2", "sidbEdit3_3", "sidbEdit1_4", "silgEdit13_4", "silgEdit13_6"})
         QCOMPARE(shown(name), QString("0"));
     QCOMPARE(shown("sidbEdit1_3"), QString("0.0"));
     QCOMPARE(state_.DeductionClaim, 0.0);
@@ -168,8 +168,12 @@ void TravelAllowanceWindowTest::tickBoxesRecalculateAtOnce_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("costField");  // the cents a km of the costs the box includes
     QTest::addColumn<QString>("totalWithout");
-    QTest::newRow("fuel") << "Check1" << "sidbEdit1_1" << "396.8";
-    QTest::newRow("maintenance") << "Check2" << "sidbEdit1_2" << "490.2";
+    QTest::newRow("fuel") << "Check1"
+                          << "sidbEdit1_1"
+                          << "396.8";
+    QTest::newRow("maintenance") << "Check2"
+                                 << "sidbEdit1_2"
+                                 << "490.2";
 }
 
 void TravelAllowanceWindowTest::tickBoxesRecalculateAtOnce() {
@@ -196,7 +200,8 @@ void TravelAllowanceWindowTest::modeLayoutFollowsTheRecordsOption() {
         QCOMPARE(actual->isVisible(), kept);
         QCOMPARE(deemed->isVisible(), !kept);
         QCOMPARE(find<ui::WholeNumberField>("silgEdit14")->isVisible(), kept);
-        for (int i = 6; i <= 11; ++i) QCOMPARE(find<ui::WholeNumberField>(QString("silgEdit%1").arg(i))->isEnabled(), kept);
+        for (int i = 6; i <= 11; ++i)
+            QCOMPARE(find<ui::WholeNumberField>(QString("silgEdit%1").arg(i))->isEnabled(), kept);
         QCOMPARE(find<ui::DateField>("dtCarAlStartDate")->isEnabled(), !kept);
         QCOMPARE(find<ui::DateField>("dtCarAlEndDate")->isEnabled(), !kept);
         QVERIFY(find<ui::WholeNumberField>("silgEdit1")->isEnabled());
@@ -221,8 +226,10 @@ void TravelAllowanceWindowTest::enterRecalculatesAndMovesToOk() {
 void TravelAllowanceWindowTest::singlePaymentRefusesTheSecondAmount_data() {
     QTest::addColumn<QString>("held");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("wear and tear after lease") << "silgEdit11" << "silgEdit10";
-    QTest::newRow("lease after wear and tear") << "silgEdit10" << "silgEdit11";
+    QTest::newRow("wear and tear after lease") << "silgEdit11"
+                                               << "silgEdit10";
+    QTest::newRow("lease after wear and tear") << "silgEdit10"
+                                               << "silgEdit11";
 }
 
 void TravelAllowanceWindowTest::singlePaymentRefusesTheSecondAmount() {
@@ -254,14 +261,24 @@ void TravelAllowanceWindowTest::refusedDatesGiveTheirMessage_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("kept");  // what the refused field shows again
     const QString start = "The date entered is not correct please enter a date between 01/03/2026 and 28/02/2027";
-    QTest::newRow("start before the year") << "" << "dtCarAlStartDate" << "28022026" << start << "01/03/2026";
-    QTest::newRow("start that does not exist") << "" << "dtCarAlStartDate" << "31042026" << start << "01/03/2026";
+    QTest::newRow("start before the year") << ""
+                                           << "dtCarAlStartDate"
+                                           << "28022026" << start << "01/03/2026";
+    QTest::newRow("start that does not exist") << ""
+                                               << "dtCarAlStartDate"
+                                               << "31042026" << start << "01/03/2026";
     QTest::newRow("end before the start")
-        << "01092026" << "dtCarAlEndDate" << "31082026"
-        << "The date entered is not correct please enter a date between 01/09/2026 and 28/02/2027" << "28/02/2027";
+        << "01092026"
+        << "dtCarAlEndDate"
+        << "31082026"
+        << "The date entered is not correct please enter a date between 01/09/2026 and 28/02/2027"
+        << "28/02/2027";
     QTest::newRow("end after the year")
-        << "" << "dtCarAlEndDate" << "01032027"
-        << "The date entered is not correct please enter a date between 01/03/2026 and 28/02/2027" << "28/02/2027";
+        << ""
+        << "dtCarAlEndDate"
+        << "01032027"
+        << "The date entered is not correct please enter a date between 01/03/2026 and 28/02/2027"
+        << "28/02/2027";
 }
 
 void TravelAllowanceWindowTest::refusedDatesGiveTheirMessage() {
@@ -310,9 +327,15 @@ void TravelAllowanceWindowTest::escapeRestoresTheValueFromWhenTheFieldGotFocus_d
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("restored");
-    QTest::newRow("number") << "silgEdit1" << "999" << "250 000";
-    QTest::newRow("start date") << "dtCarAlStartDate" << "0109" << "01/03/2026";
-    QTest::newRow("car") << "Text1" << "Golf" << "Polo";
+    QTest::newRow("number") << "silgEdit1"
+                            << "999"
+                            << "250 000";
+    QTest::newRow("start date") << "dtCarAlStartDate"
+                                << "0109"
+                                << "01/03/2026";
+    QTest::newRow("car") << "Text1"
+                         << "Golf"
+                         << "Polo";
 }
 
 void TravelAllowanceWindowTest::escapeRestoresTheValueFromWhenTheFieldGotFocus() {

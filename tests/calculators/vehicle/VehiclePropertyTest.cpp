@@ -34,8 +34,7 @@ TEST(CarAllowanceProperty, EveryAcceptedInputShowsFigures) {
         state.RecordsKept = random.Flag("records");
         state.IncludeFuel = random.Flag("fuel");
         state.IncludeMaintenance = random.Flag("maintenance");
-        for (int f = 0; f < 11; ++f)
-            StateField(state, f) = random.Field(CarAllowanceFieldBounds[f]);
+        for (int f = 0; f < 11; ++f) StateField(state, f) = random.Field(CarAllowanceFieldBounds[f]);
         // Wear and tear and lease payments exclude each other.
         if (SinglePaymentRefusal(state.LeasePayments, state.WearAndTear)) state.LeasePayments = 0;
         const auto [start, end] = RandomPeriod(random);
@@ -61,9 +60,7 @@ TEST(CarAllowanceProperty, EveryAcceptedInputShowsFigures) {
 }
 
 CompanyCarVehicle RandomCar(RandomInputs& random) {
-    const auto amount = [&random](int index) {
-        return random.Field(CompanyCarFieldBounds[index]);
-    };
+    const auto amount = [&random](int index) { return random.Field(CompanyCarFieldBounds[index]); };
     CompanyCarVehicle v;
     v.CCRegNumber = "CAR";
     v.CCPrice = amount(0);

@@ -25,7 +25,8 @@ TEST(TravelDeductionRecord, WritesOnlyTheFieldsOfItsKindOfClaim) {
     s.IncludeFuel = false;
     RecalculateTravelAllowance(s, ActiveTaxYear().FirstDay + 184, ActiveTaxYear().LastDay);
 
-    const FieldValues deemed = TravelDeductionRecord(s, "J Smith", ActiveTaxYear().FirstDay + 184, ActiveTaxYear().LastDay);
+    const FieldValues deemed =
+        TravelDeductionRecord(s, "J Smith", ActiveTaxYear().FirstDay + 184, ActiveTaxYear().LastDay);
     EXPECT_EQ(std::get<std::string>(*Find(deemed, "TPName")), "J Smith");
     EXPECT_EQ(std::get<std::int16_t>(*Find(deemed, "CARNO")), 1);
     EXPECT_EQ(std::get<std::string>(*Find(deemed, "FCDet")), "Fuel costs not included");

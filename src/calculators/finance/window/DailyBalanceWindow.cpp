@@ -1,10 +1,10 @@
 #include "DailyBalanceWindow.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ActivationNotifier.h"
 #include "CommandRow.h"
@@ -87,8 +87,7 @@ DailyBalanceWindow::DailyBalanceWindow(DailyBalanceState& balance, ReportEngine&
          // A missing date would print as 01/01/1800.
          [this] { return BothDatesSet() && CanPrintDailyBalance(result_); },
          [this] {
-             return ReportJob{DailyBalTable, DailyBalRecord(balance_, result_), DailyBalanceLayout,
-                              DailyBalanceTitle};
+             return ReportJob{DailyBalTable, DailyBalRecord(balance_, result_), DailyBalanceLayout, DailyBalanceTitle};
          },
          false});
 
@@ -123,12 +122,10 @@ DailyBalanceWindow::DailyBalanceWindow(DailyBalanceState& balance, ReportEngine&
             if (HoldsDigits(text)) Refuse(this, InvalidDateMessage(), field);
         });
     }
-    connect(dtStartDate, &ui::DateField::outOfBounds, this, [this] {
-        Refuse(this, StartDateOutOfRangeMessage(dtEndDate->text().toStdString()), dtStartDate);
-    });
-    connect(dtEndDate, &ui::DateField::outOfBounds, this, [this] {
-        Refuse(this, EndDateOutOfRangeMessage(dtStartDate->text().toStdString()), dtEndDate);
-    });
+    connect(dtStartDate, &ui::DateField::outOfBounds, this,
+            [this] { Refuse(this, StartDateOutOfRangeMessage(dtEndDate->text().toStdString()), dtStartDate); });
+    connect(dtEndDate, &ui::DateField::outOfBounds, this,
+            [this] { Refuse(this, EndDateOutOfRangeMessage(dtStartDate->text().toStdString()), dtEndDate); });
     connect(numIntRate, &ui::NumericField::rangeError, this,
             [this] { Refuse(this, DailyBalanceRateMessage(), numIntRate); });
 

@@ -61,13 +61,13 @@ InflationWindow::InflationWindow(InflationState& inflation, ReportEngine& report
     cmdOK = commands.OK;
     cmdPrint = commands.Print;
 
-    printFrame_ = new ResultPrintFrame(*this, reports, *cmdOK,
-                                       {[this] { Project(); }, [this] { return CanPrintInflation(inflation_); },
-                                        [this] {
-                                            return ReportJob{InflationTable, InflationRecord(inflation_),
-                                                             InflationLayout, InflationTitle};
-                                        },
-                                        true});
+    printFrame_ = new ResultPrintFrame(
+        *this, reports, *cmdOK,
+        {[this] { Project(); }, [this] { return CanPrintInflation(inflation_); },
+         [this] {
+             return ReportJob{InflationTable, InflationRecord(inflation_), InflationLayout, InflationTitle};
+         },
+         true});
 
     commands.finish(this, grid, printFrame_);
 
@@ -91,11 +91,9 @@ InflationWindow::InflationWindow(InflationState& inflation, ReportEngine& report
             [this] { Refuse(this, InflationPeriodMessage(), numPeriod); });
 
     connect(spInflation, &ui::SpinButtons::up, this, [this] { SpinRate(InflationRateUp(inflation_.InflRate)); });
-    connect(spInflation, &ui::SpinButtons::down, this,
-            [this] { SpinRate(InflationRateDown(inflation_.InflRate)); });
+    connect(spInflation, &ui::SpinButtons::down, this, [this] { SpinRate(InflationRateDown(inflation_.InflRate)); });
     connect(spPeriod, &ui::SpinButtons::up, this, [this] { SpinPeriod(InflationPeriodUp(numPeriod->value())); });
-    connect(spPeriod, &ui::SpinButtons::down, this,
-            [this] { SpinPeriod(InflationPeriodDown(numPeriod->value())); });
+    connect(spPeriod, &ui::SpinButtons::down, this, [this] { SpinPeriod(InflationPeriodDown(numPeriod->value())); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &InflationWindow::Project);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, [this] {

@@ -84,14 +84,11 @@ LoanBusterWindow::LoanBusterWindow(LoanBusterState& buster, ReportEngine& report
         buster_.ExtraPayment = extra;
         printFrame_->inputChanged();
     });
-    connect(numIntRate, &ui::NumericField::rangeError, this,
-            [this] { Refuse(this, LoanRateMessage(), numIntRate); });
-    connect(numPeriod, &ui::NumericField::rangeError, this,
-            [this] { Refuse(this, LoanPeriodMessage(), numPeriod); });
+    connect(numIntRate, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanRateMessage(), numIntRate); });
+    connect(numPeriod, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanPeriodMessage(), numPeriod); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &LoanBusterWindow::Calculate);
-    connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this,
-            &LoanBusterWindow::ShowInputs);
+    connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, &LoanBusterWindow::ShowInputs);
 
     ShowInputs();
 }

@@ -27,7 +27,6 @@ namespace {
 constexpr const char* kAmountPattern = "# ### ### ##0.00 ";
 const std::array<QString, 4> kHeadings{" Period ", "Monthly repayment", "   Total Interest   ", "  Total Paid    "};
 
-
 QTableWidget* PaymentsTable(QWidget* parent) {
     auto* table = new QTableWidget(6, 4, parent);
     table->setObjectName("grdPayments");
@@ -48,7 +47,8 @@ QTableWidget* PaymentsTable(QWidget* parent) {
     header->setFixedHeight(PixelsFromTwips(250));
     const int headingMargins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
     const auto amountColumn = [&](int column, int twips) {
-        return std::max(PixelsFromTwips(twips), header->fontMetrics().horizontalAdvance(kHeadings[column]) + headingMargins);
+        return std::max(PixelsFromTwips(twips),
+                        header->fontMetrics().horizontalAdvance(kHeadings[column]) + headingMargins);
     };
     const std::array<int, 4> widths{static_cast<int>(1.2 * header->fontMetrics().horizontalAdvance(kHeadings[0])),
                                     amountColumn(1, 1750), amountColumn(2, 1600), amountColumn(3, 1600)};
@@ -102,8 +102,7 @@ LoanComparisonWindow::LoanComparisonWindow(LoanCompState& comp, ReportEngine& re
         *this, reports, *cmdOK,
         {[this] { CompareLoans(); }, [this] { return CanPrintComparison(comp_); },
          [this] {
-             return ReportJob{BondCompTable, BondCompRecord(comp_, rows_), LoanComparisonLayout,
-                              LoanComparisonTitle};
+             return ReportJob{BondCompTable, BondCompRecord(comp_, rows_), LoanComparisonLayout, LoanComparisonTitle};
          },
          false});
 
@@ -123,8 +122,7 @@ LoanComparisonWindow::LoanComparisonWindow(LoanCompState& comp, ReportEngine& re
         comp_.CompRate = static_cast<float>(rate);
         printFrame_->inputChanged();
     });
-    connect(numIntRate, &ui::NumericField::rangeError, this,
-            [this] { Refuse(this, LoanRateMessage(), numIntRate); });
+    connect(numIntRate, &ui::NumericField::rangeError, this, [this] { Refuse(this, LoanRateMessage(), numIntRate); });
 
     connect(cmdCalculate, &QPushButton::clicked, this, &LoanComparisonWindow::CompareLoans);
     connect(new ui::ActivationNotifier(this), &ui::ActivationNotifier::activated, this, [this] {

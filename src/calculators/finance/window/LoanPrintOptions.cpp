@@ -43,7 +43,8 @@ void PrintLoanReport(ReportEngine& engine, LoanState& loan, LoanSchedule schedul
     const ReportOutput output(engine.ReportDatabase());
     if (!ReportWritten(output.WriteReportRecord(LoansTable, LoansRecord(loan, schedule)), parent)) return;
     if (schedule != LoanSchedule::None &&
-        !ReportWritten(output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, schedule)), parent)) {
+        !ReportWritten(output.ReplaceReportRows(AmortTable, AmortEmptyingStatement, AmortRecords(loan, schedule)),
+                       parent)) {
         return;
     }
     const LoanReportLayout layout = LoanLayout(loan.LoanMode, schedule);

@@ -116,7 +116,8 @@ void LoanScheduleGrid::fill(const QStringList& headings, const std::vector<Sched
     ui::CoverWholeControls(*this);
     raise();
     grdPayments->setGeometry((width() - tableWidth) / 2, margin, tableWidth, tableHeight - margin);
-    cmdGridClose->setGeometry(width() / 2 - PixelsFromTwips(CloseHalfWidth), closeTop, PixelsFromTwips(2 * CloseHalfWidth), PixelsFromTwips(375));
+    cmdGridClose->setGeometry(width() / 2 - PixelsFromTwips(CloseHalfWidth), closeTop,
+                              PixelsFromTwips(2 * CloseHalfWidth), PixelsFromTwips(375));
 }
 
 int LoanScheduleGrid::fullHeight() { return PixelsFromTwips(PanelHeight); }

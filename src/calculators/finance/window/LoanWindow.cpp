@@ -17,10 +17,10 @@
 #include "FieldFactory.h"
 #include "FinanceWindowFields.h"
 #include "LoanAmortGraphWindow.h"
-#include "PrintPanel.h"
-#include "WholeNumberField.h"
 #include "LoanPrintOptions.h"
 #include "LoanScheduleGrid.h"
+#include "PrintPanel.h"
+#include "WholeNumberField.h"
 
 namespace kelvara {
 
@@ -73,7 +73,7 @@ LoanWindow::LoanWindow(LoanState& loan, std::int16_t& printDirect, ReportEngine&
     numAns1 = ui::ResultField("numAns1", 2, this);
     numAns2 = ui::ResultField("numAns2", 2, this);
     for (ui::NumericField* field : std::initializer_list<ui::NumericField*>{numPrinAmount, numPeriod, numIntRate,
-                                                                           numMonRePay, numAns1, numAns2}) {
+                                                                            numMonRePay, numAns1, numAns2}) {
         field->setFixedPitch(true);
         field->setMinimumWidth(130);
     }
@@ -135,8 +135,8 @@ LoanWindow::LoanWindow(LoanState& loan, std::int16_t& printDirect, ReportEngine&
     top->addLayout(fields);
     top->addSpacing(12);
     top->addLayout(right);
-    top->addSpacerItem(new QSpacerItem(0, kGridTop + LoanScheduleGrid::fullHeight(), QSizePolicy::Minimum,
-                                       QSizePolicy::Fixed));
+    top->addSpacerItem(
+        new QSpacerItem(0, kGridTop + LoanScheduleGrid::fullHeight(), QSizePolicy::Minimum, QSizePolicy::Fixed));
 
     cmdCalculate = Button("cmdCalculate", "&Calculate", this);
     cmdOk = Button("cmdOk", "&OK", this);

@@ -233,8 +233,7 @@ void PackageWindow::LoadSettings(const std::filesystem::path& settingsDatabase) 
 }
 
 void PackageWindow::Calculate() {
-    frmWorking->calculated([netToGross = netToGross(), period = kind_.Period, inputs = inputs_,
-                            settings = settings_] {
+    frmWorking->calculated([netToGross = netToGross(), period = kind_.Period, inputs = inputs_, settings = settings_] {
         EngineState scratch;
         Working working;
         if (netToGross) {
@@ -245,9 +244,8 @@ void PackageWindow::Calculate() {
         return working;
     });
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PackageCalculation calc = netToGross()
-                                        ? CalculateNetToGross(engine_, inputs_, settings_, kind_.Period)
-                                        : CalculateGrossToNet(engine_, inputs_, settings_, kind_.Period);
+    const PackageCalculation calc = netToGross() ? CalculateNetToGross(engine_, inputs_, settings_, kind_.Period)
+                                                 : CalculateGrossToNet(engine_, inputs_, settings_, kind_.Period);
     QApplication::restoreOverrideCursor();
     refused_ = calc.Refusal.has_value();
     if (calc.Refusal) ui::ShowRefusal(this, *calc.Refusal);
@@ -308,9 +306,9 @@ void PackageWindow::OpenPrintPanel() {
         return;
     }
     if (shown_.LimitWarning) return;
-    for (QWidget* w : {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate),
-                       static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl),
-                       static_cast<QWidget*>(cmdWorking), screen_}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate), static_cast<QWidget*>(cmdSettings),
+          static_cast<QWidget*>(cmdRAExpl), static_cast<QWidget*>(cmdWorking), screen_}) {
         w->setEnabled(false);
     }
     CentreOver(Frame1, this);
@@ -319,9 +317,9 @@ void PackageWindow::OpenPrintPanel() {
 }
 
 void PackageWindow::ClosePrintPanel() {
-    for (QWidget* w : {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate),
-                       static_cast<QWidget*>(cmdSettings), static_cast<QWidget*>(cmdRAExpl),
-                       static_cast<QWidget*>(cmdWorking), screen_}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(cmdCalculate), static_cast<QWidget*>(cmdSettings),
+          static_cast<QWidget*>(cmdRAExpl), static_cast<QWidget*>(cmdWorking), screen_}) {
         w->setEnabled(true);
     }
 }

@@ -24,7 +24,7 @@ constexpr std::array<const char*, 12> kMonthCaptions{"Mar", "Apr", "May", "Jun",
 }  // namespace
 
 AnnualPayeWindow::AnnualPayeWindow(EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
-                     std::filesystem::path settingsDatabase, QWidget* parent)
+                                   std::filesystem::path settingsDatabase, QWidget* parent)
     : PayPeriodWindow(PayPeriodKind::Annual, "frmAnnual", "Annual", kSetupTopTwips, engine, printDirect, reports,
                       std::move(settingsDatabase), parent) {
     using F = PayPeriodField;
@@ -69,9 +69,8 @@ QWidget* AnnualPayeWindow::monthFrame() {
         field->setIntegerDigits(2);
         field->setRange(0, 99);
         field->setMaximumWidth(44);
-        connect(field, &ui::DecimalField::valueChanged, this, [this, month](double count) {
-            editableInputs().MonthMembers[month - 1] = ToInt16(count).value_or(0);
-        });
+        connect(field, &ui::DecimalField::valueChanged, this,
+                [this, month](double count) { editableInputs().MonthMembers[month - 1] = ToInt16(count).value_or(0); });
         connect(field, &ui::EntryField::lostFocus, this, [this, month] { lowerToMaximum(month); });
         numAnnCalcBens[month - 1] = field;
         grid->addWidget(new QLabel(kMonthCaptions[column], frame), 0, column, Qt::AlignHCenter);

@@ -16,7 +16,7 @@ class AnnualPayeWindow : public PayPeriodWindow {
 
 public:
     AnnualPayeWindow(EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
-              std::filesystem::path settingsDatabase, QWidget* parent = nullptr);
+                     std::filesystem::path settingsDatabase, QWidget* parent = nullptr);
 
     // The member-count field of a calendar month (1 January .. 12 December).
     ui::DecimalField* monthField(int month) const { return numAnnCalcBens[month - 1]; }

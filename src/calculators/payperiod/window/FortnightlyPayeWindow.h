@@ -9,7 +9,7 @@ class FortnightlyPayeWindow : public RegularPeriodWindow {
 
 public:
     FortnightlyPayeWindow(EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
-             std::filesystem::path settingsDatabase, QWidget* parent = nullptr);
+                          std::filesystem::path settingsDatabase, QWidget* parent = nullptr);
 };
 
 }  // namespace kelvara

@@ -13,9 +13,9 @@ constexpr int kSetupTopTwips = 1470;
 }
 
 MonthlyPayeWindow::MonthlyPayeWindow(EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
-                       std::filesystem::path settingsDatabase, QWidget* parent)
-    : PayPeriodWindow(PayPeriodKind::Monthly, "frmMonthly", "Monthly", kSetupTopTwips, engine, printDirect,
-                      reports, std::move(settingsDatabase), parent) {
+                                     std::filesystem::path settingsDatabase, QWidget* parent)
+    : PayPeriodWindow(PayPeriodKind::Monthly, "frmMonthly", "Monthly", kSetupTopTwips, engine, printDirect, reports,
+                      std::move(settingsDatabase), parent) {
     using F = PayPeriodField;
     addInput("silgEdit9", "Age", F::Age);
     addInput("numSalRemun", "Salary/remuneration", F::Salary);
@@ -27,8 +27,8 @@ MonthlyPayeWindow::MonthlyPayeWindow(EngineState& engine, std::int16_t& printDir
     addInput("silgEdit12", "Bonus", F::Bonus);
     const int travelRow = addInput("silgEdit13", "Travel Allowance", F::TravelAllowance);
     // The part of the allowance taxed at the inclusion rate stands on the same row.
-    ui::DecimalField* taxable =
-        resultField("numMTAAns", [](const PayPeriodResult& r) { return r.TaxableTravel; }, 0);
+    ui::DecimalField* taxable = resultField(
+        "numMTAAns", [](const PayPeriodResult& r) { return r.TaxableTravel; }, 0);
     auto* taxableLine = new QHBoxLayout;
     taxableLine->addWidget(new QLabel("Taxable portion", this));
     taxableLine->addWidget(new QLabel("R", this));

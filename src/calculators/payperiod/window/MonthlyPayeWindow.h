@@ -10,7 +10,7 @@ class MonthlyPayeWindow : public PayPeriodWindow {
 
 public:
     MonthlyPayeWindow(EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
-               std::filesystem::path settingsDatabase, QWidget* parent = nullptr);
+                      std::filesystem::path settingsDatabase, QWidget* parent = nullptr);
 };
 
 }  // namespace kelvara

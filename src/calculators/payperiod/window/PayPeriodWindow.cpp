@@ -32,7 +32,9 @@ constexpr int kPanelLeft = 12;  // where the Setup frame stands across
 constexpr int kCountWidth = 56;
 constexpr int kDateWidth = 100;
 
-FieldBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) { return FindBounds(InputFieldBounds(kind), field)->Bounds; }
+FieldBounds BoundsOf(PayPeriodKind kind, PayPeriodField field) {
+    return FindBounds(InputFieldBounds(kind), field)->Bounds;
+}
 
 bool IsMoney(PayPeriodField field) {
     switch (field) {
@@ -65,9 +67,9 @@ ui::SaveSettings SaveTo(std::filesystem::path settingsDatabase) {
 
 }  // namespace
 
-PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, const QString& caption,
-                                 int setupTopTwips, EngineState& engine, std::int16_t& printDirect,
-                                 ReportEngine& reports, std::filesystem::path settingsDatabase, QWidget* parent)
+PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, const QString& caption, int setupTopTwips,
+                                 EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
+                                 std::filesystem::path settingsDatabase, QWidget* parent)
     : QWidget(parent),
       kind_(kind),
       engine_(engine),
@@ -133,8 +135,9 @@ PayPeriodWindow::PayPeriodWindow(PayPeriodKind kind, const QString& formName, co
             [this](const QString& name) { inputs_.EmployeeName = name.toStdString(); });
     ui::ClosesWindow(cmdOk, this);
     connect(cmdCalculate, &QPushButton::clicked, this, &PayPeriodWindow::Calculate);
-    connect(cmdSettings, &QPushButton::clicked, this,
-            [this] { Frame3->Open(setupTopTwips_, {cmdOk, cmdCalculate, cmdSettings, cmdPrint, cmdWorking}); });
+    connect(cmdSettings, &QPushButton::clicked, this, [this] {
+        Frame3->Open(setupTopTwips_, {cmdOk, cmdCalculate, cmdSettings, cmdPrint, cmdWorking});
+    });
     connect(Frame3, &ui::SetupPanel::confirmed, this, &PayPeriodWindow::Calculate);
     connect(cmdPrint, &QPushButton::clicked, fraPrint, &PayslipPrintPanel::presentCentred);
     connect(cmdInfo, &QPushButton::clicked, fraInfo_One, &InformationPanel::present);
@@ -151,9 +154,8 @@ PayPeriodWindow::~PayPeriodWindow() {
 int PayPeriodWindow::addInput(const QString& name, const QString& caption, PayPeriodField field) {
     auto* entry = ui::BoundedDecimal(name, BoundsOf(kind_, field), this);
     entry->setFixedPitch(true);
-    connect(entry, &ui::DecimalField::valueChanged, this, [this, field](double value) {
-        SetField(inputs_, field, value);
-    });
+    connect(entry, &ui::DecimalField::valueChanged, this,
+            [this, field](double value) { SetField(inputs_, field, value); });
 
     const int row = inputs_grid_->rowCount();
     inputs_grid_->addWidget(Caption(caption, this), row, 0);
@@ -226,8 +228,8 @@ void PayPeriodWindow::addPeriodDates(const QString& startName, const QString& en
     });
 }
 
-ui::DecimalField* PayPeriodWindow::resultField(const QString& name,
-                                               std::function<double(const PayPeriodResult&)> value, int decimals) {
+ui::DecimalField* PayPeriodWindow::resultField(const QString& name, std::function<double(const PayPeriodResult&)> value,
+                                               int decimals) {
     auto* field = ui::ResultField(name, decimals, this);
     field->setMinimumWidth(decimals == 0 ? kAmountWidth - 20 : kAmountWidth);
     field->setFixedPitch(true);
@@ -245,15 +247,17 @@ void PayPeriodWindow::addResult(const QString& name, const QString& caption,
 }
 
 void PayPeriodWindow::addCommonResults(bool withUifAndLevy) {
-    addResult("numAllowableRFundDed", "Allowable R/Fund deduction",
-              [](const PayPeriodResult& r) { return r.FundDeduction; }, 0);
+    addResult(
+        "numAllowableRFundDed", "Allowable R/Fund deduction", [](const PayPeriodResult& r) { return r.FundDeduction; },
+        0);
     if (withUifAndLevy) {
         addResult("numMAns1", "UIF contribution Employee", [](const PayPeriodResult& r) { return r.UIFEmployee; });
         addResult("numMAns2", "UIF contribution Employer", [](const PayPeriodResult& r) { return r.UIFEmployer; });
         addResult("numMAns3", "S.D.L.", [](const PayPeriodResult& r) { return r.SkillsLevy; });
     }
     addResult("numMAns", "Tax liability", [](const PayPeriodResult& r) { return r.PeriodTax; });
-    addResult("numTaxCredit", "Tax credits for beneficiaries", [](const PayPeriodResult& r) { return r.MedicalCredit; });
+    addResult("numTaxCredit", "Tax credits for beneficiaries",
+              [](const PayPeriodResult& r) { return r.MedicalCredit; });
     addResult("numMTCForContri", "Tax credits for contributions",
               [](const PayPeriodResult& r) { return r.AdditionalCredit; });
     addResult("numTaxLiability", "Total tax deduction", [](const PayPeriodResult& r) { return r.TaxAfterCredits; });
@@ -302,10 +306,11 @@ void PayPeriodWindow::PrintPayslip() {
     const ReportLanguage language = fraPrint->language();
     if (!Calculate()) return;
     const PayslipReport& report = PayslipReportFor(kind_);
-    PrintReportRecord(reports_,
-                      {report.Table, PayslipReportRecord(kind_, inputs_, result_, language, medAidContributionDeduction()),
-                       report.Layout, report.WindowTitle},
-                      printDirect_, this);
+    PrintReportRecord(
+        reports_,
+        {report.Table, PayslipReportRecord(kind_, inputs_, result_, language, medAidContributionDeduction()),
+         report.Layout, report.WindowTitle},
+        printDirect_, this);
 }
 
 }  // namespace kelvara

@@ -25,7 +25,7 @@ class DateField;
 class DecimalField;
 class SetupPanel;
 class WorkingWindow;
-}
+}  // namespace ui
 
 // What the five PAYE windows share: the "&OK", "&Calculate", "&Settings" and
 // "&Print" buttons, the information button with its "General Information"

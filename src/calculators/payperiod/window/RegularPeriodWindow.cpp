@@ -8,8 +8,8 @@ RegularPeriodWindow::RegularPeriodWindow(PayPeriodKind kind, const QString& form
                                          int setupTopTwips, const QString& ageName, const ShortPeriodDesign* days,
                                          EngineState& engine, std::int16_t& printDirect, ReportEngine& reports,
                                          std::filesystem::path settingsDatabase, QWidget* parent)
-    : PayPeriodWindow(kind, formName, caption, setupTopTwips, engine, printDirect, reports,
-                      std::move(settingsDatabase), parent) {
+    : PayPeriodWindow(kind, formName, caption, setupTopTwips, engine, printDirect, reports, std::move(settingsDatabase),
+                      parent) {
     using F = PayPeriodField;
     addInput(ageName, "Age", F::Age);
     addInput("numSalRemun", "Salary/remuneration", F::Salary);

@@ -27,7 +27,7 @@ QLabel* Currency(const QString& sign, QWidget* parent) { return ui::Caption(sign
 }  // namespace
 
 QuickTaxWindow::QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std::int16_t& printDirect,
-                       ReportEngine& reports, QWidget* parent)
+                               ReportEngine& reports, QWidget* parent)
     : QWidget(parent), engine_(engine), quickTax_(quickTax), reports_(reports), printDirect_(printDirect) {
     setObjectName("frmKwikTax");
     setWindowTitle("QuickTax");
@@ -109,9 +109,8 @@ QuickTaxWindow::QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std
         quickTax_.QtReportIncome = income;
         engine_.TaxableIncome = income;
     });
-    connect(sidbEdit1[Age], &ui::DecimalField::valueChanged, this, [this](double age) {
-        quickTax_.QtAge = ToInt16(age).value_or(0);
-    });
+    connect(sidbEdit1[Age], &ui::DecimalField::valueChanged, this,
+            [this](double age) { quickTax_.QtAge = ToInt16(age).value_or(0); });
     connect(cmdCalculate, &QPushButton::clicked, this, &QuickTaxWindow::Calculate);
     ui::ClosesWindow(cmdOk, this);
     connect(cmPrint, &QPushButton::clicked, Frame1, &ui::PrintPanel::present);
@@ -143,10 +142,16 @@ void QuickTaxWindow::KwikTaxPrint() {
 
 void QuickTaxWindow::ShowFigures() {
     const TaxResult& r = engine_.Last;
-    const std::array<double, 10> figures{engine_.TaxableIncome, static_cast<double>(quickTax_.QtAge),
-                                         r.BaseTax, r.MarginalRate, r.Portion, quickTax_.QtTotalTax,
-                                         quickTax_.QtRebate, quickTax_.QtTaxCommitment,
-                                         quickTax_.QtAverageRate, quickTax_.QtAverageRateAfter};
+    const std::array<double, 10> figures{engine_.TaxableIncome,
+                                         static_cast<double>(quickTax_.QtAge),
+                                         r.BaseTax,
+                                         r.MarginalRate,
+                                         r.Portion,
+                                         quickTax_.QtTotalTax,
+                                         quickTax_.QtRebate,
+                                         quickTax_.QtTaxCommitment,
+                                         quickTax_.QtAverageRate,
+                                         quickTax_.QtAverageRateAfter};
     // Showing the figures must not read back as typed changes.
     for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
         const QSignalBlocker quiet(sidbEdit1[i]);

@@ -14,7 +14,7 @@ namespace ui {
 class DecimalField;
 class PrintPanel;
 class WorkingWindow;
-}
+}  // namespace ui
 
 // The QuickTax window: an annual taxable income and an age in, the tax by the
 // scale, the rebates, the tax commitment and the average rates out. Its
@@ -27,7 +27,7 @@ class QuickTaxWindow : public QWidget {
 public:
     // printDirect: where the next report goes, set by the print buttons.
     QuickTaxWindow(EngineState& engine, QuickTaxState& quickTax, std::int16_t& printDirect, ReportEngine& reports,
-               QWidget* parent = nullptr);
+                   QWidget* parent = nullptr);
 
     // The ten fields (sidbEdit1), in display order.
     enum Field {

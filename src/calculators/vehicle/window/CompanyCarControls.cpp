@@ -144,8 +144,7 @@ CompanyCarControls BuildCompCarControls(QWidget& w) {
     ui::DecimalField* numFuelReimbEmployer = amount("numFuelReimbEmployer", &CompanyCarVehicle::FuelReimbEmployer);
     ui::DecimalField* numEmpPaidInsurance = amount("numEmpPaidInsurance", &CompanyCarVehicle::EmpPaidInsurance);
     ui::DecimalField* numEmpPaidLicence = amount("numEmpPaidLicence", &CompanyCarVehicle::EmpPaidLicence);
-    ui::DecimalField* numEmpPaidMaintenance =
-        amount("numEmpPaidMaintenance", &CompanyCarVehicle::EmpPaidMaintenance);
+    ui::DecimalField* numEmpPaidMaintenance = amount("numEmpPaidMaintenance", &CompanyCarVehicle::EmpPaidMaintenance);
     c.numFB3802ThisCar = amount("numFB3802ThisCar", &CompanyCarVehicle::FB3802ThisCar);
     c.numActual3802 = Entry(w, "numActual3802");
 

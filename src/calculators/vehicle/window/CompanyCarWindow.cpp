@@ -1,10 +1,10 @@
 #include "CompanyCarWindow.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ActivationNotifier.h"
 #include "CloseCommand.h"
@@ -29,7 +29,8 @@ QString FromStd(const std::string& text) { return QString::fromStdString(text); 
 
 }  // namespace
 
-CompanyCarWindow::CompanyCarWindow(CompanyCarState& state, std::int16_t& printDirect, ReportEngine& reports, QWidget* parent)
+CompanyCarWindow::CompanyCarWindow(CompanyCarState& state, std::int16_t& printDirect, ReportEngine& reports,
+                                   QWidget* parent)
     : QWidget(parent), state_(state), printDirect_(printDirect), reports_(reports), c_(BuildCompCarControls(*this)) {
     setObjectName("frmCompCar");
     setWindowTitle("Full use of Company Car");
@@ -81,7 +82,8 @@ void CompanyCarWindow::connectDates() {
     ui::DateField* end = c_.dtCCEndDate;
     connect(start, &ui::DateField::valueChanged, this,
             [this](DayNumber day) { OnScreenVehicle(state_).CCStartDate = day; });
-    connect(end, &ui::DateField::valueChanged, this, [this](DayNumber day) { OnScreenVehicle(state_).CCEndDate = day; });
+    connect(end, &ui::DateField::valueChanged, this,
+            [this](DayNumber day) { OnScreenVehicle(state_).CCEndDate = day; });
     connect(start, &ui::EntryField::gotFocus, this, [start, end] {
         const PeriodDates::Bounds b = PeriodDates::StartFieldBounds(end->value());
         start->setBounds(b.Lower, b.Upper);
@@ -185,9 +187,10 @@ void CompanyCarWindow::Print() {
 }
 
 void CompanyCarWindow::CompCarPrint() {
-    if (!ReportWritten(ReportOutput(reports_.ReportDatabase())
-                           .ReplaceReportRows(CompanyCarTable, CompanyCarEmptyingStatement, CompanyCarPrintRows(state_)),
-                       this)) {
+    if (!ReportWritten(
+            ReportOutput(reports_.ReportDatabase())
+                .ReplaceReportRows(CompanyCarTable, CompanyCarEmptyingStatement, CompanyCarPrintRows(state_)),
+            this)) {
         return;
     }
     if (printDirect_ == ReportEngine::Window) {

@@ -23,7 +23,8 @@ class CompanyCarWindow : public QWidget {
 
 public:
     // printDirect: where the next report goes, set by the print buttons.
-    CompanyCarWindow(CompanyCarState& state, std::int16_t& printDirect, ReportEngine& reports, QWidget* parent = nullptr);
+    CompanyCarWindow(CompanyCarState& state, std::int16_t& printDirect, ReportEngine& reports,
+                     QWidget* parent = nullptr);
 
     // Writes one "compcar" row per vehicle and runs the report.
     void CompCarPrint();

@@ -121,7 +121,7 @@ ActualCostPanel::ActualCostPanel(QWidget* parent) : QFrame(parent) {
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
-    const QStringList captions{"Business Km's", "Private Km's",     "Total Km's",     "Total costs",
+    const QStringList captions{"Business Km's",    "Private Km's",    "Total Km's",     "Total costs",
                                "Less private use", "Travel expenses", "Deduction claim"};
     int r = 0;
     for (int i = 0; i < static_cast<int>(sidbEdit2.size()); ++i) {

@@ -9,7 +9,7 @@ namespace kelvara {
 namespace ui {
 class DecimalField;
 class WholeNumberField;
-}
+}  // namespace ui
 
 // The travel-allowance results without records: the distances, the fixed
 // cost as a fraction of the period over the distance, the four rates in
@@ -25,12 +25,12 @@ public:
 
 private:
     enum Distance { Business, Private, Total, FixedCost, FixedCostDistance };  // sidbEdit3
-    enum Days { PeriodDays, YearDays };                                          // silgEdit13
-    enum Rate { FixedRate, FuelRate, MaintenanceRate, TotalRate, Claim };       // sidbEdit1
+    enum Days { PeriodDays, YearDays };                                        // silgEdit13
+    enum Rate { FixedRate, FuelRate, MaintenanceRate, TotalRate, Claim };      // sidbEdit1
 
-    std::array<ui::DecimalField*, 5> sidbEdit3{};  // distances, fixed cost, total distance
+    std::array<ui::DecimalField*, 5> sidbEdit3{};       // distances, fixed cost, total distance
     std::array<ui::WholeNumberField*, 2> silgEdit13{};  // the period's days over the year's
-    std::array<ui::DecimalField*, 5> sidbEdit1{};  // rates and the claim
+    std::array<ui::DecimalField*, 5> sidbEdit1{};       // rates and the claim
 };
 
 // The travel-allowance results with records: the distances, the costs less

@@ -12,19 +12,19 @@
 #include <QRadioButton>
 #include <type_traits>
 
+#include "ActiveTaxYear.h"
 #include "CarAllowance.h"
 #include "CarAllowanceReport.h"
 #include "CloseCommand.h"
-#include "FieldFactory.h"
 #include "DateField.h"
+#include "FieldFactory.h"
 #include "MessageService.h"
 #include "PeriodDates.h"
 #include "PrintPanel.h"
 #include "PrintRoutine.h"
-#include "ActiveTaxYear.h"
 #include "TextField.h"
-#include "WholeNumberField.h"
 #include "TravelAllowanceResultPanels.h"
+#include "WholeNumberField.h"
 
 namespace kelvara {
 
@@ -82,8 +82,8 @@ void ShowQuietly(Field* field, Value value) {
 
 }  // namespace
 
-TravelAllowanceWindow::TravelAllowanceWindow(TravelAllowanceState& state, std::int16_t& printDirect, ReportEngine& reports,
-                       QWidget* parent)
+TravelAllowanceWindow::TravelAllowanceWindow(TravelAllowanceState& state, std::int16_t& printDirect,
+                                             ReportEngine& reports, QWidget* parent)
     : QWidget(parent),
       state_(state),
       printDirect_(printDirect),
@@ -254,8 +254,7 @@ void TravelAllowanceWindow::connectInputs() {
     }
     guardSinglePayment(kWearAndTear, kLeasePayments);
     guardSinglePayment(kLeasePayments, kWearAndTear);
-    connect(silgEdit12, &ui::WholeNumberField::valueChanged, this,
-            [this](qint32 days) { state_.PeriodDays = days; });
+    connect(silgEdit12, &ui::WholeNumberField::valueChanged, this, [this](qint32 days) { state_.PeriodDays = days; });
 }
 
 // Wear and tear and lease payments exclude each other: an amount typed into
@@ -384,11 +383,11 @@ void TravelAllowanceWindow::printPresent() {
 }
 
 void TravelAllowanceWindow::PrintCarAll1() {
-    PrintReportRecord(reports_,
-                      {TravelDeductionTable,
-                       TravelDeductionRecord(state_, Text3->text().toStdString(), startDate_, endDate_),
-                       CarAllowanceLayout(state_.RecordsKept), CarAllowanceReportTitle},
-                      printDirect_, this);
+    PrintReportRecord(
+        reports_,
+        {TravelDeductionTable, TravelDeductionRecord(state_, Text3->text().toStdString(), startDate_, endDate_),
+         CarAllowanceLayout(state_.RecordsKept), CarAllowanceReportTitle},
+        printDirect_, this);
 }
 
 void TravelAllowanceWindow::restoreEntry() {
@@ -401,16 +400,13 @@ void TravelAllowanceWindow::restoreEntry() {
 
 void TravelAllowanceWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Escape:
-            restoreEntry();
-            break;
+        case Qt::Key_Escape: restoreEntry(); break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             Recalculate();
             cmdOk->setFocus();
             break;
-        default:
-            QWidget::keyPressEvent(event);
+        default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -24,7 +24,7 @@ class DateField;
 class PrintPanel;
 class TextField;
 class WholeNumberField;
-}
+}  // namespace ui
 
 // The car-allowance window: the deduction an employee may claim against a
 // travel allowance, from the deemed costs of the vehicle's value band when no
@@ -37,7 +37,7 @@ class TravelAllowanceWindow : public QWidget {
 public:
     // printDirect: where the next report goes, set by the print buttons.
     TravelAllowanceWindow(TravelAllowanceState& state, std::int16_t& printDirect, ReportEngine& reports,
-               QWidget* parent = nullptr);
+                          QWidget* parent = nullptr);
 
     // The period from the dates, then the claim the records call for, shown in
     // the panel of the chosen mode.
