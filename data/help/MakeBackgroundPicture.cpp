@@ -8,13 +8,15 @@
 #include <QRadialGradient>
 #include <cstdio>
 
+#include "BackgroundPictureLayout.h"
+
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: kv-make-background <output.jpg>\n");
         return 2;
     }
-    const QSize size(1600, 1000);
+    const QSize size(kelvara::background::Width, kelvara::background::Height);
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -46,12 +48,7 @@ int main(int argc, char* argv[]) {
     painter.setPen(QColor(255, 255, 255, 215));
     const QRect titleBox(0, size.height() / 2 - 110, size.width(), 120);
     painter.drawText(titleBox, Qt::AlignCenter, "Kelvara 2027");
-
-    QFont subtitle("DejaVu Sans", 24);
-    painter.setFont(subtitle);
-    painter.setPen(QColor(220, 236, 240, 200));
-    painter.drawText(QRect(0, titleBox.bottom() + 10, size.width(), 50), Qt::AlignCenter,
-                     "Payroll tax and finance calculators  \u2022  1 March 2026 to 28 February 2027");
+    // The line under the title, naming the tax year, is the work area's.
     painter.end();
 
     return image.save(QString::fromLocal8Bit(argv[1]), "JPG", 90) ? 0 : 1;

@@ -1,11 +1,19 @@
 #include "BackgroundMdiArea.h"
 
 #include <QPainter>
+#include <algorithm>
+
+#include "BackgroundPictureLayout.h"
 
 namespace kelvara {
 
 void BackgroundMdiArea::loadPicture(const QString& path) {
     picture_.load(path);
+    viewport()->update();
+}
+
+void BackgroundMdiArea::setSubtitle(const QString& text) {
+    subtitle_ = text;
     viewport()->update();
 }
 
@@ -22,6 +30,15 @@ void BackgroundMdiArea::paintEvent(QPaintEvent* event) {
     const QRect target(QPoint((area.width() - scaled.width()) / 2, (area.height() - scaled.height()) / 2), scaled);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, picture_);
+
+    const double scale = double(scaled.width()) / picture_.width();
+    QFont font("DejaVu Sans");
+    font.setPixelSize(std::max(1, int(background::SubtitlePixelSize * scale + 0.5)));
+    painter.setFont(font);
+    painter.setPen(QColor(220, 236, 240, 200));
+    const QRectF line(target.x(), target.y() + background::SubtitleTop * scale, target.width(),
+                      background::SubtitleHeight * scale);
+    painter.drawText(line, Qt::AlignCenter, subtitle_);
 }
 
 }  // namespace kelvara

@@ -14,12 +14,16 @@ public:
     // Loads the picture; a file that is missing or unreadable leaves no picture.
     void loadPicture(const QString& path);
     bool hasPicture() const { return !picture_.isNull(); }
+    // The line written over the picture under its title.
+    void setSubtitle(const QString& text);
+    const QString& subtitle() const { return subtitle_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
+    QString subtitle_;
 };
 
 }  // namespace kelvara

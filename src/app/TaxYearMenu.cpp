@@ -57,6 +57,8 @@ void TaxYearMenu::use(const TaxYearChoice& choice) {
     UseTaxYear(choice.Data);
     for (QAction* action : menu_->actions()) action->setChecked(action->data().toInt() == choice.Data->Year);
     window_.setWindowTitle(plainCaption_ + " - Tax year " + QString::fromStdString(choice.Data->Name));
+    window_.workArea().setSubtitle(QString::fromUtf8("Payroll tax and finance calculators  \u2022  ") +
+                                   QString::fromStdString(choice.Data->SpanText()));
 }
 
 }  // namespace kelvara

@@ -14,6 +14,7 @@
 
 #include "ActiveTaxYear.h"
 #include "AppVersion.h"
+#include "BackgroundMdiArea.h"
 #include "DeliveredDatabase.h"
 #include "DisclaimerWindow.h"
 #include "MessageService.h"
@@ -193,6 +194,7 @@ private slots:
             Shell shell(programFolder_.path());
             QVERIFY(shell.start());
             QVERIFY(shell.mainWindow().windowTitle().endsWith(" - Tax year 2027/28 (test)"));
+            QVERIFY(shell.mainWindow().workArea().subtitle().endsWith("1 March 2027 to 29 February 2028"));
             QCOMPARE(ActiveTaxYear().Year, 2028);
             const auto& shown = messages_.messages();
             const auto refusal =
@@ -208,6 +210,7 @@ private slots:
             QVERIFY(!shell.mainWindow().findWindow("frmMonthly"));
             QCOMPARE(ActiveTaxYear().Year, 2027);
             QVERIFY(shell.mainWindow().windowTitle().endsWith(" - Tax year 2026/27"));
+            QVERIFY(shell.mainWindow().workArea().subtitle().endsWith("1 March 2026 to 28 February 2027"));
         }
         QCOMPARE(PreferredTaxYear(), 2027);
         Shell again(programFolder_.path());
