@@ -16,8 +16,6 @@ public:
     // Implicit, so that a calculation hands on the optional account it was given.
     WorkingRecorder(Working* working = nullptr) : working_(working) {}  // NOLINT(google-explicit-constructor)
 
-    bool Recording() const { return working_ != nullptr; }
-
     template <class Text>
     void Heading(Text&& text) const {
         if (working_) Record([&] { working_->Heading(Words(std::forward<Text>(text))); });
