@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Working.h"
+#include "WorkingRecorder.h"
 
 namespace kelvara {
 namespace {
@@ -26,6 +27,38 @@ TEST(Working, AmountsShowAsTheWindowsShowThem) {
         working.Step("x", c.Amount, c.Unit);
         EXPECT_EQ(AmountText(working.Lines()[0]), c.Text) << c.Amount;
     }
+}
+
+// The same steps, recorded into an account or into none: without an account
+// no words are built and nothing is handed on.
+void RecordSteps(WorkingRecorder working, int& wordsBuilt) {
+    const auto words = [&] {
+        ++wordsBuilt;
+        return std::string("Built");
+    };
+    working.Heading("Heading");
+    working.Step(words, 1);
+    working.Detail(words, 2, WorkingUnit::Count);
+    working.Note(words);
+    working.Result(words, 3, "Figure");
+    working.Explain([&](Working& into) { into.Note("Explained"); });
+}
+
+TEST(WorkingRecorder, RecordsOnlyIntoAnAccountAskedFor) {
+    int wordsBuilt = 0;
+    RecordSteps(nullptr, wordsBuilt);
+    EXPECT_EQ(wordsBuilt, 0);
+
+    Working working;
+    RecordSteps(&working, wordsBuilt);
+    EXPECT_EQ(wordsBuilt, 4);
+    ASSERT_EQ(working.Lines().size(), 6U);
+    EXPECT_TRUE(working.Lines()[0].IsHeading());
+    EXPECT_EQ(working.Lines()[2].Depth, 2);
+    EXPECT_EQ(working.Lines()[2].Unit, WorkingUnit::Count);
+    ASSERT_NE(working.Find("Figure"), nullptr);
+    EXPECT_EQ(working.Find("Figure")->Amount, 3);
+    EXPECT_EQ(working.Lines()[5].Text, "Explained");
 }
 
 TEST(Working, FindGivesTheLastLineOfAFigure) {

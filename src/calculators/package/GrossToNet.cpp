@@ -2,6 +2,7 @@
 
 #include "PackageAmounts.h"
 #include "TaxWorking.h"
+#include "WorkingRecorder.h"
 
 namespace kelvara {
 
@@ -9,15 +10,13 @@ namespace {
 
 // Works out the package; the window state takes the rules' changes.
 PackageResult Package(EngineState& engine, PackageInputs& state, const Settings& settings, PackagePeriod period,
-                      Working* working) {
+                      WorkingRecorder working) {
     PackageResult r;
     const double required = state.Required;
     r.Rebate = RebateForAge(state.Age);
-    if (working) {
-        working->Heading(std::string("Gross to net, amounts ") + PeriodWords(period));
-        working->Step("Total package", required);
-        ExplainRebate(*working, state.Age, r.Rebate);
-    }
+    working.Heading([&] { return std::string("Gross to net, amounts ") + PeriodWords(period); });
+    working.Step("Total package", required);
+    working.Explain([&](Working& into) { ExplainRebate(into, state.Age, r.Rebate); });
     r.CarBen = CompanyCarBenefit(state.CompanyCar, settings, period, working);
     ApplyMedicalFieldRules(state);
     const PackageCredits credits = PackageMedicalCredits(state, period, working);
@@ -32,17 +31,18 @@ PackageResult Package(EngineState& engine, PackageInputs& state, const Settings&
         FundDeductionLimit(funds, required + state.MedicalAidCost + includedTravel + funds.Employer, period, working);
 
     const double taxable = required - state.TravelAllowance + includedTravel + r.CarBen - r.FundLimit;
-    if (working) {
-        working->Heading("Taxable income");
-        working->Step("Total package", required);
-        working->Step("Less the travel allowance", -state.TravelAllowance);
-        working->Step(
-            "Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " + Rand(state.TravelAllowance),
-            includedTravel);
-        working->Step("Company-car benefit", r.CarBen);
-        working->Step("Less the retirement-fund deduction limit", -r.FundLimit);
-        working->Step("Taxable income", taxable);
-    }
+    working.Heading("Taxable income");
+    working.Step("Total package", required);
+    working.Step("Less the travel allowance", -state.TravelAllowance);
+    working.Step(
+        [&] {
+            return "Taxable travel allowance: " + Figure(settings.TAIncRate8020 * 100) + "% of " +
+                   Rand(state.TravelAllowance);
+        },
+        includedTravel);
+    working.Step("Company-car benefit", r.CarBen);
+    working.Step("Less the retirement-fund deduction limit", -r.FundLimit);
+    working.Step("Taxable income", taxable);
     r.Tax = PeriodTax(&engine, taxable, r.Rebate, period, working);
     WriteBackContributions(state, funds, settings);
 
@@ -79,12 +79,13 @@ void ExplainTotals(Working& working, const PackageInputs& state, const PackageSh
 }  // namespace
 
 PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, Working* working) {
+                                       PackagePeriod period, Working* account) {
+    const WorkingRecorder working(account);
     PackageCalculation calc;
     calc.Inputs = inputs;
     if (inputs.Required == 0) {
         calc.StoppedEarly = true;
-        if (working) working->Note("No total package was given, so nothing was worked out");
+        working.Note("No total package was given, so nothing was worked out");
         return calc;
     }
     calc.Result = Package(engine, calc.Inputs, settings, period, working);
@@ -99,10 +100,10 @@ PackageCalculation CalculateGrossToNet(EngineState& engine, const PackageInputs&
                                 state.FundEmployer - OtherExpenseTotal(state));
     shown.TotCostComp =
         ShownCents(state.Required + state.FundEmployer + shown.CCUIFCont + shown.CCSkillLev + state.CompanyCarCost);
-    if (working) {
-        ExplainShownAmounts(*working, calc.Result, shown);
-        ExplainTotals(*working, state, shown);
-    }
+    working.Explain([&](Working& into) {
+        ExplainShownAmounts(into, calc.Result, shown);
+        ExplainTotals(into, state, shown);
+    });
     return calc;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "TaxWorking.h"
+#include "WorkingRecorder.h"
 
 namespace kelvara {
 
@@ -76,7 +77,7 @@ double NetPeak(const NetToGrossBasis& basis, double from, double to) {
     return high;
 }
 
-PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step, Working* working) {
+PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step, WorkingRecorder working) {
     PackageResult r;
     r.CarBen = basis.CarBen;
     r.Rebate = basis.Rebate;
@@ -92,7 +93,7 @@ PackageResult ResultOf(const NetToGrossBasis& basis, const NetToGrossStep& step,
     const PackageInputs& in = basis.State;
     const double remuneration = step.Search + in.MedicalAidCost + in.MedicalAid +
                                 in.TravelAllowance * basis.Setup.TAIncRate8020 + step.Funds.Employer;
-    if (working) working->Heading("Retirement-fund deduction limit");
+    working.Heading("Retirement-fund deduction limit");
     r.FundLimit = FundDeductionLimit(step.Funds, remuneration, basis.Period, working);
     return r;
 }
@@ -134,17 +135,16 @@ void ExplainTotals(Working& working, const PackageInputs& state, const PackageSh
 }  // namespace
 
 NetToGrossBasis PrepareNetToGross(const PackageInputs& inputs, const Settings& settings, PackagePeriod period,
-                                  Working* working) {
+                                  Working* account) {
+    const WorkingRecorder working(account);
     NetToGrossBasis basis;
     basis.State = inputs;
     ApplyMedicalFieldRules(basis.State);
     basis.Setup = settings;
     basis.Period = period;
     basis.Rebate = RebateForAge(inputs.Age);
-    if (working) {
-        working->Heading(std::string("Net to gross, amounts ") + PeriodWords(period));
-        ExplainRebate(*working, inputs.Age, basis.Rebate);
-    }
+    working.Heading([&] { return std::string("Net to gross, amounts ") + PeriodWords(period); });
+    working.Explain([&](Working& into) { ExplainRebate(into, inputs.Age, basis.Rebate); });
     basis.CarBen = CompanyCarBenefit(inputs.CompanyCar, settings, period, working);
     basis.Credits = PackageMedicalCredits(basis.State, period, working);
     basis.OtherExpenses = OtherExpenseTotal(inputs);
@@ -152,35 +152,34 @@ NetToGrossBasis PrepareNetToGross(const PackageInputs& inputs, const Settings& s
 }
 
 NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double search, EngineState* engine,
-                                      Working* working) {
+                                      Working* account) {
+    const WorkingRecorder working(account);
     const PackageInputs& in = basis.State;
     const double credits = basis.Credits.Total();
     const double includedTravel = in.TravelAllowance * basis.Setup.TAIncRate8020;
     NetToGrossStep step;
     step.Search = search;
     const double pensionable = search + in.MedicalAid + in.MedicalAidCost - credits;
-    if (working) {
-        working->Heading("Pensionable amount at the gross salary found");
-        working->Step("Gross salary and the medical aid of employee and employer, less the medical credits",
-                      pensionable);
-    }
+    working.Heading("Pensionable amount at the gross salary found");
+    working.Step("Gross salary and the medical aid of employee and employer, less the medical credits", pensionable);
     step.Funds = Contributions(pensionable, in, basis.Setup, working);
     const double taxable = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses -
                            step.Funds.Employee - in.MedicalDeductions + in.MedicalAid - credits + in.MedicalAidCost;
-    if (working) {
-        working->Heading("Taxable income at the gross salary found");
-        working->Step("Gross salary", search);
-        working->Step("Company-car benefit", basis.CarBen);
-        working->Step(
-            "Taxable travel allowance: " + Figure(basis.Setup.TAIncRate8020 * 100) + "% of " + Rand(in.TravelAllowance),
-            includedTravel);
-        working->Step("Other fringe benefits and other expenses", in.OtherFringeBenefits + basis.OtherExpenses);
-        working->Step("Less the employee's fund contribution", -step.Funds.Employee);
-        working->Step("Less the medical deductions", -in.MedicalDeductions);
-        working->Step("Medical aid of employee and employer, less the medical credits",
-                      in.MedicalAid - credits + in.MedicalAidCost);
-        working->Step("Taxable income", taxable);
-    }
+    working.Heading("Taxable income at the gross salary found");
+    working.Step("Gross salary", search);
+    working.Step("Company-car benefit", basis.CarBen);
+    working.Step(
+        [&] {
+            return "Taxable travel allowance: " + Figure(basis.Setup.TAIncRate8020 * 100) + "% of " +
+                   Rand(in.TravelAllowance);
+        },
+        includedTravel);
+    working.Step("Other fringe benefits and other expenses", in.OtherFringeBenefits + basis.OtherExpenses);
+    working.Step("Less the employee's fund contribution", -step.Funds.Employee);
+    working.Step("Less the medical deductions", -in.MedicalDeductions);
+    working.Step("Medical aid of employee and employer, less the medical credits",
+                 in.MedicalAid - credits + in.MedicalAidCost);
+    working.Step("Taxable income", taxable);
     step.Tax = PeriodTax(engine, taxable, basis.Rebate, basis.Period, working);
     step.UifBase = basis.CarBen + search + includedTravel + in.OtherFringeBenefits + basis.OtherExpenses +
                    in.MedicalAidCost + step.Funds.Employer - credits;
@@ -189,17 +188,15 @@ NetToGrossStep EvaluateNetToGrossStep(const NetToGrossBasis& basis, double searc
     // The medical credits reduce the net instead of the tax when they reach it.
     const double taken = credits < step.Tax ? step.Tax : credits;
     step.Net = search + in.TravelAllowance - step.Funds.Employee - in.MedicalDeductions - step.Uif.Employee - taken;
-    if (working) {
-        working->Heading("Net salary at the gross salary found");
-        working->Step("Gross salary and the travel allowance", search + in.TravelAllowance);
-        working->Step("Less the employee's fund contribution and medical deductions",
-                      -(step.Funds.Employee + in.MedicalDeductions));
-        working->Step("Less the employee's UIF", -step.Uif.Employee);
-        working->Step(credits < step.Tax ? "Less the tax (the credits are below it)"
-                                         : "Less the medical credits (they reach the tax)",
-                      -taken);
-        working->Step("Net salary", step.Net);
-    }
+    working.Heading("Net salary at the gross salary found");
+    working.Step("Gross salary and the travel allowance", search + in.TravelAllowance);
+    working.Step("Less the employee's fund contribution and medical deductions",
+                 -(step.Funds.Employee + in.MedicalDeductions));
+    working.Step("Less the employee's UIF", -step.Uif.Employee);
+    working.Step(credits < step.Tax ? "Less the tax (the credits are below it)"
+                                    : "Less the medical credits (they reach the tax)",
+                 -taken);
+    working.Step("Net salary", step.Net);
     return step;
 }
 
@@ -223,23 +220,24 @@ std::optional<double> FindGross(const NetToGrossBasis& basis) {
 }
 
 PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs& inputs, const Settings& settings,
-                                       PackagePeriod period, Working* working) {
+                                       PackagePeriod period, Working* account) {
+    const WorkingRecorder working(account);
     PackageCalculation calc;
     calc.Inputs = inputs;
     calc.StoppedEarly = true;
     if (inputs.Required == 0) {
         // Nothing required: nothing is worked out and no message is shown.
-        if (working) working->Note("No net salary was required, so nothing was worked out");
+        working.Note("No net salary was required, so nothing was worked out");
         return calc;
     }
     if (FringeBenefitsExceedRequired(inputs, settings, period)) {
         calc.Refusal = FringeBenefitsRefusal();
     } else {
-        const NetToGrossBasis basis = PrepareNetToGross(inputs, settings, period, working);
+        const NetToGrossBasis basis = PrepareNetToGross(inputs, settings, period, account);
         calc.Inputs = basis.State;
         if (const std::optional<double> search = FindGross(basis)) {
-            if (working) ExplainSearch(*working, basis, *search);
-            const NetToGrossStep step = EvaluateNetToGrossStep(basis, *search, &engine, working);
+            working.Explain([&](Working& into) { ExplainSearch(into, basis, *search); });
+            const NetToGrossStep step = EvaluateNetToGrossStep(basis, *search, &engine, account);
             calc.Result = ResultOf(basis, step, working);
             calc.StoppedEarly = false;
             WriteBackContributions(calc.Inputs, step.Funds, settings);
@@ -248,7 +246,7 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
         }
     }
     if (calc.Refusal) {
-        if (working) working->Note("Nothing was worked out: " + calc.Refusal->Text);
+        working.Note([&] { return "Nothing was worked out: " + calc.Refusal->Text; });
         return calc;
     }
 
@@ -259,10 +257,10 @@ PackageCalculation CalculateNetToGross(EngineState& engine, const PackageInputs&
                                 OtherExpenseTotal(state) + state.FundEmployee + state.MedicalAid);
     shown.TotCostComp = ShownCents(shown.GrossSal + state.MedicalAidCost + shown.CCUIFCont + shown.CCSkillLev +
                                    state.CompanyCarCost + state.FundEmployer);
-    if (working) {
-        ExplainShownAmounts(*working, calc.Result, shown);
-        ExplainTotals(*working, state, shown);
-    }
+    working.Explain([&](Working& into) {
+        ExplainShownAmounts(into, calc.Result, shown);
+        ExplainTotals(into, state, shown);
+    });
     return calc;
 }
 

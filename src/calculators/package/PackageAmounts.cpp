@@ -18,19 +18,20 @@ double ShownCents(double amount) { return RoundHalfEven(amount, 2); }
 
 const char* PeriodWords(PackagePeriod period) { return period == PackagePeriod::Annual ? "a year" : "a month"; }
 
-double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period, Working* working) {
+double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period, WorkingRecorder working) {
     const CompanyCarFigures& car = ActiveTaxYear().CompanyCar;
     const double rate = (settings.CompCarMPYesNo ? car.MonthlyPercentWithPlan : car.MonthlyPercentWithoutPlan) / 100;
     const double benefit = Annualised(carValue * rate * settings.CompCarFBRate8020, period);
-    if (working) {
-        working->Heading("Company car");
-        working->Step("Value of the company car", carValue);
-        working->Step("Taxable benefit: " + Figure(rate * 100) + "% a month (" +
-                          (settings.CompCarMPYesNo ? "with" : "without") + " a maintenance plan) × " +
-                          Figure(settings.CompCarFBRate8020 * 100) + "% taxed" +
-                          (period == PackagePeriod::Annual ? " × 12 months" : ""),
-                      benefit);
-    }
+    working.Heading("Company car");
+    working.Step("Value of the company car", carValue);
+    working.Step(
+        [&] {
+            return "Taxable benefit: " + Figure(rate * 100) + "% a month (" +
+                   (settings.CompCarMPYesNo ? "with" : "without") + " a maintenance plan) × " +
+                   Figure(settings.CompCarFBRate8020 * 100) + "% taxed" +
+                   (period == PackagePeriod::Annual ? " × 12 months" : "");
+        },
+        benefit);
     return benefit;
 }
 
@@ -39,7 +40,7 @@ void ApplyMedicalFieldRules(PackageInputs& state) {
     if (!HasMedicalContributions(state.MedicalAidCost, state.MedicalAid)) state.Members = 0;
 }
 
-PackageCredits PackageMedicalCredits(const PackageInputs& inputs, PackagePeriod period, Working* working) {
+PackageCredits PackageMedicalCredits(const PackageInputs& inputs, PackagePeriod period, WorkingRecorder working) {
     PackageCredits credits;
     const bool contributions = HasMedicalContributions(inputs.MedicalAidCost, inputs.MedicalAid);
     if (contributions) {
@@ -47,61 +48,68 @@ PackageCredits PackageMedicalCredits(const PackageInputs& inputs, PackagePeriod 
                                                        : MedicalCreditForMembers(inputs.Members);
         credits.AMC = AdditionalMedicalCredit(credits.MSFC, inputs.MedicalAidCost, inputs.MedicalAid, inputs.Age);
     }
-    if (working) {
-        working->Heading("Medical tax credits");
-        if (!contributions) {
-            working->Note("No medical-aid contributions, so no medical tax credits");
-        } else {
-            working->Step("Medical-aid contributions: the employee's " + Rand(inputs.MedicalAid) +
-                              " and the employer's " + Rand(inputs.MedicalAidCost),
-                          inputs.MedicalAid + inputs.MedicalAidCost);
-            working->Step(std::string("Medical scheme fees tax credit for ") +
-                              (period == PackagePeriod::Annual ? std::to_string(inputs.Members) + " member-months"
-                                                               : std::to_string(inputs.Members) + " members") +
-                              " (" + MedicalCreditRatesText() + ")",
-                          credits.MSFC);
-        }
-        working->Step(AdditionalCreditText(inputs.Age), credits.AMC);
+    working.Heading("Medical tax credits");
+    if (!contributions) {
+        working.Note("No medical-aid contributions, so no medical tax credits");
+    } else {
+        working.Step(
+            [&] {
+                return "Medical-aid contributions: the employee's " + Rand(inputs.MedicalAid) + " and the employer's " +
+                       Rand(inputs.MedicalAidCost);
+            },
+            inputs.MedicalAid + inputs.MedicalAidCost);
+        working.Step(
+            [&] {
+                return std::string("Medical scheme fees tax credit for ") +
+                       (period == PackagePeriod::Annual ? std::to_string(inputs.Members) + " member-months"
+                                                        : std::to_string(inputs.Members) + " members") +
+                       " (" + MedicalCreditRatesText() + ")";
+            },
+            credits.MSFC);
     }
+    working.Step([&] { return AdditionalCreditText(inputs.Age); }, credits.AMC);
     return credits;
 }
 
 FundContributions Contributions(double pensionableBase, const PackageInputs& inputs, const Settings& settings,
-                                Working* working) {
+                                WorkingRecorder working) {
     FundContributions funds;
     funds.Employee = settings.PensionCont > 0 ? pensionableBase * settings.PensionCont / 100 : inputs.FundEmployee;
     funds.Employer =
         settings.EmployerPenCont > 0 ? pensionableBase * settings.EmployerPenCont / 100 : inputs.FundEmployer;
-    if (working) {
-        working->Heading("Retirement-fund contributions");
-        const auto explain = [&](const char* whose, double percent, double amount) {
-            working->Step(percent > 0 ? std::string(whose) + ": " + Figure(percent) + "% of " + Rand(pensionableBase)
-                                      : std::string(whose) + ": the amount typed",
-                          amount);
-        };
-        explain("Employee's contribution", settings.PensionCont, funds.Employee);
-        explain("Employer's contribution", settings.EmployerPenCont, funds.Employer);
-    }
+    working.Heading("Retirement-fund contributions");
+    const auto explain = [&](const char* whose, double percent, double amount) {
+        working.Step(
+            [&] {
+                return percent > 0 ? std::string(whose) + ": " + Figure(percent) + "% of " + Rand(pensionableBase)
+                                   : std::string(whose) + ": the amount typed";
+            },
+            amount);
+    };
+    explain("Employee's contribution", settings.PensionCont, funds.Employee);
+    explain("Employer's contribution", settings.EmployerPenCont, funds.Employer);
     return funds;
 }
 
-double FundDeductionLimit(const FundContributions& funds, double remuneration, PackagePeriod period, Working* working) {
+double FundDeductionLimit(const FundContributions& funds, double remuneration, PackagePeriod period,
+                          WorkingRecorder working) {
     const double contributions = funds.Employee + funds.Employer;
     const RetirementFundFigures& fund = ActiveTaxYear().RetirementFund;
     const double share = fund.Share() * remuneration;
     const double limit = share >= contributions ? contributions : share;
     const double cap = period == PackagePeriod::Annual ? fund.PackageCapPerYear : fund.PackageCapPerYear / 12;
     const double allowed = limit >= cap ? cap : limit;
-    if (working) {
-        working->Step("Both contributions", contributions);
-        const std::string percent = Figure(fund.PercentOfRemuneration) + "%";
-        working->Step(percent + " of the remuneration of " + Rand(remuneration), share);
-        working->Step(std::string("Cap: ") + Rand(fund.PackageCapPerYear) + " a year" +
-                          (period == PackagePeriod::Annual ? "" : " ÷ 12"),
-                      cap);
-        working->Result("Deduction limit: the contributions, at most the " + percent + " and the cap", allowed,
-                        "FundLimit");
-    }
+    const auto percent = [&] { return Figure(fund.PercentOfRemuneration) + "%"; };
+    working.Step("Both contributions", contributions);
+    working.Step([&] { return percent() + " of the remuneration of " + Rand(remuneration); }, share);
+    working.Step(
+        [&] {
+            return std::string("Cap: ") + Rand(fund.PackageCapPerYear) + " a year" +
+                   (period == PackagePeriod::Annual ? "" : " ÷ 12");
+        },
+        cap);
+    working.Result([&] { return "Deduction limit: the contributions, at most the " + percent() + " and the cap"; },
+                   allowed, "FundLimit");
     return allowed;
 }
 
@@ -110,42 +118,45 @@ double UifCeiling(const Settings& settings, PackagePeriod period) {
 }
 
 UifAndLevy UifAndSkillsLevy(double uifBase, double levyDeduction, const Settings& settings, PackagePeriod period,
-                            Working* working) {
+                            WorkingRecorder working) {
     const double ceiling = UifCeiling(settings, period);
     const double capped = uifBase <= ceiling ? uifBase : ceiling;
     UifAndLevy result;
     result.Employee = capped * settings.EmployeeUIF / 100;
     result.Employer = capped * settings.EmployerUIF / 100;
     result.SkillsLevy = (uifBase - levyDeduction) * settings.SkillLevy / 100;
-    if (working) {
-        working->Heading("UIF and skills levy");
-        working->Step("Remuneration for UIF and the levy", uifBase);
-        working->Step(
-            "UIF limit: " + Rand(settings.UIFLimit) + " a month" + (period == PackagePeriod::Annual ? " × 12" : ""),
-            ceiling);
-        working->Step("UIF base: the remuneration, at most the limit", capped);
-        working->Step("UIF employee: " + Figure(settings.EmployeeUIF) + "% of the base", result.Employee);
-        working->Step("UIF employer: " + Figure(settings.EmployerUIF) + "% of the base", result.Employer);
-        working->Step(
-            "Skills levy: " + Figure(settings.SkillLevy) + "% of (" + Rand(uifBase) + " − " + Rand(levyDeduction) + ")",
-            result.SkillsLevy);
-    }
+    working.Heading("UIF and skills levy");
+    working.Step("Remuneration for UIF and the levy", uifBase);
+    working.Step(
+        [&] {
+            return "UIF limit: " + Rand(settings.UIFLimit) + " a month" +
+                   (period == PackagePeriod::Annual ? " × 12" : "");
+        },
+        ceiling);
+    working.Step("UIF base: the remuneration, at most the limit", capped);
+    working.Step([&] { return "UIF employee: " + Figure(settings.EmployeeUIF) + "% of the base"; }, result.Employee);
+    working.Step([&] { return "UIF employer: " + Figure(settings.EmployerUIF) + "% of the base"; }, result.Employer);
+    working.Step(
+        [&] {
+            return "Skills levy: " + Figure(settings.SkillLevy) + "% of (" + Rand(uifBase) + " − " +
+                   Rand(levyDeduction) + ")";
+        },
+        result.SkillsLevy);
     return result;
 }
 
-double PeriodTax(EngineState* engine, double taxableIncome, double rebate, PackagePeriod period, Working* working) {
+double PeriodTax(EngineState* engine, double taxableIncome, double rebate, PackagePeriod period,
+                 WorkingRecorder working) {
     double annual = period == PackagePeriod::Annual ? taxableIncome : 12 * taxableIncome;
     if (annual < 0) annual = 0;
     const TaxResult normal = engine ? CalcAnnualTax(*engine, annual) : AnnualTaxOn(annual);
     double tax = normal.Tax - rebate;
     if (tax < 0) tax = 0;
     const double periodTax = period == PackagePeriod::Annual ? tax : tax / 12;
-    if (working) {
-        if (period == PackagePeriod::Monthly) working->Step("Annualised: × 12, not below 0", annual);
-        ExplainAnnualTax(*working, "Tax", annual, normal);
-        working->Step("Less the rebate of " + Rand(rebate) + ", not below 0", tax);
-        if (period == PackagePeriod::Monthly) working->Step("A month's tax: ÷ 12", periodTax);
-    }
+    if (period == PackagePeriod::Monthly) working.Step("Annualised: × 12, not below 0", annual);
+    working.Explain([&](Working& into) { ExplainAnnualTax(into, "Tax", annual, normal); });
+    working.Step([&] { return "Less the rebate of " + Rand(rebate) + ", not below 0"; }, tax);
+    if (period == PackagePeriod::Monthly) working.Step("A month's tax: ÷ 12", periodTax);
     return periodTax;
 }
 

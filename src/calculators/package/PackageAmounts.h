@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "TaxEngine.h"
 #include "Working.h"
+#include "WorkingRecorder.h"
 
 namespace kelvara {
 
@@ -12,7 +13,7 @@ namespace kelvara {
 
 // The taxable company-car benefit: 3.25% of the value a month with a
 // maintenance plan, 3.5% without, times the fringe-benefit rate.
-double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period, Working* working = nullptr);
+double CompanyCarBenefit(double carValue, const Settings& settings, PackagePeriod period, WorkingRecorder working = {});
 
 // The medical fields' rules: medical deductions count only from age 65, and
 // without any medical-aid contribution the beneficiaries are cleared.
@@ -25,7 +26,7 @@ struct PackageCredits {
     double AMC = 0;
     double Total() const { return MSFC + AMC; }
 };
-PackageCredits PackageMedicalCredits(const PackageInputs& inputs, PackagePeriod period, Working* working = nullptr);
+PackageCredits PackageMedicalCredits(const PackageInputs& inputs, PackagePeriod period, WorkingRecorder working = {});
 
 // A percentage of the pensionable base when the setting is above 0, else the
 // amount typed.
@@ -34,12 +35,12 @@ struct FundContributions {
     double Employer = 0;
 };
 FundContributions Contributions(double pensionableBase, const PackageInputs& inputs, const Settings& settings,
-                                Working* working = nullptr);
+                                WorkingRecorder working = {});
 
 // The retirement-fund deduction limit: the contributions, or 27.5% of the
 // remuneration when that is less, and never above R350 000 a year.
 double FundDeductionLimit(const FundContributions& funds, double remuneration, PackagePeriod period,
-                          Working* working = nullptr);
+                          WorkingRecorder working = {});
 
 // UIF on the base up to the ceiling; the skills levy on the uncapped base
 // less the direction's deduction.
@@ -49,7 +50,7 @@ struct UifAndLevy {
     double SkillsLevy = 0;
 };
 UifAndLevy UifAndSkillsLevy(double uifBase, double levyDeduction, const Settings& settings, PackagePeriod period,
-                            Working* working = nullptr);
+                            WorkingRecorder working = {});
 
 // The most of the remuneration that UIF is taken on in the period.
 double UifCeiling(const Settings& settings, PackagePeriod period);
@@ -58,7 +59,7 @@ double UifCeiling(const Settings& settings, PackagePeriod period);
 // A monthly income is annualised for the engine and the tax brought back to a
 // month. Without an engine state the call leaves no trace.
 double PeriodTax(EngineState* engine, double taxableIncome, double rebate, PackagePeriod period,
-                 Working* working = nullptr);
+                 WorkingRecorder working = {});
 
 // The window's contributions after a calculation: a computed contribution is
 // written back into its field, which shows two decimals.

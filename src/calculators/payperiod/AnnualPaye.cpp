@@ -17,18 +17,19 @@ constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",
 
 // The credit of the months in the period, taken in tax-year order; the
 // counts of the other months are cleared.
-double MedicalCreditOfPeriod(const PayPeriodInputs& in, MonthCounts& counts, Working* working) {
+double MedicalCreditOfPeriod(const PayPeriodInputs& in, MonthCounts& counts, WorkingRecorder working) {
     double credit = 0;
     for (int month : TaxYearMonths) {
         std::int16_t& count = counts[month - 1];
         if (MonthInPeriod(month, in.StartDate, in.EndDate)) {
             const double monthCredit = MedicalCreditForMembers(count);
             credit += monthCredit;
-            if (working) {
-                working->Detail(std::string(MonthNames[month - 1]) + ": " + std::to_string(count) +
-                                    (count == 1 ? " member" : " members"),
-                                monthCredit);
-            }
+            working.Detail(
+                [&] {
+                    return std::string(MonthNames[month - 1]) + ": " + std::to_string(count) +
+                           (count == 1 ? " member" : " members");
+                },
+                monthCredit);
         } else {
             count = 0;
         }
@@ -39,7 +40,8 @@ double MedicalCreditOfPeriod(const PayPeriodInputs& in, MonthCounts& counts, Wor
 }  // namespace
 
 PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
-                                 Working* working) {
+                                 Working* account) {
+    const WorkingRecorder working(account);
     // The end-date field cannot precede the start date; a period given
     // otherwise is refused as that field refuses it.
     if (in.EndDate < in.StartDate) {
@@ -51,32 +53,28 @@ PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in,
     r.MonthMembers = in.MonthMembers;
     const double rebate = RebateForAge(in.Age);
     const double days = static_cast<double>(in.EndDate - in.StartDate + 1);
-    if (working) {
-        working->Heading("Annual PAYE for " + FormatDate(in.StartDate) + " to " + FormatDate(in.EndDate));
-        working->Step("Days in the period", days, WorkingUnit::Count);
-        ExplainRebate(*working, in.Age, rebate);
-    }
+    working.Heading([&] { return "Annual PAYE for " + FormatDate(in.StartDate) + " to " + FormatDate(in.EndDate); });
+    working.Step("Days in the period", days, WorkingUnit::Count);
+    working.Explain([&](Working& into) { ExplainRebate(into, in.Age, rebate); });
     // The cap is a year's, even for a shorter period.
     r.FundDeduction = AllowableFundDeduction(in, settings, 1, working);
 
     double income = in.Salary + in.Commission + TaxableTravel(in, settings) - r.FundDeduction + in.EmployerMedAidCont +
                     in.EmployerFundCont;
-    if (working) ExplainPeriodIncome(*working, in, settings, r.FundDeduction, income);
+    working.Explain([&](Working& into) { ExplainPeriodIncome(into, in, settings, r.FundDeduction, income); });
     const bool shortPeriod = days < DaysInTaxYear;
     if (shortPeriod) {
         income = income * DaysInTaxYear / days;  // the bonus is not annualised
-        if (working) working->Step("Annualised: × 365 ÷ " + Figure(days) + " days", income);
+        working.Step([&] { return "Annualised: × 365 ÷ " + Figure(days) + " days"; }, income);
     }
 
     double withBonus = AnnualTaxLessRebate(engine, income + in.Bonus, rebate, "Annual tax with the bonus", working);
     double withoutBonus = AnnualTaxLessRebate(engine, income, rebate, "Annual tax without the bonus", working);
-    if (working) working->Heading("Tax liability of the period");
+    working.Heading("Tax liability of the period");
     if (in.TravelAllowance + in.Commission > 0) {
         withBonus = IntPart(withBonus);
         withoutBonus = IntPart(withoutBonus);
-        if (working) {
-            working->Note("With a travel allowance or commission, both annual taxes are taken in whole rand");
-        }
+        working.Note("With a travel allowance or commission, both annual taxes are taken in whole rand");
     }
     withBonus = AtLeastZero(withBonus);
     withoutBonus = AtLeastZero(withoutBonus);
@@ -85,26 +83,27 @@ PayPeriodOutcome CalculateAnnual(EngineState& engine, const PayPeriodInputs& in,
     const double bonusTax = withBonus - withoutBonus;
     const double share = shortPeriod ? days * withoutBonus / DaysInTaxYear : withoutBonus;
     r.PeriodTax = AtLeastZero(share + bonusTax);
-    if (working) {
-        working->Step("Annual tax with the bonus, not below 0", withBonus);
-        working->Step("Annual tax without the bonus, not below 0", withoutBonus);
-        working->Step("Tax on the bonus: " + Rand(withBonus) + " − " + Rand(withoutBonus), bonusTax);
-        working->Step(shortPeriod ? "The period's share: " + Rand(withoutBonus) + " × " + Figure(days) + " ÷ 365 days"
-                                  : "The period is the whole year",
-                      share);
-        working->Result("Tax liability: the share plus the tax on the bonus, not below 0", r.PeriodTax, "PeriodTax");
-        working->Heading("Medical tax credits");
-    }
+    working.Step("Annual tax with the bonus, not below 0", withBonus);
+    working.Step("Annual tax without the bonus, not below 0", withoutBonus);
+    working.Step([&] { return "Tax on the bonus: " + Rand(withBonus) + " − " + Rand(withoutBonus); }, bonusTax);
+    working.Step(
+        [&] {
+            return shortPeriod ? "The period's share: " + Rand(withoutBonus) + " × " + Figure(days) + " ÷ 365 days"
+                               : "The period is the whole year";
+        },
+        share);
+    working.Result("Tax liability: the share plus the tax on the bonus, not below 0", r.PeriodTax, "PeriodTax");
+    working.Heading("Medical tax credits");
     if (HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)) {
         r.MedicalCredit = MedicalCreditOfPeriod(in, r.MonthMembers, working);
     }
-    if (working) {
-        working->Result(
-            HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)
-                ? "Medical scheme fees tax credit of the months of the period (" + MedicalCreditRatesText() + ")"
-                : "No medical-aid contributions, so no medical scheme fees tax credit",
-            r.MedicalCredit, "MedicalCredit");
-    }
+    working.Result(
+        [&] {
+            return HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont)
+                       ? "Medical scheme fees tax credit of the months of the period (" + MedicalCreditRatesText() + ")"
+                       : "No medical-aid contributions, so no medical scheme fees tax credit";
+        },
+        r.MedicalCredit, "MedicalCredit");
 
     AddCredits(r, in, working);
     return {std::nullopt, r};

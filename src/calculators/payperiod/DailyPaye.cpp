@@ -12,21 +12,18 @@ constexpr int DaysInYear = 260;
 }  // namespace
 
 PayPeriodOutcome CalculateDaily(EngineState& engine, const PayPeriodInputs& in, const Settings& settings,
-                                Working* working) {
+                                Working* account) {
+    const WorkingRecorder working(account);
     PayPeriodResult r;
     const double rebate = RebateForAge(in.Age);
-    if (working) {
-        working->Heading("Daily PAYE");
-        ExplainRebate(*working, in.Age, rebate);
-    }
+    working.Heading("Daily PAYE");
+    working.Explain([&](Working& into) { ExplainRebate(into, in.Age, rebate); });
     r.FundDeduction = AllowableFundDeduction(in, settings, DaysInYear, working);
     const double day = TaxableTravel(in, settings) + in.Salary + in.Commission - r.FundDeduction +
                        in.EmployerMedAidCont + in.EmployerFundCont;
     const double income = day * DaysInYear;
-    if (working) {
-        ExplainPeriodIncome(*working, in, settings, r.FundDeduction, day);
-        working->Step("Annualised: × " + std::to_string(DaysInYear) + " working days", income);
-    }
+    working.Explain([&](Working& into) { ExplainPeriodIncome(into, in, settings, r.FundDeduction, day); });
+    working.Step([&] { return "Annualised: × " + std::to_string(DaysInYear) + " working days"; }, income);
     // A day is always a whole period: one day worked of one.
     r.PeriodTax = RegularPeriodTax(engine, income, in.Bonus, rebate, DaysInYear, 1, 1, working);
 

@@ -1,6 +1,7 @@
 #include "PayPeriodRules.h"
 
 #include "TaxWorking.h"
+#include "WorkingRecorder.h"
 
 namespace kelvara::PayPeriodRules {
 
@@ -35,7 +36,8 @@ double TaxableTravel(const PayPeriodInputs& in, const Settings& settings) {
     return in.TravelAllowance * settings.TAIncRate8020;
 }
 
-double AllowableFundDeduction(const PayPeriodInputs& in, const Settings& settings, int periods, Working* working) {
+double AllowableFundDeduction(const PayPeriodInputs& in, const Settings& settings, int periods,
+                              WorkingRecorder working) {
     const RetirementFundFigures& limits = ActiveTaxYear().RetirementFund;
     const double capPerYear = limits.PayPeriodCapPerYear;
     const double share = limits.Share();
@@ -45,21 +47,23 @@ double AllowableFundDeduction(const PayPeriodInputs& in, const Settings& setting
                         in.EmployerFundCont;
     const double deduction = share * base >= fund ? fund : share * base;
     const double allowed = deduction > cap ? cap : deduction;
-    if (working) {
-        working->Heading("Retirement-fund deduction");
-        working->Step("Employer's and employee's fund contributions", fund);
-        working->Step(
-            "Remuneration: salary, commission, bonus, taxable travel allowance and the employer's "
-            "medical-aid and fund contributions",
-            base);
-        const std::string percent = Figure(limits.PercentOfRemuneration) + "%";
-        working->Step(percent + " of the remuneration", share * base);
-        working->Step("Cap for " + ForPeriod(periods) + ": " + Rand(capPerYear) + " a year" +
-                          (periods == 1 ? "" : " ÷ " + std::to_string(periods)),
-                      cap);
-        working->Result("Allowable R/Fund deduction: the contributions, at most the " + percent + " and the cap",
-                        allowed, "FundDeduction", WorkingUnit::WholeRand);
-    }
+    const auto percent = [&] { return Figure(limits.PercentOfRemuneration) + "%"; };
+    working.Heading("Retirement-fund deduction");
+    working.Step("Employer's and employee's fund contributions", fund);
+    working.Step(
+        "Remuneration: salary, commission, bonus, taxable travel allowance and the employer's "
+        "medical-aid and fund contributions",
+        base);
+    working.Step([&] { return percent() + " of the remuneration"; }, share * base);
+    working.Step(
+        [&] {
+            return "Cap for " + ForPeriod(periods) + ": " + Rand(capPerYear) + " a year" +
+                   (periods == 1 ? "" : " ÷ " + std::to_string(periods));
+        },
+        cap);
+    working.Result(
+        [&] { return "Allowable R/Fund deduction: the contributions, at most the " + percent() + " and the cap"; },
+        allowed, "FundDeduction", WorkingUnit::WholeRand);
     return allowed;
 }
 
@@ -68,7 +72,7 @@ double UifLimit(const Settings& settings, int periods) {
 }
 
 void AddUifAndSkillsLevy(PayPeriodResult& result, const PayPeriodInputs& in, const Settings& settings, int periods,
-                         Working* working) {
+                         WorkingRecorder working) {
     const double limit = UifLimit(settings, periods);
     // The commission is no part of the UIF base.
     const double base =
@@ -78,49 +82,50 @@ void AddUifAndSkillsLevy(PayPeriodResult& result, const PayPeriodInputs& in, con
     result.UIFEmployer = uifBase * settings.EmployerUIF / 100;
     const double levyBase = base - result.FundDeduction + in.Commission;
     result.SkillsLevy = levyBase * (settings.SkillLevy / 100);
-    if (working) {
-        working->Heading("UIF and skills levy");
-        working->Step(
-            "Remuneration for UIF: salary, bonus, taxable travel allowance and the employer's medical-aid "
-            "and fund contributions (no commission)",
-            base);
-        working->Step("UIF limit for " + ForPeriod(periods) + ": " + Rand(settings.UIFLimit) + " a month" +
-                          (periods == 12 ? "" : " × 12 ÷ " + std::to_string(periods)),
-                      limit);
-        working->Step("UIF base: the remuneration, at most the limit", uifBase);
-        working->Result("UIF contribution employee: " + Figure(settings.EmployeeUIF) + "% of the base",
-                        result.UIFEmployee, "UIFEmployee");
-        working->Result("UIF contribution employer: " + Figure(settings.EmployerUIF) + "% of the base",
-                        result.UIFEmployer, "UIFEmployer");
-        working->Step("Skills levy base: the remuneration less the R/Fund deduction, plus the commission", levyBase);
-        working->Result("S.D.L.: " + Figure(settings.SkillLevy) + "% of the levy base", result.SkillsLevy,
-                        "SkillsLevy");
-    }
+    working.Heading("UIF and skills levy");
+    working.Step(
+        "Remuneration for UIF: salary, bonus, taxable travel allowance and the employer's medical-aid "
+        "and fund contributions (no commission)",
+        base);
+    working.Step(
+        [&] {
+            return "UIF limit for " + ForPeriod(periods) + ": " + Rand(settings.UIFLimit) + " a month" +
+                   (periods == 12 ? "" : " × 12 ÷ " + std::to_string(periods));
+        },
+        limit);
+    working.Step("UIF base: the remuneration, at most the limit", uifBase);
+    working.Result([&] { return "UIF contribution employee: " + Figure(settings.EmployeeUIF) + "% of the base"; },
+                   result.UIFEmployee, "UIFEmployee");
+    working.Result([&] { return "UIF contribution employer: " + Figure(settings.EmployerUIF) + "% of the base"; },
+                   result.UIFEmployer, "UIFEmployer");
+    working.Step("Skills levy base: the remuneration less the R/Fund deduction, plus the commission", levyBase);
+    working.Result([&] { return "S.D.L.: " + Figure(settings.SkillLevy) + "% of the levy base"; }, result.SkillsLevy,
+                   "SkillsLevy");
 }
 
-void AddMedicalCredit(PayPeriodResult& result, const PayPeriodInputs& in, CreditPeriod period, Working* working) {
+void AddMedicalCredit(PayPeriodResult& result, const PayPeriodInputs& in, CreditPeriod period,
+                      WorkingRecorder working) {
     const bool contributions = HasMedicalContributions(in.EmployerMedAidCont, in.EmployeeMedAidCont);
     if (contributions) result.MedicalCredit = MedicalCreditForPeriod(in.Members, period);
-    if (working) {
-        working->Heading("Medical tax credits");
-        working->Result(contributions ? MemberCreditText(in.Members, period)
-                                      : "No medical-aid contributions, so no medical scheme fees tax credit",
-                        result.MedicalCredit, "MedicalCredit");
-    }
+    working.Heading("Medical tax credits");
+    working.Result(
+        [&] {
+            return contributions ? MemberCreditText(in.Members, period)
+                                 : "No medical-aid contributions, so no medical scheme fees tax credit";
+        },
+        result.MedicalCredit, "MedicalCredit");
 }
 
-void AddCredits(PayPeriodResult& result, const PayPeriodInputs& in, Working* working) {
+void AddCredits(PayPeriodResult& result, const PayPeriodInputs& in, WorkingRecorder working) {
     result.AdditionalCredit =
         AdditionalMedicalCredit(result.MedicalCredit, in.EmployerMedAidCont, in.EmployeeMedAidCont, in.Age);
     const double afterCredits = result.PeriodTax - (result.MedicalCredit + result.AdditionalCredit);
     result.TaxAfterCredits = afterCredits > 0 ? afterCredits : 0;
-    if (working) {
-        working->Result(AdditionalCreditText(in.Age), result.AdditionalCredit, "AdditionalCredit");
-        working->Heading("Total tax deduction");
-        working->Step("Tax liability", result.PeriodTax);
-        working->Step("Less the two medical credits", -(result.MedicalCredit + result.AdditionalCredit));
-        working->Result("Total tax deduction, not below 0", result.TaxAfterCredits, "TaxAfterCredits");
-    }
+    working.Result([&] { return AdditionalCreditText(in.Age); }, result.AdditionalCredit, "AdditionalCredit");
+    working.Heading("Total tax deduction");
+    working.Step("Tax liability", result.PeriodTax);
+    working.Step("Less the two medical credits", -(result.MedicalCredit + result.AdditionalCredit));
+    working.Result("Total tax deduction, not below 0", result.TaxAfterCredits, "TaxAfterCredits");
 }
 
 void ExplainPeriodIncome(Working& working, const PayPeriodInputs& in, const Settings& settings, double fundDeduction,
@@ -137,34 +142,39 @@ void ExplainPeriodIncome(Working& working, const PayPeriodInputs& in, const Sett
     working.Step("Income of the period, without the bonus", total);
 }
 
-double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, const char* heading, Working* working) {
+double AnnualTaxLessRebate(EngineState& engine, double income, double rebate, const char* heading,
+                           WorkingRecorder working) {
     const TaxResult annual = CalcAnnualTax(engine, income);
-    if (working) {
-        ExplainAnnualTax(*working, heading, income, annual);
-        working->Step("Less the rebate of " + Rand(rebate), annual.Tax - rebate);
-    }
+    working.Explain([&](Working& into) { ExplainAnnualTax(into, heading, income, annual); });
+    working.Step([&] { return "Less the rebate of " + Rand(rebate); }, annual.Tax - rebate);
     return annual.Tax - rebate;
 }
 
 double RegularPeriodTax(EngineState& engine, double income, double bonus, double rebate, int periods, double thisDays,
-                        double normalDays, Working* working) {
+                        double normalDays, WorkingRecorder working) {
     const TaxResult withBonus = CalcAnnualTax(engine, income + bonus);
-    if (working) ExplainAnnualTax(*working, "Annual tax with the bonus", income + bonus, withBonus);
+    working.Explain(
+        [&](Working& into) { ExplainAnnualTax(into, "Annual tax with the bonus", income + bonus, withBonus); });
     const TaxResult withoutBonus = CalcAnnualTax(engine, income);
-    if (working) ExplainAnnualTax(*working, "Annual tax without the bonus", income, withoutBonus);
+    working.Explain(
+        [&](Working& into) { ExplainAnnualTax(into, "Annual tax without the bonus", income, withoutBonus); });
     const double share = (withoutBonus.Tax - rebate) / periods * thisDays / normalDays;
     const double bonusTax = withBonus.Tax - withoutBonus.Tax;
     const double tax = AtLeastZero(share + bonusTax);
-    if (working) {
-        working->Heading("Tax liability of the period");
-        working->Step("Annual tax without the bonus less the rebate: " + Rand(withoutBonus.Tax) + " − " + Rand(rebate),
-                      withoutBonus.Tax - rebate);
-        working->Step("The period's share: ÷ " + std::to_string(periods) + " × " + Figure(thisDays) + " ÷ " +
-                          Figure(normalDays) + " days",
-                      share);
-        working->Step("Tax on the bonus: " + Rand(withBonus.Tax) + " − " + Rand(withoutBonus.Tax), bonusTax);
-        working->Result("Tax liability: the share plus the tax on the bonus, not below 0", tax, "PeriodTax");
-    }
+    working.Heading("Tax liability of the period");
+    working.Step(
+        [&] {
+            return "Annual tax without the bonus less the rebate: " + Rand(withoutBonus.Tax) + " − " + Rand(rebate);
+        },
+        withoutBonus.Tax - rebate);
+    working.Step(
+        [&] {
+            return "The period's share: ÷ " + std::to_string(periods) + " × " + Figure(thisDays) + " ÷ " +
+                   Figure(normalDays) + " days";
+        },
+        share);
+    working.Step([&] { return "Tax on the bonus: " + Rand(withBonus.Tax) + " − " + Rand(withoutBonus.Tax); }, bonusTax);
+    working.Result("Tax liability: the share plus the tax on the bonus, not below 0", tax, "PeriodTax");
     return tax;
 }
 

@@ -21,28 +21,28 @@ std::optional<Refusal> CheckDays(const ShortPeriodDesign& design, const PayPerio
 }
 
 PayPeriodOutcome CalculateShortPeriod(const ShortPeriodDesign& design, EngineState& engine, const PayPeriodInputs& in,
-                                      const Settings& settings, Working* working) {
+                                      const Settings& settings, WorkingRecorder working) {
     if (auto refusal = CheckDays(design, in)) return {std::move(refusal), {}, RefusalFocus::CalculateButton};
 
     PayPeriodResult r;
     const double rebate = RebateForAge(in.Age);
-    if (working) {
-        working->Heading(std::string(design.Name) + " PAYE");
-        working->Step(std::string("Days worked this ") + design.PeriodWord, in.ThisDays, WorkingUnit::Count);
-        working->Step(std::string("Days of a normal ") + design.PeriodWord, in.NormalDays, WorkingUnit::Count);
-        ExplainRebate(*working, in.Age, rebate);
-    }
+    working.Heading([&] { return std::string(design.Name) + " PAYE"; });
+    working.Step([&] { return std::string("Days worked this ") + design.PeriodWord; }, in.ThisDays, WorkingUnit::Count);
+    working.Step([&] { return std::string("Days of a normal ") + design.PeriodWord; }, in.NormalDays,
+                 WorkingUnit::Count);
+    working.Explain([&](Working& into) { ExplainRebate(into, in.Age, rebate); });
     r.FundDeduction = AllowableFundDeduction(in, settings, design.Periods, working);
     const double period = in.EmployerFundCont + in.EmployerMedAidCont +
                           (TaxableTravel(in, settings) + in.Salary + in.Commission - r.FundDeduction);
     // A short period is raised to a normal one and annualised; the bonus is not.
     const double income = period * (in.NormalDays / in.ThisDays * design.Periods);
-    if (working) {
-        ExplainPeriodIncome(*working, in, settings, r.FundDeduction, period);
-        working->Step("Raised to a normal " + std::string(design.PeriodWord) + " and annualised: × " +
-                          Figure(in.NormalDays) + " ÷ " + Figure(in.ThisDays) + " × " + std::to_string(design.Periods),
-                      income);
-    }
+    working.Explain([&](Working& into) { ExplainPeriodIncome(into, in, settings, r.FundDeduction, period); });
+    working.Step(
+        [&] {
+            return "Raised to a normal " + std::string(design.PeriodWord) + " and annualised: × " +
+                   Figure(in.NormalDays) + " ÷ " + Figure(in.ThisDays) + " × " + std::to_string(design.Periods);
+        },
+        income);
     r.PeriodTax =
         RegularPeriodTax(engine, income, in.Bonus, rebate, design.Periods, in.ThisDays, in.NormalDays, working);
 

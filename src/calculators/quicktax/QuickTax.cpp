@@ -3,6 +3,7 @@
 #include "ActiveTaxYear.h"
 #include "Rounding.h"
 #include "TaxWorking.h"
+#include "WorkingRecorder.h"
 
 namespace kelvara {
 
@@ -54,7 +55,7 @@ void NEWCALC(EngineState& engine, QuickTaxState& qt, Working* working) {
     if (qt.QtTaxCommitment < 0) qt.QtTaxCommitment = 0;
     qt.QtAverageRateAfter = r.Tax > 0 ? (r.Tax - qt.QtRebate) / income * 100 : 0;
     if (qt.QtAverageRateAfter < 0) qt.QtAverageRateAfter = 0;
-    if (working) Explain(*working, qt, income, r);
+    WorkingRecorder(working).Explain([&](Working& into) { Explain(into, qt, income, r); });
 }
 
 void QuickTaxCalculate(EngineState& engine, QuickTaxState& qt, Working* working) {
