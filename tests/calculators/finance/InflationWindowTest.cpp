@@ -2,19 +2,16 @@
 #include <QToolButton>
 
 #include "InflationWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class InflationWindowTest : public QObject, public WindowDriver {
+class InflationWindowTest : public testing::CalculatorWindowFixture<InflationWindow, InflationState> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void projectsOnCalculate_data();
     void projectsOnCalculate();
     void aFutureValueTooLargeIsNeitherShownNorPrinted();
@@ -28,24 +25,7 @@ private slots:
     void aSpinPressStepsOnceAndOnlyOnRelease();
 
 private:
-    std::unique_ptr<WindowTestBench> bench_;
-    InflationState inflation_;
-    std::unique_ptr<InflationWindow> window_;
 };
-
-void InflationWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    inflation_ = {};
-    window_ = std::make_unique<InflationWindow>(inflation_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void InflationWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void InflationWindowTest::projectsOnCalculate_data() {
     QTest::addColumn<QString>("cost");
@@ -167,9 +147,9 @@ void InflationWindowTest::spinButtonsCycleAndRecalculate() {
     QCOMPARE(shown(qPrintable(field)), to);
     QVERIFY(hasFocus("cmdOK"));
     // The projection follows the new figure at once (none when the period stayed 0).
-    InflationState expected = inflation_;
+    InflationState expected = state_;
     ProjectInflation(expected);
-    QCOMPARE(inflation_.InflFutureValue, to == "0" ? 0.0 : expected.InflFutureValue);
+    QCOMPARE(state_.InflFutureValue, to == "0" ? 0.0 : expected.InflFutureValue);
 }
 
 void InflationWindowTest::outOfRangeEntriesAreRefused_data() {
@@ -202,11 +182,8 @@ void InflationWindowTest::outOfRangeEntriesAreRefused() {
 
 void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
     window_.reset();
-    inflation_ = {100000, 10, 6, 0, 0};  // left by an earlier window
-    QMdiArea area;
-    auto* reopened = new InflationWindow(inflation_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_ = {100000, 10, 6, 0, 0};  // left by an earlier window
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("numPresCost"), QString("100 000"));
     QCOMPARE(again.shown("numPeriod"), QString("10"));
     QCOMPARE(again.shown("numInflaRate"), QString("6.000"));
@@ -269,7 +246,7 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
     type("numPresCost", "100000");
     type("numPeriod", "10");
     type("numInflaRate", "30");
-    const InflationState before = inflation_;
+    const InflationState before = state_;
     auto* edit = window_->findChild<QLineEdit*>(field);
     edit->setFocus();
     edit->selectAll();
@@ -279,7 +256,7 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
     QTest::qWait(500);
     QVERIFY(bench_->Messages.empty());
     QCOMPARE(edit->text(), entry);  // nothing taken, nothing stepped while held
-    QCOMPARE(inflation_.InflFutureValue, before.InflFutureValue);
+    QCOMPARE(state_.InflFutureValue, before.InflFutureValue);
     QTest::mouseRelease(up, Qt::LeftButton);
     QTEST(shown(qPrintable(field)), "shown");
     QTEST(static_cast<int>(bench_->Messages.messages().size()), "messages");

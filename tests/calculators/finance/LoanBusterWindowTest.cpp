@@ -1,17 +1,14 @@
 #include "LoanBusterWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanBusterWindowTest : public QObject, public WindowDriver {
+class LoanBusterWindowTest : public testing::CalculatorWindowFixture<LoanBusterWindow, LoanBusterState> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void extraPaymentsShortenTheLoan_data();
     void extraPaymentsShortenTheLoan();
     void anExtraAboveTenRepaymentsLeavesTheExtraColumn();
@@ -31,25 +28,7 @@ private:
     double record(const char* name) {
         return WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("BondBust"), name));
     }
-
-    std::unique_ptr<WindowTestBench> bench_;
-    LoanBusterState buster_;
-    std::unique_ptr<LoanBusterWindow> window_;
 };
-
-void LoanBusterWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    buster_ = {};
-    window_ = std::make_unique<LoanBusterWindow>(buster_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void LoanBusterWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void LoanBusterWindowTest::extraPaymentsShortenTheLoan_data() {
     QTest::addColumn<QString>("principal");
@@ -119,11 +98,8 @@ void LoanBusterWindowTest::outOfRangeEntriesAreRefused() {
 
 void LoanBusterWindowTest::activationShowsTheKeptInputs() {
     window_.reset();
-    buster_ = {500000, 10.5f, 1000};
-    QMdiArea area;
-    auto* reopened = new LoanBusterWindow(buster_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_ = {500000, 10.5f, 1000};
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("numPrinAmount"), QString("500 000.00"));
     QCOMPARE(again.shown("numIntRate"), QString("10.500"));
     QCOMPARE(again.shown("numXtraPay"), QString("1 000.00"));

@@ -17,19 +17,16 @@
 #include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "WholeNumberField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanWindowTest : public QObject, public WindowDriver {
+class LoanWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void eachModeCalculatesItsQuantity_data();
     void eachModeCalculatesItsQuantity();
     void theModeMarksTheCalculatedField();
@@ -84,25 +81,17 @@ private:
         return rows;
     }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        loan_ = {};
+        window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
+        return window_.get();
+    }
+    void closeWindow() override { window_.reset(); }
+
     LoanState loan_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<LoanWindow> window_;
 };
-
-void LoanWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    loan_ = {};
-    window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void LoanWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void LoanWindowTest::eachModeCalculatesItsQuantity_data() {
     QTest::addColumn<int>("row");
