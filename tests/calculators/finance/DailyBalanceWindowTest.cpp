@@ -177,22 +177,20 @@ void DailyBalanceWindowTest::aMissingDateIsNeitherCalculatedNorPrinted() {
     QCOMPARE(again.shown("numAnsDB1"), QString("0.00"));
     again.click("cmdPrint");
     QVERIFY(again.printPanel().isHidden());
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("DailyBal"), "CapAmount")), 0.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "CapAmount"), 0.0);
 }
 
 void DailyBalanceWindowTest::printWritesTheRecordWithDayNumbers() {
     enter("100000", "10", "01032026", "01042026");
     click("cmdPrint");  // calculates first: the inputs changed since the last calculation
     QVERIFY(printPanel().isVisible());
-    const FieldValues record = *bench_->ReportRecord("DailyBal");
-    const auto field = [&](const char* name) { return WindowTestBench::Field(record, name); };
-    QCOMPARE(WindowTestBench::Number(field("CapAmount")), 100000.0);
-    QCOMPARE(WindowTestBench::Number(field("StartDate")), 46082.0);
-    QCOMPARE(WindowTestBench::Number(field("EndDate")), 46113.0);
-    QCOMPARE(WindowTestBench::Number(field("IntRate")), 10.0);
-    QCOMPARE(static_cast<float>(WindowTestBench::Number(field("ANS1"))),
+    QCOMPARE(bench_->ReportNumber("DailyBal", "CapAmount"), 100000.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "StartDate"), 46082.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "EndDate"), 46113.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "IntRate"), 10.0);
+    QCOMPARE(static_cast<float>(bench_->ReportNumber("DailyBal", "ANS1")),
              static_cast<float>(100000.0 * 10 / 100 * 31 / 365));
-    QCOMPARE(WindowTestBench::Number(field("ANS2")), 31.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "ANS2"), 31.0);
 }
 
 QTEST_MAIN(DailyBalanceWindowTest)

@@ -342,16 +342,16 @@ void LoanWindowTest::printWritesTheLoanAndExactlyTheScheduleRows() {
     QVERIFY(printPanel()->isHidden());
     const auto record = bench_->ReportRecord("Loans");
     QVERIFY(record);
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "Heading")), std::string(LoanModes[row]));
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*record, "Num2")), months.toDouble());
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "FinText1")), std::string("Total Interest"));
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "YearMon")), yearMon.toStdString());
+    QCOMPARE(WindowTestBench::Text(*record, "Heading"), QString(LoanModes[row]));
+    QCOMPARE(WindowTestBench::Number(*record, "Num2"), months.toDouble());
+    QCOMPARE(WindowTestBench::Text(*record, "FinText1"), QString("Total Interest"));
+    QCOMPARE(WindowTestBench::Text(*record, "YearMon"), yearMon);
     const std::vector<FieldValues> written = amortRows();
     QCOMPARE(written.size(), std::size_t(rows));
     double capital = 0;
     for (int i = 0; i < rows; ++i) {
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(written[i], "Year")), double(i + 1));
-        capital += WindowTestBench::Number(WindowTestBench::Field(written[i], "Capital"));
+        QCOMPARE(WindowTestBench::Number(written[i], "Year"), double(i + 1));
+        capital += WindowTestBench::Number(written[i], "Capital");
     }
     QCOMPARE(qRound(capital), qRound(loan_.Principal));
     QVERIFY(bench_->Reports->ReportFile().endsWith("/" + layout));
@@ -370,9 +370,9 @@ void LoanWindowTest::printWithoutScheduleKeepsTheLastTitle() {
     QVERIFY(bench_->Reports->ReportFile().endsWith("/LonRPer.rpt"));
     QCOMPARE(bench_->ReportWindows.back()->windowTitle(), annualTitle);
     const auto record = bench_->ReportRecord("Loans");
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*record, "Num2")), 48.0);
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*record, "Num4")), loan_.Repayment);
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "FinText1")), std::string());
+    QCOMPARE(WindowTestBench::Number(*record, "Num2"), 48.0);
+    QCOMPARE(WindowTestBench::Number(*record, "Num4"), loan_.Repayment);
+    QCOMPARE(WindowTestBench::Text(*record, "FinText1"), QString());
 }
 
 void LoanWindowTest::printWithoutALoanDoesNothing() {
@@ -380,7 +380,7 @@ void LoanWindowTest::printWithoutALoanDoesNothing() {
     printWith(0);
     QVERIFY(printPanel()->isVisible());
     QVERIFY(bench_->ReportWindows.empty());
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num1")), 0.0);
+    QCOMPARE(bench_->ReportNumber("Loans", "Num1"), 0.0);
     printPanel()->cancelButton()->click();
     QVERIFY(printPanel()->isHidden());
     QCOMPARE(printPanel()->cancelButton()->text(), QString("C&ancel"));
@@ -441,8 +441,7 @@ void LoanWindowTest::theLoanBusterLeavesTheLoanAlone() {
         shown << tableRow(2);
         click("cmdGridClose");
         printWith(-1);
-        shown << QString::number(
-            WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num4")));
+        shown << QString::number(bench_->ReportNumber("Loans", "Num4"));
         return shown;
     };
     const QStringList before = figures();

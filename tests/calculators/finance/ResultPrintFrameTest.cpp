@@ -100,9 +100,7 @@ private:
         click("cmdPrint");
         return calculator;
     }
-    double keyField(const Calculator& c) {
-        return WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord(c.Table), c.KeyField));
-    }
+    double keyField(const Calculator& c) { return bench_->ReportNumber(c.Table, c.KeyField); }
 
     // Each test opens the window of its row.
     QWidget* openWindow() override {

@@ -464,21 +464,17 @@ void PackageWindowTest::printWritesTheSalPackageRecord() {
 
     const auto row = bench_->ReportRecord("SalPackage");
     QVERIFY(row.has_value());
-    const auto text = [&](const char* name) {
-        return QString::fromStdString(std::get<std::string>(WindowTestBench::Field(*row, name)));
-    };
-    const auto number = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(*row, name)); };
-    QCOMPARE(text("MonAnn"), heading);
-    QCOMPARE(text("TPName"), QString("A. Taxpayer"));
-    QCOMPARE(number("TPAge"), 40.0);
-    QCOMPARE(number("NetMonSal"), shownNumber("numNetMonSalReq"));
-    QCOMPARE(number("TaxDue"), shownNumber("numMAns"));
-    QCOMPARE(number("UIFCont"), shownNumber("numUIFCont"));
-    QCOMPARE(number("GSal"), shownNumber("numGrossSal"));
-    QCOMPARE(number("TotCostComp"), shownNumber("numTotCostComp"));
+    QCOMPARE(WindowTestBench::Text(*row, "MonAnn"), heading);
+    QCOMPARE(WindowTestBench::Text(*row, "TPName"), QString("A. Taxpayer"));
+    QCOMPARE(WindowTestBench::Number(*row, "TPAge"), 40.0);
+    QCOMPARE(WindowTestBench::Number(*row, "NetMonSal"), shownNumber("numNetMonSalReq"));
+    QCOMPARE(WindowTestBench::Number(*row, "TaxDue"), shownNumber("numMAns"));
+    QCOMPARE(WindowTestBench::Number(*row, "UIFCont"), shownNumber("numUIFCont"));
+    QCOMPARE(WindowTestBench::Number(*row, "GSal"), shownNumber("numGrossSal"));
+    QCOMPARE(WindowTestBench::Number(*row, "TotCostComp"), shownNumber("numTotCostComp"));
     for (const QString& entry : record) {
         const auto [name, value] = SplitEntry(entry);
-        QCOMPARE(text(name.toUtf8().constData()), value);
+        QCOMPARE(WindowTestBench::Text(*row, name.toStdString()), value);
     }
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
@@ -502,7 +498,7 @@ void PackageWindowTest::printRecalculatesAndLocksTheScreenUntilDone() {
     QVERIFY(field("numNetMonSalReq")->isEnabled());
 
     printToWindow();
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("SalPackage"), "TaxDue")), 67417.0);
+    QCOMPARE(bench_->ReportNumber("SalPackage", "TaxDue"), 67417.0);
     QVERIFY(button("cmdCalculate")->isEnabled());
 }
 

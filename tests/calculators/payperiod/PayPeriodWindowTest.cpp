@@ -81,16 +81,6 @@ private slots:
 private:
     void open(const QString& form);
     void print(bool afrikaans, const QString& name = {});
-    FieldValues record(const std::string& table) const {
-        const auto r = bench_->ReportRecord(table);
-        return r ? *r : FieldValues{};
-    }
-    static std::string text(const FieldValues& r, const std::string& field) {
-        return std::get<std::string>(WindowTestBench::Field(r, field));
-    }
-    static double number(const FieldValues& r, const std::string& field) {
-        return WindowTestBench::Number(WindowTestBench::Field(r, field));
-    }
 
     std::unique_ptr<WindowTestBench> bench_;
     EngineState engine_;
@@ -463,13 +453,13 @@ void PayPeriodWindowTest::printingWritesThePayslipCheck() {
     typeAll(typing);
     print(afrikaans, "Jan Smit");
     QCOMPARE(printDirect_, std::int16_t{0});
-    const FieldValues r = record(table.toStdString());
-    QVERIFY(!r.empty());
+    const auto r = bench_->ReportRecord(table.toStdString());
+    QVERIFY(r.has_value());
     for (const QString& entry : texts) {
         const auto [field, value] = SplitEntry(entry);
-        QCOMPARE(QString::fromStdString(text(r, field.toStdString())), value);
+        QCOMPARE(WindowTestBench::Text(*r, field.toStdString()), value);
     }
-    for (const auto& [field, value] : numbers) QCOMPARE(number(r, field.toStdString()), value);
+    for (const auto& [field, value] : numbers) QCOMPARE(WindowTestBench::Number(*r, field.toStdString()), value);
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
     QVERIFY(bench_->Messages.empty());
@@ -479,7 +469,7 @@ void PayPeriodWindowTest::printingRecalculatesFirst() {
     open("frmMonthly");
     typeAll({"age=40", "numSalRemun=25000"});
     print(false);
-    QCOMPARE(number(record("IRP5Mon"), "Taxliabilitynum"), 3381.0);
+    QCOMPARE(bench_->ReportNumber("IRP5Mon", "Taxliabilitynum"), 3381.0);
     QCOMPARE(shown("numMAns"), QString("3 381.00"));
 }
 
@@ -490,7 +480,7 @@ void PayPeriodWindowTest::aRefusedCalculationPrintsNothing() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QCOMPARE(bench_->Messages.last().Text, QString("The Start and End dates entered must be for the same Month"));
     QVERIFY(bench_->ReportWindows.empty());
-    QCOMPARE(text(record("IRP5Mon"), "TypeAM"), std::string());
+    QCOMPARE(bench_->ReportText("IRP5Mon", "TypeAM"), QString());
 }
 
 void PayPeriodWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {

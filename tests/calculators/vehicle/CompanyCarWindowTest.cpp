@@ -457,11 +457,10 @@ void CompanyCarWindowTest::printingThreeVehiclesLeavesExactlyThreeRows() {
     QVERIFY(output.ReadReportRows("compcar", rows).ok);
     QCOMPARE(rows.size(), std::size_t{3});
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "CarNum")), i + 1.0);
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "CMVMaxNum")), 3.0);
-        QCOMPARE(std::get<std::string>(WindowTestBench::Field(rows[i], "CCRegNumber")),
-                 std::string(1, static_cast<char>('A' + i)));
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "TrueInclusion")), 75393.0);
+        QCOMPARE(WindowTestBench::Number(rows[i], "CarNum"), i + 1.0);
+        QCOMPARE(WindowTestBench::Number(rows[i], "CMVMaxNum"), 3.0);
+        QCOMPARE(WindowTestBench::Text(rows[i], "CCRegNumber"), QString(QChar('A' + i)));
+        QCOMPARE(WindowTestBench::Number(rows[i], "TrueInclusion"), 75393.0);
     }
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(),

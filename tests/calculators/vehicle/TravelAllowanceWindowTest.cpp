@@ -67,13 +67,6 @@ private:
         type("silgEdit4", "30000");
         type("silgEdit5", "18000");
     }
-    QVariant record(const char* field) {
-        const auto r = bench_->ReportRecord("traveldeduction");
-        if (!r) return {};
-        const FieldValue& v = WindowTestBench::Field(*r, field);
-        if (const auto* text = std::get_if<std::string>(&v)) return QString::fromStdString(*text);
-        return WindowTestBench::Number(v);
-    }
 
     std::unique_ptr<WindowTestBench> bench_;
     TravelAllowanceState state_;
@@ -405,21 +398,22 @@ void TravelAllowanceWindowTest::printWritesTheRecordWithTheLayoutOfTheMode() {
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(),
              QString("Car Allowance - To export printout click on the suitcase button or goto Help"));
     QVERIFY(bench_->Messages.empty());
-    QCOMPARE(record("TPName"), QVariant(QString("T. Mokoena")));
-    QCOMPARE(record("mta01"), QVariant(QString("Polo")));
-    QCOMPARE(record("tadeduction"), QVariant(state_.DeductionClaim));
-    QCOMPARE(record("MTD"), QVariant(30000.0));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "TPName"), QVariant(QString("T. Mokoena")));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "mta01"), QVariant(QString("Polo")));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "tadeduction"), QVariant(state_.DeductionClaim));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "MTD"), QVariant(30000.0));
     if (kept) {
-        QCOMPARE(record("totcost"), QVariant(60000.0));
-        QCOMPARE(record("pu"), QVariant(24000.0));
-        QCOMPARE(record("DateStart"), QVariant(QString()));  // the deemed-cost fields stay as they were
+        QCOMPARE(bench_->ReportValue("traveldeduction", "totcost"), QVariant(60000.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "pu"), QVariant(24000.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "DateStart"),
+                 QVariant(QString()));  // the deemed-cost fields stay as they were
     } else {
-        QCOMPARE(record("fc"), QVariant(0.0));
-        QCOMPARE(record("FCDet"), QVariant(QString("Fuel costs not included")));
-        QCOMPARE(record("MCDet"), QVariant(QString("Maintenance costs")));
-        QCOMPARE(record("mta14"), QVariant(181.0));
-        QCOMPARE(record("DateStart"), QVariant(QString("01/09/2026")));
-        QCOMPARE(record("DateEnd"), QVariant(QString("28/02/2027")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "fc"), QVariant(0.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "FCDet"), QVariant(QString("Fuel costs not included")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "MCDet"), QVariant(QString("Maintenance costs")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "mta14"), QVariant(181.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "DateStart"), QVariant(QString("01/09/2026")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "DateEnd"), QVariant(QString("28/02/2027")));
     }
 }
 
