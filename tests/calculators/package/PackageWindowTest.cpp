@@ -6,8 +6,7 @@
 #include "PackageWindow.h"
 #include "PrintPanel.h"
 #include "SettingsStore.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
@@ -16,12 +15,10 @@ using kelvara::testing::SplitEntry;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class PackageWindowTest : public QObject, public WindowDriver {
+class PackageWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void eachWindowHasItsCaptionAndLines_data();
     void eachWindowHasItsCaptionAndLines();
     void workedPackagesShowTheirResults_data();
@@ -74,21 +71,16 @@ private:
         printPanel("Frame1").cmdVR()->click();
     }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        engine_ = {};
+        return nullptr;
+    }
+    void closeWindow() override { window_.reset(); }
+
     EngineState engine_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<PackageWindow> window_;
 };
-
-void PackageWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    engine_ = {};
-}
-
-void PackageWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void PackageWindowTest::eachWindowHasItsCaptionAndLines_data() {
     QTest::addColumn<QString>("form");

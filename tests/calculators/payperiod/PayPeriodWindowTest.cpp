@@ -21,8 +21,7 @@
 #include "TextField.h"
 #include "WeeklyPayeWindow.h"
 #include "WholeNumberField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
@@ -48,12 +47,10 @@ const char* kIncorrectDate = "Incorrect Date";
 
 }  // namespace
 
-class PayPeriodWindowTest : public QObject, public WindowDriver {
+class PayPeriodWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void opensWithItsDefaultsAndCalculatesOnce_data();
     void opensWithItsDefaultsAndCalculatesOnce();
     void typedFiguresGiveTheResultsOnCalculate_data();
@@ -82,21 +79,16 @@ private:
     void open(const QString& form);
     void print(bool afrikaans, const QString& name = {});
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        engine_ = {};
+        return nullptr;
+    }
+    void closeWindow() override { window_.reset(); }
+
     EngineState engine_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<PayPeriodWindow> window_;
 };
-
-void PayPeriodWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    engine_ = {};
-}
-
-void PayPeriodWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void PayPeriodWindowTest::open(const QString& form) {
     using Factory = std::function<PayPeriodWindow*(WindowTestBench&, EngineState&, std::int16_t&)>;

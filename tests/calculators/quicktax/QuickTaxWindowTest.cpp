@@ -8,8 +8,7 @@
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "QuickTaxWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
@@ -32,12 +31,10 @@ QMap<QString, QString> FieldMeanings() {
 }  // namespace
 using kelvara::testing::WindowTestBench;
 
-class QuickTaxWindowTest : public QObject, public WindowDriver {
+class QuickTaxWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void typedFiguresGiveTheTaxOnCalculate_data();
     void typedFiguresGiveTheTaxOnCalculate();
     void typingAloneDoesNotRecalculate();
@@ -49,28 +46,20 @@ private slots:
     void aLockedReportDatabaseGivesAMessageAndNoReport();
 
 private:
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        engine_ = {};
+        quickTax_ = {};
+        window_ = std::make_unique<QuickTaxWindow>(engine_, quickTax_, printDirect_, *bench_->Reports);
+        nameControls(FieldMeanings());
+        return window_.get();
+    }
+    void closeWindow() override { window_.reset(); }
+
     EngineState engine_;
     QuickTaxState quickTax_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<QuickTaxWindow> window_;
 };
-
-void QuickTaxWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    engine_ = {};
-    quickTax_ = {};
-    window_ = std::make_unique<QuickTaxWindow>(engine_, quickTax_, printDirect_, *bench_->Reports);
-    nameControls(FieldMeanings());
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void QuickTaxWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate_data() {
     QTest::addColumn<QString>("income");

@@ -12,19 +12,16 @@
 #include "TextField.h"
 #include "TravelAllowanceWindow.h"
 #include "WholeNumberField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class TravelAllowanceWindowTest : public QObject, public WindowDriver {
+class TravelAllowanceWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void deemedCostClaimFromTheTypedInputs_data();
     void deemedCostClaimFromTheTypedInputs();
     void actualCostClaimWithRecordsKept();
@@ -68,23 +65,18 @@ private:
         type("silgEdit5", "18000");
     }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        InitTravelAllowanceState(state_);
+        open();
+        return nullptr;
+    }
+    void closeWindow() override { host_.reset(); }
+
     TravelAllowanceState state_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<QWidget> host_;  // the window, or the work area holding it
     TravelAllowanceWindow* window_ = nullptr;
 };
-
-void TravelAllowanceWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    InitTravelAllowanceState(state_);
-    open();
-}
-
-void TravelAllowanceWindowTest::cleanup() {
-    host_.reset();
-    bench_.reset();
-}
 
 void TravelAllowanceWindowTest::deemedCostClaimFromTheTypedInputs_data() {
     QTest::addColumn<QString>("start");
