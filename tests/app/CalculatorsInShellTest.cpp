@@ -38,7 +38,7 @@
 #include "WindowDriver.h"
 
 using namespace kelvara;
-using kelvara::testing::TypeOver;
+using kelvara::testing::WindowDriver;
 
 namespace {
 
@@ -268,8 +268,7 @@ private slots:
         QWidget* window = open(*calculator);
         QVERIFY(window);
         main().resize(mainSize);
-        typeAll(*window, calculator->Typed);
-        click(*window, "cmdCalculate");
+        calculate(*window, calculator->Typed);
         const QString button = window->findChild<QPushButton*>("cmPrint") ? "cmPrint" : "cmdPrint";
         click(*window, qPrintable(button));
         ui::PrintPanel* panel = nullptr;
@@ -363,8 +362,7 @@ private slots:
     void anAccessKeyTakesTheWholeEntryFirst() {
         QWidget* window = open(kCalculators[6]);
         QVERIFY(window);
-        typeAll(*window, kCalculators[6].Typed);
-        click(*window, "cmdCalculate");
+        calculate(*window, kCalculators[6].Typed);
         auto* tax = window->findChild<QLineEdit*>("numMAns1");
         const QString before = tax->text();
         auto* days = window->findChild<QLineEdit*>("silgEdit22");
@@ -385,8 +383,7 @@ private slots:
             QWidget* window = open(calculator);
             QVERIFY(window);
             if (!window->findChild<QPushButton*>("cmdWorking")) continue;
-            typeAll(*window, calculator.Typed);
-            click(*window, "cmdCalculate");
+            calculate(*window, calculator.Typed);
             click(*window, "cmdWorking");
             auto* working = window->findChild<QWidget*>("frmWorking");
             QVERIFY(QTest::qWaitForWindowExposed(working));
@@ -416,8 +413,7 @@ private slots:
         QFETCH(const Calculator*, calculator);
         QWidget* window = open(*calculator);
         QVERIFY(window);
-        typeAll(*window, calculator->Typed);
-        click(*window, "cmdCalculate");
+        calculate(*window, calculator->Typed);
         if (auto* schedule = window->findChild<QCheckBox*>("Check1")) schedule->setChecked(true);
         int opened = 0;
         for (const char* opener : kPanelOpeners) {
@@ -521,21 +517,14 @@ private:
     }
 
     static void click(QWidget& window, const char* name) {
-        auto* button = window.findChild<QPushButton*>(name);
-        QVERIFY2(button && button->isEnabled(), name);
-        button->click();
+        QVERIFY2(WindowDriver(window).enabled(name), name);
+        WindowDriver(window).click(name);
     }
 
-    static void typeAll(QWidget& window, const QStringList& entries) {
-        for (const QString& entry : entries) {
-            if (entry.startsWith('!')) {
-                click(window, qPrintable(entry.mid(1)));
-                continue;
-            }
-            auto* field = window.findChild<QLineEdit*>(entry.section('=', 0, 0));
-            QVERIFY2(field, qPrintable(entry));
-            TypeOver(field, entry.section('=', 1));
-        }
+    // Types and clicks what gives the calculator a result, then calculates.
+    static void calculate(QWidget& window, const QStringList& entries) {
+        WindowDriver(window).typeAll(entries);
+        click(window, "cmdCalculate");
     }
 
     static QString describe(QWidget* control) {

@@ -40,6 +40,10 @@ void WindowDriver::type(const QString& name, const QString& text) { TypeOver(fie
 
 void WindowDriver::typeAll(const Entries& entries) {
     for (const QString& entry : entries) {
+        if (entry.startsWith('!')) {
+            click(entry.mid(1));
+            continue;
+        }
         const auto [name, text] = SplitEntry(entry);
         type(name, text);
     }

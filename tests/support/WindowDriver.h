@@ -14,7 +14,8 @@
 
 namespace kelvara::testing {
 
-// "name=text" pairs: what is typed into fields, or what fields show.
+// "name=text" pairs: what is typed into fields, or what fields show; typed
+// entries may also name a button to click between fields ("!name").
 using Entries = QStringList;
 
 std::pair<QString, QString> SplitEntry(const QString& entry);

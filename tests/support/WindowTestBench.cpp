@@ -43,4 +43,38 @@ double WindowTestBench::Number(const FieldValue& value) {
         value);
 }
 
+double WindowTestBench::Number(const FieldValues& record, const std::string& name) {
+    return Number(Field(record, name));
+}
+
+QString WindowTestBench::Text(const FieldValues& record, const std::string& name) {
+    return QString::fromStdString(std::get<std::string>(Field(record, name)));
+}
+
+namespace {
+
+FieldValues SingleRecord(const WindowTestBench& bench, const std::string& table) {
+    const auto record = bench.ReportRecord(table);
+    if (!record) throw std::runtime_error("no single record in " + table);
+    return *record;
+}
+
+}  // namespace
+
+double WindowTestBench::ReportNumber(const std::string& table, const std::string& name) const {
+    return Number(SingleRecord(*this, table), name);
+}
+
+QString WindowTestBench::ReportText(const std::string& table, const std::string& name) const {
+    return Text(SingleRecord(*this, table), name);
+}
+
+QVariant WindowTestBench::ReportValue(const std::string& table, const std::string& name) const {
+    const auto record = ReportRecord(table);
+    if (!record) return {};
+    const FieldValue& value = Field(*record, name);
+    if (const auto* text = std::get_if<std::string>(&value)) return QString::fromStdString(*text);
+    return Number(value);
+}
+
 }  // namespace kelvara::testing

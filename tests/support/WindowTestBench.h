@@ -1,6 +1,7 @@
 #pragma once
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QVariant>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -32,6 +33,19 @@ public:
 
     // A numeric field value as a double, whatever width it was stored with.
     static double Number(const FieldValue& value);
+
+    // A field of a record as a number or as text; throws when it is missing
+    // or of the other kind.
+    static double Number(const FieldValues& record, const std::string& name);
+    static QString Text(const FieldValues& record, const std::string& name);
+
+    // A field of the single record of a report table; throws when the record
+    // or the field is missing.
+    double ReportNumber(const std::string& table, const std::string& name) const;
+    QString ReportText(const std::string& table, const std::string& name) const;
+    // The field as text or as a number, whichever it holds; nothing without
+    // a record.
+    QVariant ReportValue(const std::string& table, const std::string& name) const;
 
     QTemporaryDir Folder;
     std::filesystem::path SettingsDatabase;

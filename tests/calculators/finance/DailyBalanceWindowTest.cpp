@@ -1,17 +1,14 @@
 #include "DailyBalanceWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class DailyBalanceWindowTest : public QObject, public WindowDriver {
+class DailyBalanceWindowTest : public testing::CalculatorWindowFixture<DailyBalanceWindow, DailyBalanceState> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void interestBetweenTwoDates_data();
     void interestBetweenTwoDates();
     void emptyDatesGiveNothingToCalculate();
@@ -32,25 +29,7 @@ private:
         type("dtStartDate", start);
         type("dtEndDate", end);
     }
-
-    std::unique_ptr<WindowTestBench> bench_;
-    DailyBalanceState balance_;
-    std::unique_ptr<DailyBalanceWindow> window_;
 };
-
-void DailyBalanceWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    balance_ = {};
-    window_ = std::make_unique<DailyBalanceWindow>(balance_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void DailyBalanceWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void DailyBalanceWindowTest::interestBetweenTwoDates_data() {
     QTest::addColumn<QString>("end");
@@ -124,7 +103,7 @@ void DailyBalanceWindowTest::refusedDatesSayWhy() {
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
     QVERIFY(hasFocus(qPrintable(field)));
     // The refused date is not taken.
-    QCOMPARE(balance_.DayBalEndDay - balance_.DayBalStartDay, 31);
+    QCOMPARE(state_.DayBalEndDay - state_.DayBalStartDay, 31);
 }
 
 void DailyBalanceWindowTest::dateSpinStopsAtTheStartDate() {
@@ -161,7 +140,7 @@ void DailyBalanceWindowTest::rateSpinCycles() {
     spin("spRate", qPrintable(direction));
     QTEST(shown("numIntRate"), "to");
     QVERIFY(hasFocus("cmdOK"));
-    const DailyBalanceResult expected = CalculateDailyBalance(balance_);
+    const DailyBalanceResult expected = CalculateDailyBalance(state_);
     QCOMPARE(shown("numAnsDB2"), QString(from == "0" ? "0" : "365"));
     if (from != "0")
         QCOMPARE(window_->findChild<QLineEdit*>("numAnsDB1")->text().remove(' ').toDouble(),
@@ -170,14 +149,11 @@ void DailyBalanceWindowTest::rateSpinCycles() {
 
 void DailyBalanceWindowTest::activationShowsTheKeptInputsAndCalculates() {
     window_.reset();
-    balance_.DayBalCapital = 100000;
-    balance_.DayBalRate = 10;
-    balance_.DayBalStartDay = 46082;  // 01/03/2026
-    balance_.DayBalEndDay = 46113;    // 01/04/2026
-    QMdiArea area;
-    auto* reopened = new DailyBalanceWindow(balance_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_.DayBalCapital = 100000;
+    state_.DayBalRate = 10;
+    state_.DayBalStartDay = 46082;  // 01/03/2026
+    state_.DayBalEndDay = 46113;    // 01/04/2026
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("dtStartDate"), QString("01/03/2026"));
     QCOMPARE(again.shown("dtEndDate"), QString("01/04/2026"));
     QCOMPARE(again.shown("numAnsDB1"), QString("849.32"));
@@ -195,31 +171,26 @@ void DailyBalanceWindowTest::aMissingDateIsNeitherCalculatedNorPrinted() {
     QFETCH(int, start);
     QFETCH(int, end);
     window_.reset();
-    balance_ = {100000, 10, start, end};
-    QMdiArea area;
-    auto* reopened = new DailyBalanceWindow(balance_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_ = {100000, 10, start, end};
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("numAnsDB2"), QString("0"));
     QCOMPARE(again.shown("numAnsDB1"), QString("0.00"));
     again.click("cmdPrint");
     QVERIFY(again.printPanel().isHidden());
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("DailyBal"), "CapAmount")), 0.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "CapAmount"), 0.0);
 }
 
 void DailyBalanceWindowTest::printWritesTheRecordWithDayNumbers() {
     enter("100000", "10", "01032026", "01042026");
     click("cmdPrint");  // calculates first: the inputs changed since the last calculation
     QVERIFY(printPanel().isVisible());
-    const FieldValues record = *bench_->ReportRecord("DailyBal");
-    const auto field = [&](const char* name) { return WindowTestBench::Field(record, name); };
-    QCOMPARE(WindowTestBench::Number(field("CapAmount")), 100000.0);
-    QCOMPARE(WindowTestBench::Number(field("StartDate")), 46082.0);
-    QCOMPARE(WindowTestBench::Number(field("EndDate")), 46113.0);
-    QCOMPARE(WindowTestBench::Number(field("IntRate")), 10.0);
-    QCOMPARE(static_cast<float>(WindowTestBench::Number(field("ANS1"))),
+    QCOMPARE(bench_->ReportNumber("DailyBal", "CapAmount"), 100000.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "StartDate"), 46082.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "EndDate"), 46113.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "IntRate"), 10.0);
+    QCOMPARE(static_cast<float>(bench_->ReportNumber("DailyBal", "ANS1")),
              static_cast<float>(100000.0 * 10 / 100 * 31 / 365));
-    QCOMPARE(WindowTestBench::Number(field("ANS2")), 31.0);
+    QCOMPARE(bench_->ReportNumber("DailyBal", "ANS2"), 31.0);
 }
 
 QTEST_MAIN(DailyBalanceWindowTest)

@@ -2,19 +2,16 @@
 #include <QToolButton>
 
 #include "InflationWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class InflationWindowTest : public QObject, public WindowDriver {
+class InflationWindowTest : public testing::CalculatorWindowFixture<InflationWindow, InflationState> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void projectsOnCalculate_data();
     void projectsOnCalculate();
     void aFutureValueTooLargeIsNeitherShownNorPrinted();
@@ -28,24 +25,7 @@ private slots:
     void aSpinPressStepsOnceAndOnlyOnRelease();
 
 private:
-    std::unique_ptr<WindowTestBench> bench_;
-    InflationState inflation_;
-    std::unique_ptr<InflationWindow> window_;
 };
-
-void InflationWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    inflation_ = {};
-    window_ = std::make_unique<InflationWindow>(inflation_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void InflationWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void InflationWindowTest::projectsOnCalculate_data() {
     QTest::addColumn<QString>("cost");
@@ -102,7 +82,7 @@ void InflationWindowTest::aFutureValueTooLargeIsNeitherShownNorPrinted() {
     click("cmdPrint");
     QVERIFY(printPanel().isHidden());
     QVERIFY(hasFocus("cmdOK"));
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Inflation"), "PresCost")), 0.0);
+    QCOMPARE(bench_->ReportNumber("Inflation", "PresCost"), 0.0);
 
     type("numPeriod", "1");
     click("cmdCalculate");
@@ -167,9 +147,9 @@ void InflationWindowTest::spinButtonsCycleAndRecalculate() {
     QCOMPARE(shown(qPrintable(field)), to);
     QVERIFY(hasFocus("cmdOK"));
     // The projection follows the new figure at once (none when the period stayed 0).
-    InflationState expected = inflation_;
+    InflationState expected = state_;
     ProjectInflation(expected);
-    QCOMPARE(inflation_.InflFutureValue, to == "0" ? 0.0 : expected.InflFutureValue);
+    QCOMPARE(state_.InflFutureValue, to == "0" ? 0.0 : expected.InflFutureValue);
 }
 
 void InflationWindowTest::outOfRangeEntriesAreRefused_data() {
@@ -202,11 +182,8 @@ void InflationWindowTest::outOfRangeEntriesAreRefused() {
 
 void InflationWindowTest::activationShowsTheKeptFiguresAndProjects() {
     window_.reset();
-    inflation_ = {100000, 10, 6, 0, 0};  // left by an earlier window
-    QMdiArea area;
-    auto* reopened = new InflationWindow(inflation_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_ = {100000, 10, 6, 0, 0};  // left by an earlier window
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("numPresCost"), QString("100 000"));
     QCOMPARE(again.shown("numPeriod"), QString("10"));
     QCOMPARE(again.shown("numInflaRate"), QString("6.000"));
@@ -222,13 +199,11 @@ void InflationWindowTest::printWritesTheRecordWithTheTitleSetOnPrint() {
     QVERIFY(printPanel().isVisible());
     const QString title = "Inflation - To export printout click on the suitcase button or goto Help";
     QCOMPARE(bench_->Reports->WindowTitle(), title);
-    const FieldValues record = *bench_->ReportRecord("Inflation");
-    const auto field = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(record, name)); };
-    QCOMPARE(field("PresCost"), 100000.0);
-    QCOMPARE(field("Period"), 10.0);
-    QCOMPARE(field("InflaRate"), 6.0);
-    QCOMPARE(std::round(field("Ans1") * 100) / 100, 179084.77);
-    QCOMPARE(std::round(field("ANS2") * 100) / 100, 55839.48);
+    QCOMPARE(bench_->ReportNumber("Inflation", "PresCost"), 100000.0);
+    QCOMPARE(bench_->ReportNumber("Inflation", "Period"), 10.0);
+    QCOMPARE(bench_->ReportNumber("Inflation", "InflaRate"), 6.0);
+    QCOMPARE(std::round(bench_->ReportNumber("Inflation", "Ans1") * 100) / 100, 179084.77);
+    QCOMPARE(std::round(bench_->ReportNumber("Inflation", "ANS2") * 100) / 100, 55839.48);
 
     printPanel().cmdVR()->click();
     QVERIFY(printPanel().isHidden());
@@ -269,7 +244,7 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
     type("numPresCost", "100000");
     type("numPeriod", "10");
     type("numInflaRate", "30");
-    const InflationState before = inflation_;
+    const InflationState before = state_;
     auto* edit = window_->findChild<QLineEdit*>(field);
     edit->setFocus();
     edit->selectAll();
@@ -279,7 +254,7 @@ void InflationWindowTest::aSpinPressStepsOnceAndOnlyOnRelease() {
     QTest::qWait(500);
     QVERIFY(bench_->Messages.empty());
     QCOMPARE(edit->text(), entry);  // nothing taken, nothing stepped while held
-    QCOMPARE(inflation_.InflFutureValue, before.InflFutureValue);
+    QCOMPARE(state_.InflFutureValue, before.InflFutureValue);
     QTest::mouseRelease(up, Qt::LeftButton);
     QTEST(shown(qPrintable(field)), "shown");
     QTEST(static_cast<int>(bench_->Messages.messages().size()), "messages");

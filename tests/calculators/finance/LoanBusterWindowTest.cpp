@@ -1,17 +1,14 @@
 #include "LoanBusterWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanBusterWindowTest : public QObject, public WindowDriver {
+class LoanBusterWindowTest : public testing::CalculatorWindowFixture<LoanBusterWindow, LoanBusterState> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void extraPaymentsShortenTheLoan_data();
     void extraPaymentsShortenTheLoan();
     void anExtraAboveTenRepaymentsLeavesTheExtraColumn();
@@ -28,28 +25,7 @@ private:
         type("numIntRate", rate);
         type("numXtraPay", extra);
     }
-    double record(const char* name) {
-        return WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("BondBust"), name));
-    }
-
-    std::unique_ptr<WindowTestBench> bench_;
-    LoanBusterState buster_;
-    std::unique_ptr<LoanBusterWindow> window_;
 };
-
-void LoanBusterWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    buster_ = {};
-    window_ = std::make_unique<LoanBusterWindow>(buster_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void LoanBusterWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void LoanBusterWindowTest::extraPaymentsShortenTheLoan_data() {
     QTest::addColumn<QString>("principal");
@@ -119,11 +95,8 @@ void LoanBusterWindowTest::outOfRangeEntriesAreRefused() {
 
 void LoanBusterWindowTest::activationShowsTheKeptInputs() {
     window_.reset();
-    buster_ = {500000, 10.5f, 1000};
-    QMdiArea area;
-    auto* reopened = new LoanBusterWindow(buster_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_ = {500000, 10.5f, 1000};
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("numPrinAmount"), QString("500 000.00"));
     QCOMPARE(again.shown("numIntRate"), QString("10.500"));
     QCOMPARE(again.shown("numXtraPay"), QString("1 000.00"));
@@ -135,15 +108,15 @@ void LoanBusterWindowTest::printWritesTheLastCalculation() {
     click("cmdCalculate");
     click("cmdPrint");
     QVERIFY(printPanel().isVisible());
-    QCOMPARE(record("PAmt"), 500000.0);
-    QCOMPARE(record("Period"), 240.0);
-    QCOMPARE(record("IntRate"), 10.5);
-    QCOMPARE(std::round(record("MonRep") * 100) / 100, 4991.90);
-    QCOMPARE(std::round(record("TotIntPaid") * 100) / 100, 698055.86);
-    QCOMPARE(std::round(record("XtraPay") * 100) / 100, 1006.90);
-    QCOMPARE(record("Xper"), 150.0);
-    QCOMPARE(std::round(record("XMonRep") * 100) / 100, 5998.80);
-    QCOMPARE(std::round(record("XTotSavings") * 100) / 100, 298235.95);
+    QCOMPARE(bench_->ReportNumber("BondBust", "PAmt"), 500000.0);
+    QCOMPARE(bench_->ReportNumber("BondBust", "Period"), 240.0);
+    QCOMPARE(bench_->ReportNumber("BondBust", "IntRate"), 10.5);
+    QCOMPARE(std::round(bench_->ReportNumber("BondBust", "MonRep") * 100) / 100, 4991.90);
+    QCOMPARE(std::round(bench_->ReportNumber("BondBust", "TotIntPaid") * 100) / 100, 698055.86);
+    QCOMPARE(std::round(bench_->ReportNumber("BondBust", "XtraPay") * 100) / 100, 1006.90);
+    QCOMPARE(bench_->ReportNumber("BondBust", "Xper"), 150.0);
+    QCOMPARE(std::round(bench_->ReportNumber("BondBust", "XMonRep") * 100) / 100, 5998.80);
+    QCOMPARE(std::round(bench_->ReportNumber("BondBust", "XTotSavings") * 100) / 100, 298235.95);
 }
 
 void LoanBusterWindowTest::printAfterAChangeCalculatesFirst() {
@@ -151,8 +124,8 @@ void LoanBusterWindowTest::printAfterAChangeCalculatesFirst() {
     click("cmdCalculate");
     type("numPrinAmount", "250000");
     click("cmdPrint");
-    QCOMPARE(record("PAmt"), 250000.0);
-    QCOMPARE(std::round(record("TotIntPaid") * 100) / 100, 349027.93);
+    QCOMPARE(bench_->ReportNumber("BondBust", "PAmt"), 250000.0);
+    QCOMPARE(std::round(bench_->ReportNumber("BondBust", "TotIntPaid") * 100) / 100, 349027.93);
     QCOMPARE(shown("numAns1_0"), QString("349 027.93"));
 }
 

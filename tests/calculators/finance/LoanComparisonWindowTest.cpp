@@ -2,19 +2,16 @@
 #include <QTableWidget>
 
 #include "LoanComparisonWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanComparisonWindowTest : public QObject, public WindowDriver {
+class LoanComparisonWindowTest : public testing::CalculatorWindowFixture<LoanComparisonWindow, LoanCompState> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void comparesSixPeriods_data();
     void comparesSixPeriods();
     void theTableHasItsHeadings();
@@ -26,25 +23,7 @@ private:
     QString cell(int row, int column) const {
         return window_->findChild<QTableWidget*>("grdPayments")->item(row, column)->text();
     }
-
-    std::unique_ptr<WindowTestBench> bench_;
-    LoanCompState comp_;
-    std::unique_ptr<LoanComparisonWindow> window_;
 };
-
-void LoanComparisonWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    comp_ = {};
-    window_ = std::make_unique<LoanComparisonWindow>(comp_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void LoanComparisonWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void LoanComparisonWindowTest::comparesSixPeriods_data() {
     QTest::addColumn<QString>("rate");
@@ -99,19 +78,16 @@ void LoanComparisonWindowTest::aRateAbove50IsRefused() {
     QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Interest Rate!"));
     QCOMPARE(bench_->Messages.last().Text, QString("The maximum interest rate allowed is 50%"));
     QVERIFY(hasFocus("numIntRate"));
-    QCOMPARE(comp_.CompRate, 10.5f);
+    QCOMPARE(state_.CompRate, 10.5f);
 }
 
 void LoanComparisonWindowTest::activationShowsTheKeptBondAndCompares() {
     window_.reset();
-    comp_ = {500000, 10.5f};
-    QMdiArea area;
-    auto* reopened = new LoanComparisonWindow(comp_, *bench_->Reports);
-    testing::ReactivateInWorkArea(area, *area.addSubWindow(reopened));
-    WindowDriver again(*reopened);
+    state_ = {500000, 10.5f};
+    WindowDriver again = reopenInWorkArea();
     QCOMPARE(again.shown("numBAmt"), QString("500 000.00"));
     QCOMPARE(again.shown("numIntRate"), QString("10.500"));
-    QCOMPARE(reopened->findChild<QTableWidget*>("grdPayments")->item(3, 2)->text(), QString("698 055.86 "));
+    QCOMPARE(again.find<QTableWidget>("grdPayments")->item(3, 2)->text(), QString("698 055.86 "));
 }
 
 void LoanComparisonWindowTest::printWritesTheComparison() {
@@ -119,14 +95,12 @@ void LoanComparisonWindowTest::printWritesTheComparison() {
     type("numIntRate", "10.1");
     click("cmdPrint");  // compares first: the inputs changed since the last comparison
     QVERIFY(printPanel().isVisible());
-    const FieldValues record = *bench_->ReportRecord("BondComp");
-    const auto field = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(record, name)); };
-    QCOMPARE(field("PAmt"), 500000.0);
-    QCOMPARE(field("IntRate"), static_cast<double>(10.1f));  // held in single precision
+    QCOMPARE(bench_->ReportNumber("BondComp", "PAmt"), 500000.0);
+    QCOMPARE(bench_->ReportNumber("BondComp", "IntRate"), static_cast<double>(10.1f));  // held in single precision
     const LoanComparison expected = Compare({500000, 10.1f});
-    QCOMPARE(field("MonRep1"), expected[0].Repayment);
-    QCOMPARE(field("IntPaid4"), expected[3].TotalInterest);
-    QCOMPARE(field("Total6"), expected[5].TotalPaid);
+    QCOMPARE(bench_->ReportNumber("BondComp", "MonRep1"), expected[0].Repayment);
+    QCOMPARE(bench_->ReportNumber("BondComp", "IntPaid4"), expected[3].TotalInterest);
+    QCOMPARE(bench_->ReportNumber("BondComp", "Total6"), expected[5].TotalPaid);
 }
 
 QTEST_MAIN(LoanComparisonWindowTest)

@@ -17,19 +17,16 @@
 #include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "WholeNumberField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class LoanWindowTest : public QObject, public WindowDriver {
+class LoanWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void eachModeCalculatesItsQuantity_data();
     void eachModeCalculatesItsQuantity();
     void theModeMarksTheCalculatedField();
@@ -84,25 +81,17 @@ private:
         return rows;
     }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        loan_ = {};
+        window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
+        return window_.get();
+    }
+    void closeWindow() override { window_.reset(); }
+
     LoanState loan_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<LoanWindow> window_;
 };
-
-void LoanWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    loan_ = {};
-    window_ = std::make_unique<LoanWindow>(loan_, printDirect_, *bench_->Reports);
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void LoanWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void LoanWindowTest::eachModeCalculatesItsQuantity_data() {
     QTest::addColumn<int>("row");
@@ -353,16 +342,16 @@ void LoanWindowTest::printWritesTheLoanAndExactlyTheScheduleRows() {
     QVERIFY(printPanel()->isHidden());
     const auto record = bench_->ReportRecord("Loans");
     QVERIFY(record);
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "Heading")), std::string(LoanModes[row]));
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*record, "Num2")), months.toDouble());
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "FinText1")), std::string("Total Interest"));
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "YearMon")), yearMon.toStdString());
+    QCOMPARE(WindowTestBench::Text(*record, "Heading"), QString(LoanModes[row]));
+    QCOMPARE(WindowTestBench::Number(*record, "Num2"), months.toDouble());
+    QCOMPARE(WindowTestBench::Text(*record, "FinText1"), QString("Total Interest"));
+    QCOMPARE(WindowTestBench::Text(*record, "YearMon"), yearMon);
     const std::vector<FieldValues> written = amortRows();
     QCOMPARE(written.size(), std::size_t(rows));
     double capital = 0;
     for (int i = 0; i < rows; ++i) {
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(written[i], "Year")), double(i + 1));
-        capital += WindowTestBench::Number(WindowTestBench::Field(written[i], "Capital"));
+        QCOMPARE(WindowTestBench::Number(written[i], "Year"), double(i + 1));
+        capital += WindowTestBench::Number(written[i], "Capital");
     }
     QCOMPARE(qRound(capital), qRound(loan_.Principal));
     QVERIFY(bench_->Reports->ReportFile().endsWith("/" + layout));
@@ -381,9 +370,9 @@ void LoanWindowTest::printWithoutScheduleKeepsTheLastTitle() {
     QVERIFY(bench_->Reports->ReportFile().endsWith("/LonRPer.rpt"));
     QCOMPARE(bench_->ReportWindows.back()->windowTitle(), annualTitle);
     const auto record = bench_->ReportRecord("Loans");
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*record, "Num2")), 48.0);
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*record, "Num4")), loan_.Repayment);
-    QCOMPARE(std::get<std::string>(WindowTestBench::Field(*record, "FinText1")), std::string());
+    QCOMPARE(WindowTestBench::Number(*record, "Num2"), 48.0);
+    QCOMPARE(WindowTestBench::Number(*record, "Num4"), loan_.Repayment);
+    QCOMPARE(WindowTestBench::Text(*record, "FinText1"), QString());
 }
 
 void LoanWindowTest::printWithoutALoanDoesNothing() {
@@ -391,7 +380,7 @@ void LoanWindowTest::printWithoutALoanDoesNothing() {
     printWith(0);
     QVERIFY(printPanel()->isVisible());
     QVERIFY(bench_->ReportWindows.empty());
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num1")), 0.0);
+    QCOMPARE(bench_->ReportNumber("Loans", "Num1"), 0.0);
     printPanel()->cancelButton()->click();
     QVERIFY(printPanel()->isHidden());
     QCOMPARE(printPanel()->cancelButton()->text(), QString("C&ancel"));
@@ -452,8 +441,7 @@ void LoanWindowTest::theLoanBusterLeavesTheLoanAlone() {
         shown << tableRow(2);
         click("cmdGridClose");
         printWith(-1);
-        shown << QString::number(
-            WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("Loans"), "Num4")));
+        shown << QString::number(bench_->ReportNumber("Loans", "Num4"));
         return shown;
     };
     const QStringList before = figures();

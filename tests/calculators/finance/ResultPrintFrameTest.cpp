@@ -6,8 +6,7 @@
 #include "InflationWindow.h"
 #include "LoanBusterWindow.h"
 #include "LoanComparisonWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
@@ -68,12 +67,10 @@ Calculator ForName(const QString& name) {
 
 }  // namespace
 
-class ResultPrintFrameTest : public QObject {
+class ResultPrintFrameTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void withoutAResultPrintOnlyFocusesOK_data() { calculators(); }
     void withoutAResultPrintOnlyFocusesOK();
     void viewingShowsTheTitledReport_data() { calculators(); }
@@ -98,46 +95,38 @@ private:
         Calculator calculator = ForName(name);
         window_.reset(calculator.Open(*bench_->Reports));
         window_->show();
-        driver_ = std::make_unique<WindowDriver>(*window_);
-        if (fill) calculator.Fill(*driver_);
-        driver_->click("cmdPrint");
+        drive(*window_);
+        if (fill) calculator.Fill(*this);
+        click("cmdPrint");
         return calculator;
     }
-    double keyField(const Calculator& c) {
-        return WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord(c.Table), c.KeyField));
+    double keyField(const Calculator& c) { return bench_->ReportNumber(c.Table, c.KeyField); }
+
+    // Each test opens the window of its row.
+    QWidget* openWindow() override {
+        state = {};
+        return nullptr;
     }
+    void closeWindow() override { window_.reset(); }
 
-    std::unique_ptr<WindowTestBench> bench_;
     std::unique_ptr<QWidget> window_;
-    std::unique_ptr<WindowDriver> driver_;
 };
-
-void ResultPrintFrameTest::init() {
-    state = {};
-    bench_ = std::make_unique<WindowTestBench>();
-}
-
-void ResultPrintFrameTest::cleanup() {
-    driver_.reset();
-    window_.reset();
-    bench_.reset();
-}
 
 void ResultPrintFrameTest::withoutAResultPrintOnlyFocusesOK() {
     const Calculator calculator = open(false);
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QVERIFY(driver_->printPanel().isHidden());
-    QVERIFY(driver_->hasFocus("cmdOK"));
+    QVERIFY(printPanel().isHidden());
+    QVERIFY(hasFocus("cmdOK"));
     QCOMPARE(keyField(calculator), 0.0);
     QVERIFY(bench_->Messages.empty());
 }
 
 void ResultPrintFrameTest::viewingShowsTheTitledReport() {
     const Calculator calculator = open(true);
-    QVERIFY(driver_->printPanel().isVisible());
+    QVERIFY(printPanel().isVisible());
     QVERIFY(keyField(calculator) > 0);
-    driver_->printPanel().cmdVR()->click();
-    QVERIFY(driver_->printPanel().isHidden());
+    printPanel().cmdVR()->click();
+    QVERIFY(printPanel().isHidden());
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
     QVERIFY(bench_->Messages.empty());
@@ -148,8 +137,8 @@ void ResultPrintFrameTest::printingDirectlyLeavesTheTitle() {
     bench_->Reports->SetWindowTitle("The report before");
     bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
     const Calculator calculator = open(true);
-    driver_->printPanel().cmdPD()->click();
-    QVERIFY(driver_->printPanel().isHidden());
+    printPanel().cmdPD()->click();
+    QVERIFY(printPanel().isHidden());
     QCOMPARE(bench_->Reports->Destination(), int{ReportEngine::Printer});
     QVERIFY(bench_->ReportWindows.empty());
     // Only the inflation projection sets its title, and it does so on "Print".
@@ -176,7 +165,7 @@ void ResultPrintFrameTest::eachWindowRunsItsOwnReport() {
                                        ? bench_->Reports->LayoutFile("\\Inflatin.rpt")
                                        : bench_->Reports->LayoutFile("\\loanbuster.rpt"));
     bench_->Reports->SetWindowTitle("Another window's report");
-    (destination == ReportEngine::Window ? driver_->printPanel().cmdVR() : driver_->printPanel().cmdPD())->click();
+    (destination == ReportEngine::Window ? printPanel().cmdVR() : printPanel().cmdPD())->click();
     QCOMPARE(bench_->Reports->ReportFile(), layout);
     if (destination == ReportEngine::Window) {
         QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
@@ -186,11 +175,11 @@ void ResultPrintFrameTest::eachWindowRunsItsOwnReport() {
 
 void ResultPrintFrameTest::cancelHidesTheFrame() {
     open(true);
-    QPushButton* cancel = driver_->printPanel().cancelButton();
+    QPushButton* cancel = printPanel().cancelButton();
     QCOMPARE(cancel->text(), QString("C&ancel"));
     QCOMPARE(cancel->objectName(), QString("cmdPrintCancel"));
     cancel->click();
-    QVERIFY(driver_->printPanel().isHidden());
+    QVERIFY(printPanel().isHidden());
     QVERIFY(bench_->ReportWindows.empty());
 }
 

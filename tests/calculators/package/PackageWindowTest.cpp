@@ -6,8 +6,7 @@
 #include "PackageWindow.h"
 #include "PrintPanel.h"
 #include "SettingsStore.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
@@ -16,12 +15,10 @@ using kelvara::testing::SplitEntry;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class PackageWindowTest : public QObject, public WindowDriver {
+class PackageWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void eachWindowHasItsCaptionAndLines_data();
     void eachWindowHasItsCaptionAndLines();
     void workedPackagesShowTheirResults_data();
@@ -74,21 +71,16 @@ private:
         printPanel("Frame1").cmdVR()->click();
     }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        engine_ = {};
+        return nullptr;
+    }
+    void closeWindow() override { window_.reset(); }
+
     EngineState engine_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<PackageWindow> window_;
 };
-
-void PackageWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    engine_ = {};
-}
-
-void PackageWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void PackageWindowTest::eachWindowHasItsCaptionAndLines_data() {
     QTest::addColumn<QString>("form");
@@ -464,21 +456,17 @@ void PackageWindowTest::printWritesTheSalPackageRecord() {
 
     const auto row = bench_->ReportRecord("SalPackage");
     QVERIFY(row.has_value());
-    const auto text = [&](const char* name) {
-        return QString::fromStdString(std::get<std::string>(WindowTestBench::Field(*row, name)));
-    };
-    const auto number = [&](const char* name) { return WindowTestBench::Number(WindowTestBench::Field(*row, name)); };
-    QCOMPARE(text("MonAnn"), heading);
-    QCOMPARE(text("TPName"), QString("A. Taxpayer"));
-    QCOMPARE(number("TPAge"), 40.0);
-    QCOMPARE(number("NetMonSal"), shownNumber("numNetMonSalReq"));
-    QCOMPARE(number("TaxDue"), shownNumber("numMAns"));
-    QCOMPARE(number("UIFCont"), shownNumber("numUIFCont"));
-    QCOMPARE(number("GSal"), shownNumber("numGrossSal"));
-    QCOMPARE(number("TotCostComp"), shownNumber("numTotCostComp"));
+    QCOMPARE(WindowTestBench::Text(*row, "MonAnn"), heading);
+    QCOMPARE(WindowTestBench::Text(*row, "TPName"), QString("A. Taxpayer"));
+    QCOMPARE(WindowTestBench::Number(*row, "TPAge"), 40.0);
+    QCOMPARE(WindowTestBench::Number(*row, "NetMonSal"), shownNumber("numNetMonSalReq"));
+    QCOMPARE(WindowTestBench::Number(*row, "TaxDue"), shownNumber("numMAns"));
+    QCOMPARE(WindowTestBench::Number(*row, "UIFCont"), shownNumber("numUIFCont"));
+    QCOMPARE(WindowTestBench::Number(*row, "GSal"), shownNumber("numGrossSal"));
+    QCOMPARE(WindowTestBench::Number(*row, "TotCostComp"), shownNumber("numTotCostComp"));
     for (const QString& entry : record) {
         const auto [name, value] = SplitEntry(entry);
-        QCOMPARE(text(name.toUtf8().constData()), value);
+        QCOMPARE(WindowTestBench::Text(*row, name.toStdString()), value);
     }
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
@@ -502,7 +490,7 @@ void PackageWindowTest::printRecalculatesAndLocksTheScreenUntilDone() {
     QVERIFY(field("numNetMonSalReq")->isEnabled());
 
     printToWindow();
-    QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(*bench_->ReportRecord("SalPackage"), "TaxDue")), 67417.0);
+    QCOMPARE(bench_->ReportNumber("SalPackage", "TaxDue"), 67417.0);
     QVERIFY(button("cmdCalculate")->isEnabled());
 }
 

@@ -21,8 +21,7 @@
 #include "TextField.h"
 #include "WeeklyPayeWindow.h"
 #include "WholeNumberField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
@@ -48,12 +47,10 @@ const char* kIncorrectDate = "Incorrect Date";
 
 }  // namespace
 
-class PayPeriodWindowTest : public QObject, public WindowDriver {
+class PayPeriodWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void opensWithItsDefaultsAndCalculatesOnce_data();
     void opensWithItsDefaultsAndCalculatesOnce();
     void typedFiguresGiveTheResultsOnCalculate_data();
@@ -81,32 +78,17 @@ private slots:
 private:
     void open(const QString& form);
     void print(bool afrikaans, const QString& name = {});
-    FieldValues record(const std::string& table) const {
-        const auto r = bench_->ReportRecord(table);
-        return r ? *r : FieldValues{};
-    }
-    static std::string text(const FieldValues& r, const std::string& field) {
-        return std::get<std::string>(WindowTestBench::Field(r, field));
-    }
-    static double number(const FieldValues& r, const std::string& field) {
-        return WindowTestBench::Number(WindowTestBench::Field(r, field));
-    }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        engine_ = {};
+        return nullptr;
+    }
+    void closeWindow() override { window_.reset(); }
+
     EngineState engine_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<PayPeriodWindow> window_;
 };
-
-void PayPeriodWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    engine_ = {};
-}
-
-void PayPeriodWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void PayPeriodWindowTest::open(const QString& form) {
     using Factory = std::function<PayPeriodWindow*(WindowTestBench&, EngineState&, std::int16_t&)>;
@@ -463,13 +445,13 @@ void PayPeriodWindowTest::printingWritesThePayslipCheck() {
     typeAll(typing);
     print(afrikaans, "Jan Smit");
     QCOMPARE(printDirect_, std::int16_t{0});
-    const FieldValues r = record(table.toStdString());
-    QVERIFY(!r.empty());
+    const auto r = bench_->ReportRecord(table.toStdString());
+    QVERIFY(r.has_value());
     for (const QString& entry : texts) {
         const auto [field, value] = SplitEntry(entry);
-        QCOMPARE(QString::fromStdString(text(r, field.toStdString())), value);
+        QCOMPARE(WindowTestBench::Text(*r, field.toStdString()), value);
     }
-    for (const auto& [field, value] : numbers) QCOMPARE(number(r, field.toStdString()), value);
+    for (const auto& [field, value] : numbers) QCOMPARE(WindowTestBench::Number(*r, field.toStdString()), value);
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(), title);
     QVERIFY(bench_->Messages.empty());
@@ -479,7 +461,7 @@ void PayPeriodWindowTest::printingRecalculatesFirst() {
     open("frmMonthly");
     typeAll({"age=40", "numSalRemun=25000"});
     print(false);
-    QCOMPARE(number(record("IRP5Mon"), "Taxliabilitynum"), 3381.0);
+    QCOMPARE(bench_->ReportNumber("IRP5Mon", "Taxliabilitynum"), 3381.0);
     QCOMPARE(shown("numMAns"), QString("3 381.00"));
 }
 
@@ -490,7 +472,7 @@ void PayPeriodWindowTest::aRefusedCalculationPrintsNothing() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QCOMPARE(bench_->Messages.last().Text, QString("The Start and End dates entered must be for the same Month"));
     QVERIFY(bench_->ReportWindows.empty());
-    QCOMPARE(text(record("IRP5Mon"), "TypeAM"), std::string());
+    QCOMPARE(bench_->ReportText("IRP5Mon", "TypeAM"), QString());
 }
 
 void PayPeriodWindowTest::workingShowsEveryResultAsTheWindowShowsIt_data() {

@@ -8,8 +8,7 @@
 #include "DecimalField.h"
 #include "PrintPanel.h"
 #include "QuickTaxWindow.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 #include "WorkingWindow.h"
 
 using namespace kelvara;
@@ -32,12 +31,10 @@ QMap<QString, QString> FieldMeanings() {
 }  // namespace
 using kelvara::testing::WindowTestBench;
 
-class QuickTaxWindowTest : public QObject, public WindowDriver {
+class QuickTaxWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void typedFiguresGiveTheTaxOnCalculate_data();
     void typedFiguresGiveTheTaxOnCalculate();
     void typingAloneDoesNotRecalculate();
@@ -49,34 +46,20 @@ private slots:
     void aLockedReportDatabaseGivesAMessageAndNoReport();
 
 private:
-    double record(const char* field) {
-        const auto r = bench_->ReportRecord("kwiktax");
-        if (!r) return -1;
-        return WindowTestBench::Number(WindowTestBench::Field(*r, field));
+    QWidget* openWindow() override {
+        engine_ = {};
+        quickTax_ = {};
+        window_ = std::make_unique<QuickTaxWindow>(engine_, quickTax_, printDirect_, *bench_->Reports);
+        nameControls(FieldMeanings());
+        return window_.get();
     }
+    void closeWindow() override { window_.reset(); }
 
-    std::unique_ptr<WindowTestBench> bench_;
     EngineState engine_;
     QuickTaxState quickTax_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<QuickTaxWindow> window_;
 };
-
-void QuickTaxWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    engine_ = {};
-    quickTax_ = {};
-    window_ = std::make_unique<QuickTaxWindow>(engine_, quickTax_, printDirect_, *bench_->Reports);
-    nameControls(FieldMeanings());
-    drive(*window_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void QuickTaxWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate_data() {
     QTest::addColumn<QString>("income");
@@ -157,15 +140,15 @@ void QuickTaxWindowTest::printWritesTheRecordAndOpensTheTitledReport() {
     panel->cmdVR()->click();
     QVERIFY(panel->isHidden());
     QCOMPARE(printDirect_, std::int16_t{0});
-    QCOMPARE(record("AGE"), 40.0);
-    QCOMPARE(record("TAXINCOME"), 500000.0);
-    QCOMPARE(record("TAXTOPAY"), 79998.0);
-    QCOMPARE(record("MARGRATE"), 31.0);
-    QCOMPARE(record("PORTION"), 36239.0);
-    QCOMPARE(record("TOTTAX"), 116237.0);
-    QCOMPARE(record("REBATE"), 17820.0);
-    QCOMPARE(record("TAXCOM4"), 98417.0);
-    QCOMPARE(record("TAXCOM4/2"), 98417.0 / 12);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "AGE"), 40.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXINCOME"), 500000.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXTOPAY"), 79998.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "MARGRATE"), 31.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "PORTION"), 36239.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TOTTAX"), 116237.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "REBATE"), 17820.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXCOM4"), 98417.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXCOM4/2"), 98417.0 / 12);
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(),
              QString("QuickTax - To export printout click on the suitcase button or goto Help"));
@@ -178,8 +161,8 @@ void QuickTaxWindowTest::printRecalculatesTheIncomeTypedSinceTheLastCalculation(
     type("income", "1000000");
     click("cmPrint");
     printPanel("Frame1").cmdVR()->click();
-    QCOMPARE(record("TAXINCOME"), 1000000.0);
-    QCOMPARE(record("TOTTAX"), 306113.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXINCOME"), 1000000.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TOTTAX"), 306113.0);
     QCOMPARE(field("normalTax")->text(), QString("306 113"));
 }
 
@@ -203,7 +186,7 @@ void QuickTaxWindowTest::printingDirectlyWithoutAPrinterSaysSo() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QVERIFY(bench_->Messages.last().Text.contains("printer", Qt::CaseInsensitive));
     QVERIFY(bench_->ReportWindows.empty());
-    QCOMPARE(record("TAXINCOME"), 500000.0);  // the record is written all the same
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXINCOME"), 500000.0);  // the record is written all the same
 }
 
 void QuickTaxWindowTest::aLockedReportDatabaseGivesAMessageAndNoReport() {
@@ -218,7 +201,7 @@ void QuickTaxWindowTest::aLockedReportDatabaseGivesAMessageAndNoReport() {
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
     QVERIFY(bench_->ReportWindows.empty());
-    QCOMPARE(record("TAXINCOME"), 0.0);
+    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXINCOME"), 0.0);
 }
 
 QTEST_MAIN(QuickTaxWindowTest)

@@ -12,8 +12,7 @@
 #include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "TextField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::ExampleCar;
@@ -33,12 +32,10 @@ CompanyCarVehicle Registered(const char* registration) {
 
 }  // namespace
 
-class CompanyCarWindowTest : public QObject, public WindowDriver {
+class CompanyCarWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void addingFillsTheNewVehicleFromTheEntryRecord();
     void pagingGoesRoundAtEitherEnd_data();
     void pagingGoesRoundAtEitherEnd();
@@ -73,22 +70,17 @@ private:
         return names;
     }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        state_ = {};
+        printDirect_ = 0;
+        return nullptr;
+    }
+    void closeWindow() override { window_.reset(); }
+
     CompanyCarState state_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<CompanyCarWindow> window_;
 };
-
-void CompanyCarWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    state_ = {};
-    printDirect_ = 0;
-}
-
-void CompanyCarWindowTest::cleanup() {
-    window_.reset();
-    bench_.reset();
-}
 
 void CompanyCarWindowTest::addingFillsTheNewVehicleFromTheEntryRecord() {
     open();
@@ -457,11 +449,10 @@ void CompanyCarWindowTest::printingThreeVehiclesLeavesExactlyThreeRows() {
     QVERIFY(output.ReadReportRows("compcar", rows).ok);
     QCOMPARE(rows.size(), std::size_t{3});
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "CarNum")), i + 1.0);
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "CMVMaxNum")), 3.0);
-        QCOMPARE(std::get<std::string>(WindowTestBench::Field(rows[i], "CCRegNumber")),
-                 std::string(1, static_cast<char>('A' + i)));
-        QCOMPARE(WindowTestBench::Number(WindowTestBench::Field(rows[i], "TrueInclusion")), 75393.0);
+        QCOMPARE(WindowTestBench::Number(rows[i], "CarNum"), i + 1.0);
+        QCOMPARE(WindowTestBench::Number(rows[i], "CMVMaxNum"), 3.0);
+        QCOMPARE(WindowTestBench::Text(rows[i], "CCRegNumber"), QString(QChar('A' + i)));
+        QCOMPARE(WindowTestBench::Number(rows[i], "TrueInclusion"), 75393.0);
     }
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(),

@@ -12,19 +12,16 @@
 #include "TextField.h"
 #include "TravelAllowanceWindow.h"
 #include "WholeNumberField.h"
-#include "WindowDriver.h"
-#include "WindowTestBench.h"
+#include "WindowFixture.h"
 
 using namespace kelvara;
 using kelvara::testing::WindowDriver;
 using kelvara::testing::WindowTestBench;
 
-class TravelAllowanceWindowTest : public QObject, public WindowDriver {
+class TravelAllowanceWindowTest : public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void deemedCostClaimFromTheTypedInputs_data();
     void deemedCostClaimFromTheTypedInputs();
     void actualCostClaimWithRecordsKept();
@@ -67,31 +64,19 @@ private:
         type("silgEdit4", "30000");
         type("silgEdit5", "18000");
     }
-    QVariant record(const char* field) {
-        const auto r = bench_->ReportRecord("traveldeduction");
-        if (!r) return {};
-        const FieldValue& v = WindowTestBench::Field(*r, field);
-        if (const auto* text = std::get_if<std::string>(&v)) return QString::fromStdString(*text);
-        return WindowTestBench::Number(v);
-    }
 
-    std::unique_ptr<WindowTestBench> bench_;
+    QWidget* openWindow() override {
+        InitTravelAllowanceState(state_);
+        open();
+        return nullptr;
+    }
+    void closeWindow() override { host_.reset(); }
+
     TravelAllowanceState state_;
     std::int16_t printDirect_ = 0;
     std::unique_ptr<QWidget> host_;  // the window, or the work area holding it
     TravelAllowanceWindow* window_ = nullptr;
 };
-
-void TravelAllowanceWindowTest::init() {
-    bench_ = std::make_unique<WindowTestBench>();
-    InitTravelAllowanceState(state_);
-    open();
-}
-
-void TravelAllowanceWindowTest::cleanup() {
-    host_.reset();
-    bench_.reset();
-}
 
 void TravelAllowanceWindowTest::deemedCostClaimFromTheTypedInputs_data() {
     QTest::addColumn<QString>("start");
@@ -405,21 +390,22 @@ void TravelAllowanceWindowTest::printWritesTheRecordWithTheLayoutOfTheMode() {
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(),
              QString("Car Allowance - To export printout click on the suitcase button or goto Help"));
     QVERIFY(bench_->Messages.empty());
-    QCOMPARE(record("TPName"), QVariant(QString("T. Mokoena")));
-    QCOMPARE(record("mta01"), QVariant(QString("Polo")));
-    QCOMPARE(record("tadeduction"), QVariant(state_.DeductionClaim));
-    QCOMPARE(record("MTD"), QVariant(30000.0));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "TPName"), QVariant(QString("T. Mokoena")));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "mta01"), QVariant(QString("Polo")));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "tadeduction"), QVariant(state_.DeductionClaim));
+    QCOMPARE(bench_->ReportValue("traveldeduction", "MTD"), QVariant(30000.0));
     if (kept) {
-        QCOMPARE(record("totcost"), QVariant(60000.0));
-        QCOMPARE(record("pu"), QVariant(24000.0));
-        QCOMPARE(record("DateStart"), QVariant(QString()));  // the deemed-cost fields stay as they were
+        QCOMPARE(bench_->ReportValue("traveldeduction", "totcost"), QVariant(60000.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "pu"), QVariant(24000.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "DateStart"),
+                 QVariant(QString()));  // the deemed-cost fields stay as they were
     } else {
-        QCOMPARE(record("fc"), QVariant(0.0));
-        QCOMPARE(record("FCDet"), QVariant(QString("Fuel costs not included")));
-        QCOMPARE(record("MCDet"), QVariant(QString("Maintenance costs")));
-        QCOMPARE(record("mta14"), QVariant(181.0));
-        QCOMPARE(record("DateStart"), QVariant(QString("01/09/2026")));
-        QCOMPARE(record("DateEnd"), QVariant(QString("28/02/2027")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "fc"), QVariant(0.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "FCDet"), QVariant(QString("Fuel costs not included")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "MCDet"), QVariant(QString("Maintenance costs")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "mta14"), QVariant(181.0));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "DateStart"), QVariant(QString("01/09/2026")));
+        QCOMPARE(bench_->ReportValue("traveldeduction", "DateEnd"), QVariant(QString("28/02/2027")));
     }
 }
 
