@@ -14,24 +14,39 @@
 #include "TempFolder.h"
 
 using namespace kelvara;
+using kelvara::testing::RunSqlOn;
+using Path = std::filesystem::path;
 
 namespace {
 
-void RunSql(const std::filesystem::path& path, const char* sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
+// What is done to a database file before the test.
+using Harm = std::function<void(const Path&)>;
+
+Harm Sql(const std::string& sql) {
+    return [sql](const Path& p) { ASSERT_TRUE(RunSqlOn(p, sql)); };
+}
+// A database made by hand may lack the delivered NOT NULL.
+Harm StoreUif(const std::string& value) {
+    return Sql(
+        "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup; ALTER TABLE Copy RENAME TO Setup;"
+        "UPDATE Setup SET EmployeeUIF = " +
+        value);
+}
+const Harm kGarbage = [](const Path& p) { std::ofstream(p) << std::string(5000, 'x'); };
+
+template <class Param>
+std::string ParamName(const ::testing::TestParamInfo<Param>& info) {
+    return info.param.name;
 }
 
-std::vector<std::filesystem::path> KeptAside(const TempFolder& folder) {
-    std::vector<std::filesystem::path> kept;
+std::vector<Path> KeptAside(const TempFolder& folder) {
+    std::vector<Path> kept;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         if (entry.path().filename().string().find(".damaged-") != std::string::npos) kept.push_back(entry.path());
     return kept;
 }
 
-int PragmaNumber(const std::filesystem::path& path, const std::string& sql) {
+int PragmaNumber(const Path& path, const std::string& sql) {
     sqlite3* db = nullptr;
     sqlite3_stmt* query = nullptr;
     sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
@@ -43,7 +58,7 @@ int PragmaNumber(const std::filesystem::path& path, const std::string& sql) {
 }
 
 // Overwrites the root page of a table with bytes no b-tree page starts with.
-void ScribbleRootPageOf(const std::filesystem::path& path, const std::string& table) {
+void ScribbleRootPageOf(const Path& path, const std::string& table) {
     const int page = PragmaNumber(path, "SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'");
     const int size = PragmaNumber(path, "PRAGMA page_size");
     ASSERT_GT(page, 1);
@@ -55,8 +70,8 @@ void ScribbleRootPageOf(const std::filesystem::path& path, const std::string& ta
 struct Damage {
     const char* name;
     DeliveredDatabase database;
-    std::function<void(const std::filesystem::path&)> harm;  // null: the file is missing
-    const char* reason;                                      // expected in the message
+    Harm harm;           // null: the file is missing
+    const char* reason;  // expected in the message
 };
 
 class DatabaseRepairTest : public ::testing::TestWithParam<Damage> {};
@@ -80,26 +95,18 @@ TEST_P(DatabaseRepairTest, RebuildsTheDeliveredDatabaseAndKeepsTheDamagedOne) {
     EXPECT_EQ(EnsureDatabaseHealthy(path, damage.database).message, "") << "the rebuilt database is whole";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Damages, DatabaseRepairTest,
-    ::testing::Values(
-        Damage{"MissingSettings", DeliveredDatabase::Settings, nullptr, "was missing"},
-        Damage{"MissingReports", DeliveredDatabase::Reports, nullptr, "was missing"},
-        Damage{"GarbageFile", DeliveredDatabase::Settings,
-               [](const std::filesystem::path& p) { std::ofstream(p) << std::string(5000, 'x'); },
-               "cannot be read as a database"},
-        Damage{"MissingTable", DeliveredDatabase::Reports,
-               [](const std::filesystem::path& p) { RunSql(p, "DROP TABLE kwiktax"); }, "table \"kwiktax\" is missing"},
-        Damage{"MissingRecord", DeliveredDatabase::Settings,
-               [](const std::filesystem::path& p) { RunSql(p, "DELETE FROM Setup"); },
-               "table \"Setup\" has lost its record"},
-        // Only the full check reads the pages of a table delivered empty.
-        Damage{"TornEmptyTable", DeliveredDatabase::Reports,
-               [](const std::filesystem::path& p) { ScribbleRootPageOf(p, "compcar"); }, "it is damaged"},
-        Damage{"MissingField", DeliveredDatabase::Reports,
-               [](const std::filesystem::path& p) { RunSql(p, "ALTER TABLE Amort DROP COLUMN Required"); },
-               "has no field \"required\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+const Damage kDamages[] = {
+    {"MissingSettings", DeliveredDatabase::Settings, nullptr, "was missing"},
+    {"MissingReports", DeliveredDatabase::Reports, nullptr, "was missing"},
+    {"GarbageFile", DeliveredDatabase::Settings, kGarbage, "cannot be read as a database"},
+    {"MissingTable", DeliveredDatabase::Reports, Sql("DROP TABLE kwiktax"), "table \"kwiktax\" is missing"},
+    {"MissingRecord", DeliveredDatabase::Settings, Sql("DELETE FROM Setup"), "table \"Setup\" has lost its record"},
+    // Only the full check reads the pages of a table delivered empty.
+    {"TornEmptyTable", DeliveredDatabase::Reports, [](const Path& p) { ScribbleRootPageOf(p, "compcar"); },
+     "it is damaged"},
+    {"MissingField", DeliveredDatabase::Reports, Sql("ALTER TABLE Amort DROP COLUMN Required"),
+     "has no field \"required\""}};
+INSTANTIATE_TEST_SUITE_P(Damages, DatabaseRepairTest, ::testing::ValuesIn(kDamages), ParamName<Damage>);
 
 TEST(DatabaseHealth, EmptyItemTablesAreHealthy) {
     TempFolder folder;
@@ -129,22 +136,14 @@ TEST(DatabaseHealth, StoreOperationsRepairFirstAndReportIt) {
 // is, and only a value that cannot be used is replaced.
 struct SettingsFault {
     const char* name;
-    std::function<void(const std::filesystem::path&)> harm;
+    Harm harm;
     double uif;            // the employee UIF a load gives afterwards
     const char* repaired;  // what the repairing check says ("" for nothing)
     const char* warned;    // what a load that leaves the file alone says ("" for nothing)
     bool keptAside;        // the repairing check renames the file aside
 };
 
-void StoreUif(const std::filesystem::path& p, const std::string& value) {
-    // A database made by hand may lack the delivered NOT NULL.
-    ASSERT_TRUE(kelvara::testing::RunSqlOn(p,
-                                           "CREATE TABLE Copy AS SELECT * FROM Setup; DROP TABLE Setup;"
-                                           "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " +
-                                               value));
-}
-
-std::string Contents(const std::filesystem::path& p) {
+std::string Contents(const Path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -164,7 +163,7 @@ protected:
         EXPECT_NE(status.message.find(path.string()), std::string::npos) << status.message;
     }
     TempFolder folder;
-    std::filesystem::path path = folder / "Settings.db";
+    Path path = folder / "Settings.db";
 };
 
 TEST_P(SettingsFaultTest, TheRepairingCheckRepairsOnlyWhatCannotBeUsed) {
@@ -188,29 +187,22 @@ TEST_P(SettingsFaultTest, ALoadThatLeavesTheFileAloneWarnsAndUsesTheDeliveredVal
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SettingsFaultTest,
-    ::testing::Values(
-        SettingsFault{"InterruptedSave",
-                      [](const std::filesystem::path& p) { ASSERT_TRUE(kelvara::testing::InterruptSaveAfter(p, 2)); },
-                      2, "", "", false},
-        SettingsFault{"FolderInItsPlace",
-                      [](const std::filesystem::path& p) {
-                          std::filesystem::remove(p);
-                          std::filesystem::create_directory(p);
-                      },
-                      1, "it is a folder, not a file. It was left as it is", "it is a folder, not a file", false},
-        SettingsFault{"Garbage", [](const std::filesystem::path& p) { std::ofstream(p) << std::string(5000, 'x'); }, 1,
-                      "cannot be read as a database", "cannot be read as a database", true},
-        SettingsFault{"HugeValue", [](const std::filesystem::path& p) { StoreUif(p, "1e308"); }, 1,
-                      "\"EmployeeUIF\" (1e+308). They have been set back", "\"EmployeeUIF\" (1e+308)", false},
-        SettingsFault{"NegativeValue", [](const std::filesystem::path& p) { StoreUif(p, "-50"); }, 1,
-                      "\"EmployeeUIF\" (-50)", "\"EmployeeUIF\" (-50)", false},
-        SettingsFault{"NoValue", [](const std::filesystem::path& p) { StoreUif(p, "NULL"); }, 1,
-                      "\"EmployeeUIF\" (empty)", "\"EmployeeUIF\" (empty)", false},
-        SettingsFault{"Text", [](const std::filesystem::path& p) { StoreUif(p, "'1,5\n'"); }, 1,
-                      "\"EmployeeUIF\" ('1,5?')", "\"EmployeeUIF\" ('1,5?')", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+const SettingsFault kFaults[] = {
+    {"InterruptedSave", [](const Path& p) { ASSERT_TRUE(kelvara::testing::InterruptSaveAfter(p, 2)); }, 2, "", "",
+     false},
+    {"FolderInItsPlace",
+     [](const Path& p) {
+         std::filesystem::remove(p);
+         std::filesystem::create_directory(p);
+     },
+     1, "it is a folder, not a file. It was left as it is", "it is a folder, not a file", false},
+    {"Garbage", kGarbage, 1, "cannot be read as a database", "cannot be read as a database", true},
+    {"HugeValue", StoreUif("1e308"), 1, "\"EmployeeUIF\" (1e+308). They have been set back", "\"EmployeeUIF\" (1e+308)",
+     false},
+    {"NegativeValue", StoreUif("-50"), 1, "\"EmployeeUIF\" (-50)", "\"EmployeeUIF\" (-50)", false},
+    {"NoValue", StoreUif("NULL"), 1, "\"EmployeeUIF\" (empty)", "\"EmployeeUIF\" (empty)", false},
+    {"Text", StoreUif("'1,5\n'"), 1, "\"EmployeeUIF\" ('1,5?')", "\"EmployeeUIF\" ('1,5?')", false}};
+INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaultTest, ::testing::ValuesIn(kFaults), ParamName<SettingsFault>);
 
 TEST(DatabaseHealth, AFileThatMayNotBeReadIsLeftWhereItIs) {
     if (geteuid() == 0) GTEST_SKIP() << "root may read any file";

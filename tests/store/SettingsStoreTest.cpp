@@ -24,17 +24,10 @@ protected:
 };
 
 TEST_F(SettingsStoreTest, DeliveredRecordHoldsTheShippedValues) {
-    Settings s = LoadAll();
-    EXPECT_EQ(s.PensionCont, 0);
-    EXPECT_EQ(s.EmployerPenCont, 0);
-    EXPECT_EQ(s.EmployeeUIF, 1);
-    EXPECT_EQ(s.EmployerUIF, 1);
-    EXPECT_EQ(s.SkillLevy, 1);
-    EXPECT_EQ(s.ProvCont, 0);
-    EXPECT_EQ(s.EmployerProvCont, 0);
-    EXPECT_EQ(s.UIFLimit, 17712);
-    EXPECT_EQ(s.TAIncRate8020, 0.8);
-    EXPECT_EQ(s.CompCarFBRate8020, 0.8);
+    const Settings s = LoadAll();
+    EXPECT_EQ((std::vector{s.PensionCont, s.EmployerPenCont, s.EmployeeUIF, s.EmployerUIF, s.SkillLevy, s.ProvCont,
+                           s.EmployerProvCont, s.UIFLimit, s.TAIncRate8020, s.CompCarFBRate8020}),
+              (std::vector<double>{0, 0, 1, 1, 1, 0, 0, 17712, 0.8, 0.8}));
     EXPECT_FALSE(s.CompCarMPYesNo);
 }
 

@@ -17,18 +17,20 @@ LoanState LoanOf(double principal, double months, double rate) {
 
 double Cents(double value) { return RoundHalfEven(value, 2); }
 
+// A schedule row as its table shows it: the month or year, then capital,
+// interest and balance to the cent.
+std::vector<double> Shown(const ScheduleRow& row) {
+    return {double(row.Number), Cents(row.Capital), Cents(row.Interest), Cents(row.Balance)};
+}
+
 TEST(MonthlySchedule, TwelveMonthsPayOffTheWholeLoan) {
     LoanState loan = LoanOf(100000, 12, 10);
     EXPECT_EQ(Cents(loan.Repayment), 8791.59);
     MonthlySchedule(loan);
     const std::vector<ScheduleRow> rows = MonthlyRows(loan);
     ASSERT_EQ(rows.size(), 12u);
-    EXPECT_EQ(rows[0].Number, 1);
-    EXPECT_EQ(Cents(rows[0].Capital), 7958.26);
-    EXPECT_EQ(Cents(rows[0].Interest), 833.33);
-    EXPECT_EQ(Cents(rows[0].Balance), 92041.74);
-    EXPECT_EQ(rows[11].Number, 12);
-    EXPECT_EQ(Cents(rows[11].Balance), 0);
+    EXPECT_EQ(Shown(rows[0]), (std::vector{1.0, 7958.26, 833.33, 92041.74}));
+    EXPECT_EQ(Shown(rows[11]), (std::vector{12.0, 8718.93, 72.66, 0.0}));
     double capital = 0;
     for (const ScheduleRow& row : rows) capital += row.Capital;
     EXPECT_NEAR(capital, 100000, 1e-6);
@@ -47,22 +49,11 @@ TEST(CalcAnnAmort, ThirtyMonthsEndWithAPartYear) {
     EXPECT_EQ(loan.WholeYears, 2);
     EXPECT_EQ(loan.ScheduleKind, 2);
     EXPECT_EQ(loan.ScheduleYears, 3);
-    struct Expected {
-        double Capital, Interest, Balance;
-    };
-    const Expected expected[] = {
-        {37040.88, 8332.81, 62959.12},
-        {40919.54, 4454.15, 22039.58},
-        {22039.58, 647.27, 0},
-    };
     const std::vector<ScheduleRow> rows = AnnualRows(loan);
     ASSERT_EQ(rows.size(), 3u);
-    for (std::size_t y = 0; y < rows.size(); ++y) {
-        EXPECT_EQ(rows[y].Number, static_cast<int>(y + 1));
-        EXPECT_EQ(Cents(rows[y].Capital), expected[y].Capital) << y + 1;
-        EXPECT_EQ(Cents(rows[y].Interest), expected[y].Interest) << y + 1;
-        EXPECT_EQ(Cents(rows[y].Balance), expected[y].Balance) << y + 1;
-    }
+    EXPECT_EQ(Shown(rows[0]), (std::vector{1.0, 37040.88, 8332.81, 62959.12}));
+    EXPECT_EQ(Shown(rows[1]), (std::vector{2.0, 40919.54, 4454.15, 22039.58}));
+    EXPECT_EQ(Shown(rows[2]), (std::vector{3.0, 22039.58, 647.27, 0.0}));
 }
 
 TEST(CalcAnnAmort, RowsAndKindFollowThePeriod) {

@@ -16,7 +16,15 @@
 namespace kelvara::testing {
 namespace {
 
-double Input(RandomInputs& random, const NamedFieldBounds& bounds) { return random.Field(bounds); }
+// Runs the check on 5000 random cases, up to the first that fails.
+template <class Check>
+void ForRandomCases(std::uint64_t seed, Check check) {
+    RandomInputs random(seed);
+    for (int i = 0; i < 5000 && !::testing::Test::HasFailure(); ++i) {
+        random.NextCase();
+        check(random);
+    }
+}
 
 void ExpectShownRows(const std::vector<ScheduleRow>& rows, std::size_t count) {
     ASSERT_EQ(rows.size(), count);
@@ -70,15 +78,13 @@ class LoanProperty : public ::testing::TestWithParam<int> {};
 // figures and schedules the window can show; the searches end where they say.
 TEST_P(LoanProperty, EveryAcceptedInputShowsFigures) {
     const int mode = GetParam();
-    RandomInputs random(8100 + mode);
-    for (int i = 0; i < 5000; ++i) {
-        random.NextCase();
+    ForRandomCases(8100 + mode, [&](RandomInputs& random) {
         LoanState loan;
         loan.LoanMode = LoanModes[mode];
-        loan.Principal = Input(random, LoanFields::Principal);
-        loan.PeriodMonths = Input(random, LoanFields::Period);
-        loan.AnnualRate = Input(random, LoanFields::Rate);
-        loan.Repayment = Input(random, LoanFields::Repayment);
+        loan.Principal = random.Field(LoanFields::Principal);
+        loan.PeriodMonths = random.Field(LoanFields::Period);
+        loan.AnnualRate = random.Field(LoanFields::Rate);
+        loan.Repayment = random.Field(LoanFields::Repayment);
         SCOPED_TRACE(random.Trace());
 
         const LoanState before = loan;
@@ -92,8 +98,7 @@ TEST_P(LoanProperty, EveryAcceptedInputShowsFigures) {
                      {"total interest", TotalInterest(loan)},
                      {"total repayments", TotalRepayments(loan)}});
         ExpectShownSchedules(loan);
-        if (HasFailure()) return;
-    }
+    });
 }
 
 std::string ModeName(const ::testing::TestParamInfo<int>& info) {
@@ -132,14 +137,11 @@ TEST(LoanPropertyRegression, LoanBusterFarBelowTheOneMonthRepayment) {
 
 // Every loan-buster input the fields accept ends with figures it can show.
 TEST(LoanBusterProperty, EveryAcceptedInputShowsFigures) {
-    RandomInputs random(8201);
-    for (int i = 0; i < 5000; ++i) {
-        random.NextCase();
-        LoanBusterState buster;
-        buster.BusterPrincipal = Input(random, LoanBusterFields::Principal);
-        buster.BusterRate = static_cast<float>(Input(random, LoanBusterFields::Rate));
-        buster.ExtraPayment = Input(random, LoanBusterFields::Extra);
-        const auto period = static_cast<std::int16_t>(Input(random, LoanBusterFields::Period));
+    ForRandomCases(8201, [&](RandomInputs& random) {
+        LoanBusterState buster{random.Field(LoanBusterFields::Principal),
+                               static_cast<float>(random.Field(LoanBusterFields::Rate)),
+                               random.Field(LoanBusterFields::Extra)};
+        const auto period = static_cast<std::int16_t>(random.Field(LoanBusterFields::Period));
         SCOPED_TRACE(random.Trace());
 
         LoanBusterResult r;
@@ -155,17 +157,13 @@ TEST(LoanBusterProperty, EveryAcceptedInputShowsFigures) {
                      {"new total repayments", r.NewTotalRepayments},
                      {"saving", r.TotalSaving},
                      {"extra payment", buster.ExtraPayment}});
-        if (HasFailure()) return;
-    }
+    });
 }
 
 TEST(LoanComparisonProperty, EveryAcceptedInputShowsFigures) {
-    RandomInputs random(8301);
-    for (int i = 0; i < 5000; ++i) {
-        random.NextCase();
-        LoanCompState comp;
-        comp.CompPrincipal = Input(random, LoanComparisonFields::Principal);
-        comp.CompRate = static_cast<float>(Input(random, LoanComparisonFields::Rate));
+    ForRandomCases(8301, [&](RandomInputs& random) {
+        const LoanCompState comp{random.Field(LoanComparisonFields::Principal),
+                                 static_cast<float>(random.Field(LoanComparisonFields::Rate))};
         SCOPED_TRACE(random.Trace());
 
         for (const LoanComparisonRow& row : Compare(comp)) {
@@ -173,18 +171,13 @@ TEST(LoanComparisonProperty, EveryAcceptedInputShowsFigures) {
                          {row.Label.c_str(), row.TotalInterest},
                          {row.Label.c_str(), row.TotalPaid}});
         }
-        if (HasFailure()) return;
-    }
+    });
 }
 
 TEST(InflationProperty, EveryAcceptedInputShowsFiguresOrTooLarge) {
-    RandomInputs random(8401);
-    for (int i = 0; i < 5000; ++i) {
-        random.NextCase();
-        InflationState inflation;
-        inflation.InflPresentCost = Input(random, InflationFields::PresentCost);
-        inflation.InflPeriod = Input(random, InflationFields::Period);
-        inflation.InflRate = Input(random, InflationFields::Rate);
+    ForRandomCases(8401, [&](RandomInputs& random) {
+        InflationState inflation{random.Field(InflationFields::PresentCost), random.Field(InflationFields::Period),
+                                 random.Field(InflationFields::Rate)};
         SCOPED_TRACE(random.Trace());
 
         ProjectInflation(inflation);
@@ -193,21 +186,17 @@ TEST(InflationProperty, EveryAcceptedInputShowsFiguresOrTooLarge) {
         // says so instead of showing it.
         ExpectShown({{"future value", inflation.InflFutureValue}, {"buying power", inflation.InflBuyingPower}});
         EXPECT_GE(inflation.InflBuyingPower, 0);
-        if (HasFailure()) return;
-    }
+    });
 }
 
 // The dates of the window: inside the fields' design bounds, the end at most
 // 10960 days after the start; either field may still be empty when the window
 // calculates on activation.
 TEST(DailyBalanceProperty, EveryAcceptedInputShowsFigures) {
-    RandomInputs random(8501);
     const PeriodDates::Bounds design = DailyBalanceDesignBounds();
-    for (int i = 0; i < 5000; ++i) {
-        random.NextCase();
-        DailyBalanceState balance;
-        balance.DayBalCapital = static_cast<float>(Input(random, DailyBalanceFields::Capital));
-        balance.DayBalRate = static_cast<float>(Input(random, DailyBalanceFields::Rate));
+    ForRandomCases(8501, [&](RandomInputs& random) {
+        DailyBalanceState balance{static_cast<float>(random.Field(DailyBalanceFields::Capital)),
+                                  static_cast<float>(random.Field(DailyBalanceFields::Rate))};
         const bool datesSet = random.Chance(0.9);
         if (datesSet) {
             balance.DayBalStartDay = static_cast<std::int32_t>(random.Between("start", design.Lower, design.Upper));
@@ -226,8 +215,7 @@ TEST(DailyBalanceProperty, EveryAcceptedInputShowsFigures) {
             EXPECT_GE(r.Days, 0);
             EXPECT_LE(r.Days, 10960);
         }
-        if (HasFailure()) return;
-    }
+    });
 }
 
 }  // namespace

@@ -10,27 +10,25 @@ namespace {
 
 double Cents(double value) { return RoundHalfEven(value, 2); }
 
-LoanBusterState Buster(double principal, float rate, double extra) { return {principal, rate, extra}; }
+LoanBusterResult Calc(LoanBusterState& buster, std::int16_t period) {
+    LoanBusterResult r;
+    BBCalc(buster, period, r);
+    return r;
+}
 
 TEST(BBCalc, AnExtraPaymentShortensTheLoan) {
-    LoanBusterState buster = Buster(500000, 10.5f, 1000);
-    LoanBusterResult r;
-    BBCalc(buster, 240, r);
-    EXPECT_EQ(Cents(r.Repayment), 4991.90);
-    EXPECT_EQ(Cents(r.TotalInterest), 698055.86);
-    EXPECT_EQ(Cents(r.TotalRepayments), 1198055.86);
+    LoanBusterState buster{500000, 10.5f, 1000};
+    LoanBusterResult r = Calc(buster, 240);
     EXPECT_EQ(r.NewPeriod, 150);
-    EXPECT_EQ(Cents(r.NewRepayment), 5998.80);
-    EXPECT_EQ(Cents(buster.ExtraPayment), 1006.90);
-    EXPECT_EQ(Cents(r.NewTotalInterest), 399819.92);
-    EXPECT_EQ(Cents(r.NewTotalRepayments), 899819.92);
-    EXPECT_EQ(Cents(r.TotalSaving), 298235.95);
+    EXPECT_EQ((std::vector{Cents(r.Repayment), Cents(r.TotalInterest), Cents(r.TotalRepayments), Cents(r.NewRepayment),
+                           Cents(buster.ExtraPayment), Cents(r.NewTotalInterest), Cents(r.NewTotalRepayments),
+                           Cents(r.TotalSaving)}),
+              (std::vector{4991.90, 698055.86, 1198055.86, 5998.80, 1006.90, 399819.92, 899819.92, 298235.95}));
 }
 
 TEST(BBCalc, WithoutAnExtraPaymentTheColumnRepeatsTheNormalFigures) {
-    LoanBusterState buster = Buster(500000, 10.5f, 0);
-    LoanBusterResult r;
-    BBCalc(buster, 240, r);
+    LoanBusterState buster{500000, 10.5f, 0};
+    LoanBusterResult r = Calc(buster, 240);
     EXPECT_EQ(r.NewPeriod, 240);
     EXPECT_GE(r.NewRepayment, r.Repayment - 1e-9);
     EXPECT_LE(r.NewRepayment, r.Repayment + 0.01 + 1e-9);
@@ -44,18 +42,16 @@ TEST(BBCalc, WithoutAnExtraPaymentTheColumnRepeatsTheNormalFigures) {
 // does not shorten it leaves the period as it was.
 TEST(BBCalc, AnExtraThatDoesNotShortenTheLongestLoanKeepsItsPeriod) {
     for (const double extra : {0.0, 0.01}) {
-        LoanBusterState buster = Buster(500000, 10.5f, extra);
-        LoanBusterResult r;
-        BBCalc(buster, 600, r);
+        LoanBusterState buster{500000, 10.5f, extra};
+        LoanBusterResult r = Calc(buster, 600);
         EXPECT_EQ(r.NewPeriod, 600) << extra;
         EXPECT_NEAR(r.NewTotalRepayments, r.TotalRepayments, 600 * 0.01) << extra;
     }
 }
 
 TEST(BBCalc, AnExtraOfMoreThanTenRepaymentsKeepsThePreviousColumn) {
-    LoanBusterState buster = Buster(500000, 10.5f, 1000);
-    LoanBusterResult r;
-    BBCalc(buster, 240, r);
+    LoanBusterState buster{500000, 10.5f, 1000};
+    LoanBusterResult r = Calc(buster, 240);
     const LoanBusterResult before = r;
     buster.ExtraPayment = 60000;
     BBCalc(buster, 240, r);
@@ -67,16 +63,15 @@ TEST(BBCalc, AnExtraOfMoreThanTenRepaymentsKeepsThePreviousColumn) {
 
 TEST(BBCalc, AnExtraThatPaysOffInOneMonthEnds) {
     // A0 on 10 000 over 2 months at 12% is about 5 075; ten times that is accepted.
-    LoanBusterState buster = Buster(10000, 12, 50000);
-    LoanBusterResult r;
-    BBCalc(buster, 2, r);
+    LoanBusterState buster{10000, 12, 50000};
+    LoanBusterResult r = Calc(buster, 2);
     EXPECT_EQ(r.NewPeriod, 1);
     EXPECT_NEAR(r.NewRepayment, 10100, 1e-6);
     EXPECT_NEAR(buster.ExtraPayment, 10100 - r.Repayment, 1e-6);
 }
 
 TEST(BBCalc, AMissingInputGivesZeroEverywhere) {
-    const LoanBusterState cases[] = {Buster(0, 10.5f, 1000), Buster(500000, 0, 1000)};
+    const LoanBusterState cases[] = {{0, 10.5f, 1000}, {500000, 0, 1000}};
     for (LoanBusterState buster : cases) {
         LoanBusterResult r;
         r.NewRepayment = 123;  // from an earlier calculation
@@ -86,14 +81,13 @@ TEST(BBCalc, AMissingInputGivesZeroEverywhere) {
                   0);
         EXPECT_EQ(r.NewPeriod, 0);
     }
-    LoanBusterState buster = Buster(500000, 10.5f, 1000);
-    LoanBusterResult r;
-    BBCalc(buster, 0, r);
+    LoanBusterState buster{500000, 10.5f, 1000};
+    LoanBusterResult r = Calc(buster, 0);
     EXPECT_EQ(r.Repayment + r.NewRepayment + r.TotalSaving, 0);
 }
 
 TEST(BusterFormulas, TheRateIsHeldInSinglePrecision) {
-    LoanBusterState buster = Buster(100000, 10.1f, 0);
+    LoanBusterState buster{100000, 10.1f, 0};
     const double repayment = BRPAYMENT(buster, 60);
     const double i = 10.100000381469727 / 12 / 100;
     EXPECT_DOUBLE_EQ(repayment, i * 100000 / (1 - std::pow(1 + i, -60)));
@@ -102,9 +96,8 @@ TEST(BusterFormulas, TheRateIsHeldInSinglePrecision) {
 }
 
 TEST(BondBustRecord, HoldsTheLastCalculationWithItsTypes) {
-    LoanBusterState buster = Buster(500000, 10.5f, 1000);
-    LoanBusterResult r;
-    BBCalc(buster, 240, r);
+    LoanBusterState buster{500000, 10.5f, 1000};
+    LoanBusterResult r = Calc(buster, 240);
     const FieldValues record = BondBustRecord(buster, r);
     ASSERT_EQ(record.size(), 12u);
     EXPECT_EQ(record[1].first, "Period");

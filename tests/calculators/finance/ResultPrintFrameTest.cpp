@@ -1,16 +1,13 @@
-#include <QPrinterInfo>
 #include <functional>
 
 #include "DailyBalanceWindow.h"
-#include "DecimalField.h"
+#include "FinanceWindowTest.h"
 #include "InflationWindow.h"
 #include "LoanBusterWindow.h"
 #include "LoanComparisonWindow.h"
-#include "WindowFixture.h"
 
 using namespace kelvara;
-using kelvara::testing::WindowDriver;
-using kelvara::testing::WindowTestBench;
+using namespace kelvara::testing;
 
 namespace {
 
@@ -18,9 +15,9 @@ namespace {
 // that give a result worth printing.
 struct Calculator {
     std::function<QWidget*(ReportEngine&)> Open;
-    std::function<void(WindowDriver&)> Fill;
+    Entries Inputs;
     const char* Table;
-    const char* KeyField;  // a field the fill sets to a non-zero value
+    const char* KeyField;  // a field the inputs set to a non-zero value
     QString ViewTitle;
 };
 
@@ -33,54 +30,97 @@ struct States {
 
 Calculator ForName(const QString& name) {
     if (name == "loan buster")
-        return {[](ReportEngine& r) { return new LoanBusterWindow(state.Buster, r); },
-                [](WindowDriver& ui) {
-                    ui.type("numPrinAmount", "500000");
-                    ui.type("numPeriod", "240");
-                    ui.type("numIntRate", "10.5");
-                },
-                "BondBust", "PAmt", "Loan Buster"};
+        return {[](ReportEngine& r) { return new LoanBusterWindow(state.Buster, r); }, kBusterInputs, "BondBust",
+                "PAmt", "Loan Buster"};
     if (name == "loan comparison")
-        return {[](ReportEngine& r) { return new LoanComparisonWindow(state.Comp, r); },
-                [](WindowDriver& ui) {
-                    ui.type("numBAmt", "500000");
-                    ui.type("numIntRate", "10.5");
-                },
-                "BondComp", "PAmt", "Loan Comparison"};
+        return {[](ReportEngine& r) { return new LoanComparisonWindow(state.Comp, r); }, kComparisonInputs, "BondComp",
+                "PAmt", "Loan Comparison"};
     if (name == "inflation")
-        return {[](ReportEngine& r) { return new InflationWindow(state.Inflation, r); },
-                [](WindowDriver& ui) {
-                    ui.type("numPresCost", "100000");
-                    ui.type("numPeriod", "10");
-                    ui.type("numInflaRate", "6");
-                },
-                "Inflation", "PresCost", "Inflation - To export printout click on the suitcase button or goto Help"};
-    return {[](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); },
-            [](WindowDriver& ui) {
-                ui.type("numCapAmount", "100000");
-                ui.type("numIntRate", "10");
-                ui.type("dtStartDate", "01032026");
-                ui.type("dtEndDate", "01042026");
-            },
-            "DailyBal", "CapAmount", "Daily Balance Calculation"};
+        return {[](ReportEngine& r) { return new InflationWindow(state.Inflation, r); }, kInflationInputs, "Inflation",
+                "PresCost", "Inflation - To export printout click on the suitcase button or goto Help"};
+    return {[](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); }, kBalanceInputs, "DailyBal",
+            "CapAmount", "Daily Balance Calculation"};
 }
 
 }  // namespace
 
-class ResultPrintFrameTest : public testing::WindowFixture {
+class ResultPrintFrameTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
     void withoutAResultPrintOnlyFocusesOK_data() { calculators(); }
-    void withoutAResultPrintOnlyFocusesOK();
+    void withoutAResultPrintOnlyFocusesOK() {
+        const Calculator calculator = open(false);
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(printPanel().isHidden());
+        QVERIFY(hasFocus("cmdOK"));
+        QCOMPARE(keyField(calculator), 0.0);
+        QVERIFY(bench_->Messages.empty());
+    }
+
     void viewingShowsTheTitledReport_data() { calculators(); }
-    void viewingShowsTheTitledReport();
+    void viewingShowsTheTitledReport() {
+        const Calculator calculator = open(true);
+        QVERIFY(printPanel().isVisible());
+        QVERIFY(keyField(calculator) > 0);
+        printPanel().cmdVR()->click();
+        QVERIFY(printPanel().isHidden());
+        QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+        QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
+        QVERIFY(bench_->Messages.empty());
+    }
+
     void printingDirectlyLeavesTheTitle_data() { calculators(); }
-    void printingDirectlyLeavesTheTitle();
-    void eachWindowRunsItsOwnReport_data();
-    void eachWindowRunsItsOwnReport();
+    void printingDirectlyLeavesTheTitle() {
+        QFETCH(QString, name);
+        bench_->Reports->SetWindowTitle("The report before");
+        bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
+        const Calculator calculator = open(true);
+        printPanel().cmdPD()->click();
+        QVERIFY(printPanel().isHidden());
+        QCOMPARE(bench_->Reports->Destination(), int{ReportEngine::Printer});
+        QVERIFY(bench_->ReportWindows.empty());
+        // Only the inflation projection sets its title, and it does so on "Print".
+        QCOMPARE(bench_->Reports->WindowTitle(), name == "inflation" ? calculator.ViewTitle : "The report before");
+    }
+
+    // Another window prints between this one's "&Print" and its report button;
+    // the report engine keeps only the last layout and title.
+    void eachWindowRunsItsOwnReport_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("destination");
+        for (const char* name : {"loan buster", "loan comparison", "inflation", "daily balance"}) {
+            QTest::newRow(qPrintable(QString(name) + " viewed")) << QString(name) << int{ReportEngine::Window};
+            QTest::newRow(qPrintable(QString(name) + " printed")) << QString(name) << int{ReportEngine::Printer};
+        }
+    }
+    void eachWindowRunsItsOwnReport() {
+        QFETCH(int, destination);
+        bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
+        const Calculator calculator = open(true);
+        const QString layout = bench_->Reports->ReportFile();
+        bench_->Reports->SetReportFile(bench_->Reports->LayoutFile("\\loanbuster.rpt") == layout
+                                           ? bench_->Reports->LayoutFile("\\Inflatin.rpt")
+                                           : bench_->Reports->LayoutFile("\\loanbuster.rpt"));
+        bench_->Reports->SetWindowTitle("Another window's report");
+        (destination == ReportEngine::Window ? printPanel().cmdVR() : printPanel().cmdPD())->click();
+        QCOMPARE(bench_->Reports->ReportFile(), layout);
+        if (destination == ReportEngine::Window) {
+            QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
+            QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
+        }
+    }
+
     void cancelHidesTheFrame_data() { calculators(); }
-    void cancelHidesTheFrame();
+    void cancelHidesTheFrame() {
+        open(true);
+        QPushButton* cancel = printPanel().cancelButton();
+        QCOMPARE(cancel->text(), QString("C&ancel"));
+        QCOMPARE(cancel->objectName(), QString("cmdPrintCancel"));
+        cancel->click();
+        QVERIFY(printPanel().isHidden());
+        QVERIFY(bench_->ReportWindows.empty());
+    }
 
 private:
     void calculators() {
@@ -96,7 +136,7 @@ private:
         window_.reset(calculator.Open(*bench_->Reports));
         window_->show();
         drive(*window_);
-        if (fill) calculator.Fill(*this);
+        if (fill) typeAll(calculator.Inputs);
         click("cmdPrint");
         return calculator;
     }
@@ -111,77 +151,6 @@ private:
 
     std::unique_ptr<QWidget> window_;
 };
-
-void ResultPrintFrameTest::withoutAResultPrintOnlyFocusesOK() {
-    const Calculator calculator = open(false);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QVERIFY(printPanel().isHidden());
-    QVERIFY(hasFocus("cmdOK"));
-    QCOMPARE(keyField(calculator), 0.0);
-    QVERIFY(bench_->Messages.empty());
-}
-
-void ResultPrintFrameTest::viewingShowsTheTitledReport() {
-    const Calculator calculator = open(true);
-    QVERIFY(printPanel().isVisible());
-    QVERIFY(keyField(calculator) > 0);
-    printPanel().cmdVR()->click();
-    QVERIFY(printPanel().isHidden());
-    QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
-    QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
-    QVERIFY(bench_->Messages.empty());
-}
-
-void ResultPrintFrameTest::printingDirectlyLeavesTheTitle() {
-    QFETCH(QString, name);
-    bench_->Reports->SetWindowTitle("The report before");
-    bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
-    const Calculator calculator = open(true);
-    printPanel().cmdPD()->click();
-    QVERIFY(printPanel().isHidden());
-    QCOMPARE(bench_->Reports->Destination(), int{ReportEngine::Printer});
-    QVERIFY(bench_->ReportWindows.empty());
-    // Only the inflation projection sets its title, and it does so on "Print".
-    QCOMPARE(bench_->Reports->WindowTitle(), name == "inflation" ? calculator.ViewTitle : "The report before");
-}
-
-// Another window prints between this one's "&Print" and its report button;
-// the report engine keeps only the last layout and title.
-void ResultPrintFrameTest::eachWindowRunsItsOwnReport_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("destination");
-    for (const char* name : {"loan buster", "loan comparison", "inflation", "daily balance"}) {
-        QTest::newRow(qPrintable(QString(name) + " viewed")) << QString(name) << int{ReportEngine::Window};
-        QTest::newRow(qPrintable(QString(name) + " printed")) << QString(name) << int{ReportEngine::Printer};
-    }
-}
-
-void ResultPrintFrameTest::eachWindowRunsItsOwnReport() {
-    QFETCH(int, destination);
-    bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
-    const Calculator calculator = open(true);
-    const QString layout = bench_->Reports->ReportFile();
-    bench_->Reports->SetReportFile(bench_->Reports->LayoutFile("\\loanbuster.rpt") == layout
-                                       ? bench_->Reports->LayoutFile("\\Inflatin.rpt")
-                                       : bench_->Reports->LayoutFile("\\loanbuster.rpt"));
-    bench_->Reports->SetWindowTitle("Another window's report");
-    (destination == ReportEngine::Window ? printPanel().cmdVR() : printPanel().cmdPD())->click();
-    QCOMPARE(bench_->Reports->ReportFile(), layout);
-    if (destination == ReportEngine::Window) {
-        QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
-        QCOMPARE(bench_->ReportWindows[0]->windowTitle(), calculator.ViewTitle);
-    }
-}
-
-void ResultPrintFrameTest::cancelHidesTheFrame() {
-    open(true);
-    QPushButton* cancel = printPanel().cancelButton();
-    QCOMPARE(cancel->text(), QString("C&ancel"));
-    QCOMPARE(cancel->objectName(), QString("cmdPrintCancel"));
-    cancel->click();
-    QVERIFY(printPanel().isHidden());
-    QVERIFY(bench_->ReportWindows.empty());
-}
 
 QTEST_MAIN(ResultPrintFrameTest)
 #include "ResultPrintFrameTest.moc"
