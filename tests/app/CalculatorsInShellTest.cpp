@@ -4,13 +4,10 @@
 // area, the company car fits, the calculator's own access keys win over the
 // menu's, and no caption is cut off or lies over another control, neither on
 // the window nor on a panel it shows in front (Setup, print, explanations).
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,53 +22,25 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "AppVersion.h"
 #include "BackgroundMdiArea.h"
+#include "CalculatorsAsMet.h"
 #include "MenuTree.h"
-#include "MessageService.h"
-#include "PrintPanel.h"
-#include "ProgramFolder.h"
 #include "ReportWindow.h"
-#include "ScratchSettings.h"
-#include "Shell.h"
-#include "StartUpPreferences.h"
-#include "WindowDriver.h"
+#include "StartedProgram.h"
 
 using namespace kelvara;
-using kelvara::testing::WindowDriver;
+using namespace kelvara::testing;
 
 namespace {
 
-// A calculator's menu item and what gives it a result worth printing: figures
-// typed ("field=figure") and buttons clicked ("!button"), in order.
-struct Calculator {
-    const char* MenuItem;
-    QStringList Typed;
-};
-
-const Calculator kCalculators[] = {
-    {"mnuKelvaraMon", {"numAge=40", "numNetMonSalReq=12000"}},
-    {"mnuKelvaraAnn", {"numAge=40", "numNetMonSalReq=150000"}},
-    {"mnuPravelMon", {"numAge=40", "numNetMonSalReq=25000"}},
-    {"mnuPravelAnn", {"numAge=40", "numNetMonSalReq=400000"}},
-    {"mnuAnnual", {"silgEdit1=40", "silgEdit2=420000"}},
-    {"mnuMonthly", {"silgEdit9=40", "numSalRemun=25000"}},
-    {"mnuFortNight", {"silgEdit14=40", "numSalRemun=12000"}},
-    {"mnuWeekly", {"silgEdit14=40", "numSalRemun=6000"}},
-    {"mnuDaily", {"silgEdit23=40", "numSalRemun=1200"}},
-    {"QuickTax", {"sidbEdit1_0=500000", "sidbEdit1_1=40"}},
-    {"mnuCompCar",
-     {"txtCCRegNumber=new", "!cmdAdd", "txtCCRegNumber=CA 123-456", "numCCPrice=300000", "numEndMileage=50000",
-      "numStartMileage=20000"}},
-    {"mnuCarAll1", {"silgEdit1=250000", "silgEdit2=120000", "silgEdit3=60000", "silgEdit4=30000"}},
-    {"mnuInflationProject", {"numPresCost=100000", "numPeriod=10", "numInflaRate=6"}},
-    {"mnuLoans", {"numPrinAmount=100000", "numPeriod=30", "numIntRate=10"}},
-    {"mnuLoansBuster", {"numPrinAmount=500000", "numPeriod=240", "numIntRate=10.5"}},
-    {"mnuLoansComparison", {"numBAmt=500000", "numIntRate=10.5"}},
-    {"mnuDailyBalance", {"numCapAmount=100000", "numIntRate=10", "dtStartDate=01/03/2026", "dtEndDate=01/04/2026"}},
-};
-
 QString FormOf(const char* menuItem) { return MenuItemNamed(menuItem)->FormName; }
+
+// The text with each "%n" in turn replaced by the next argument.
+template <class... Args>
+QString Say(QString text, const Args&... args) {
+    ((text = text.arg(args)), ...);
+    return text;
+}
 
 // The controls a user reads or clicks, each once: a field's own parts (its
 // spin buttons) do not count on their own.
@@ -100,6 +69,13 @@ QString ShownText(const QLabel& label) {
     return QString(label.text()).replace("&&", "\x01").remove('&').replace('\x01', '&');
 }
 
+QString Describe(QWidget* control) {
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+    return QString("%1 \"%2\"").arg(control->objectName(), text);
+}
+
 // Where a control lies in the window.
 QRect InWindow(QWidget& control, QWidget& window) {
     return QRect(control.mapTo(&window, QPoint(0, 0)), control.size());
@@ -107,7 +83,7 @@ QRect InWindow(QWidget& control, QWidget& window) {
 
 // Why a caption is cut, or empty when it fits: a label's text against its
 // width and height, a button's text (with a box's or radio's indicator)
-// against its width, a table heading against its section.
+// against its width.
 QString CutCaption(QWidget& control) {
     const QFontMetrics metrics = control.fontMetrics();
     int needed = 0, has = 0;
@@ -116,10 +92,7 @@ QString CutCaption(QWidget& control) {
         if (label->wordWrap() || label->text().isEmpty()) return {};
         text = ShownText(*label);
         if (label->contentsRect().height() < metrics.height())
-            return QString("\"%1\" is %2 px high, needs %3")
-                .arg(text)
-                .arg(label->contentsRect().height())
-                .arg(metrics.height());
+            return Say("\"%1\" is %2 px high, needs %3", text, label->contentsRect().height(), metrics.height());
         needed = metrics.horizontalAdvance(text);
         has = label->contentsRect().width();
     } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
@@ -129,18 +102,30 @@ QString CutCaption(QWidget& control) {
         needed = box ? button->sizeHint().width() : metrics.horizontalAdvance(text) + 6;
         has = button->width();
     }
-    if (needed <= has) return {};
-    return QString("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(has);
+    return needed <= has ? QString() : Say("\"%1\" needs %2 px, has %3", text, needed, has);
 }
 
+// A table heading cut against its section, or empty.
 QString CutHeading(QHeaderView& header) {
     const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
     for (int section = 0; section < header.count(); ++section) {
         const QString text = header.model()->headerData(section, header.orientation()).toString();
         const int needed = header.fontMetrics().horizontalAdvance(text.trimmed()) + margins;
         if (needed > header.sectionSize(section))
-            return QString("heading \"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(header.sectionSize(section));
+            return Say("heading \"%1\" needs %2 px, has %3", text, needed, header.sectionSize(section));
     }
+    return {};
+}
+
+// The first caption cut among the controls, or the first two of them that
+// lie over each other in the window; empty when all fit apart.
+QString Misfit(const QList<QWidget*>& controls, QWidget& window) {
+    for (QWidget* control : controls)
+        if (const QString cut = CutCaption(*control); !cut.isEmpty()) return cut;
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            if (InWindow(*controls[i], window).intersects(InWindow(*controls[j], window)))
+                return Describe(controls[i]) + " overlaps " + Describe(controls[j]);
     return {};
 }
 
@@ -177,33 +162,23 @@ QRect InViewport(QWidget& frame, QMdiArea& area) {
     return QRect(frame.mapTo(area.viewport(), QPoint(0, 0)), frame.size());
 }
 
-}  // namespace
+QPushButton* OkButton(QWidget& window) {
+    return window.findChildren<QPushButton*>(QRegularExpression("^cmdO[kK]$")).value(0);
+}
 
-Q_DECLARE_METATYPE(const Calculator*)
+}  // namespace
 
 class CalculatorsInShellTest : public QObject {
     Q_OBJECT
-    ScratchSettings preferences_;
-    testing::ProgramFolder folder_;
-    std::unique_ptr<Shell> shell_;
-    ui::MessageRecorder messages_;
+    StartedProgram program_;
 
 private slots:
     void init() {
-        preferences_.clear();
-        SetShowAboutAtStartup(false);
-        SetAcceptedDisclaimerVersion(VersionNumber(CurrentVersion()));
-        QVERIFY(folder_.freshDatabases());
-        shell_ = std::make_unique<Shell>(folder_.path());
-        QVERIFY(shell_->start());
+        QVERIFY(program_.start());
         main().resize(1000, 700);
         QVERIFY(QTest::qWaitForWindowActive(&main()));
     }
-    void cleanup() {
-        shell_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        messages_.clear();
-    }
+    void cleanup() { program_.stop(); }
 
     void everyMenuCalculatorIsCovered() {
         QStringList covered;
@@ -221,7 +196,7 @@ private slots:
         QVERIFY(window);
         QPointer<QMdiSubWindow> frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         const int framesBefore = main().workArea().subWindowList().size();
-        okButton(*window)->click();
+        OkButton(*window)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!frame || frame->isHidden());
         QCOMPARE(main().workArea().subWindowList().size(), framesBefore - 1);
@@ -239,16 +214,16 @@ private slots:
     // whether OK or the frame's close box asks.
     void okIsRefusedAsTheCloseBoxIs() {
         for (bool byOk : {true, false}) {
-            QWidget* window = open(kCalculators[10]);
+            QWidget* window = open(CalculatorFor("mnuCompCar"));
             QVERIFY(window);
             auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-            shell_->calcState().CompanyCar.DatesRejected = true;
-            messages_.clear();
-            byOk ? okButton(*window)->click() : (void)frame->close();
-            QCOMPARE(messages_.messages().size(), std::size_t{1});
+            program_.shell().calcState().CompanyCar.DatesRejected = true;
+            program_.messages.clear();
+            byOk ? OkButton(*window)->click() : (void)frame->close();
+            QCOMPARE(program_.messages.messages().size(), std::size_t{1});
             QVERIFY(frame->isVisible());
             QVERIFY(window->isVisible());
-            shell_->calcState().CompanyCar.DatesRejected = false;
+            program_.shell().calcState().CompanyCar.DatesRejected = false;
             frame->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
@@ -268,28 +243,22 @@ private slots:
         QWidget* window = open(*calculator);
         QVERIFY(window);
         main().resize(mainSize);
-        calculate(*window, calculator->Typed);
-        const QString button = window->findChild<QPushButton*>("cmPrint") ? "cmPrint" : "cmdPrint";
-        click(*window, qPrintable(button));
+        calculate(*window, *calculator);
+        click(*window, calculator->PrintButton);
         ui::PrintPanel* panel = nullptr;
         for (auto* candidate : window->findChildren<ui::PrintPanel*>())
             if (candidate->isVisible()) panel = candidate;
         QVERIFY(panel);
         panel->cmdVR()->click();
-        QVERIFY(messages_.empty());
+        QVERIFY(program_.messages.empty());
 
         QMdiSubWindow* report = main().workArea().activeSubWindow();
         QVERIFY(report && qobject_cast<ReportWindow*>(report->widget()));
         QCoreApplication::processEvents();
         const QRect viewport = main().workArea().viewport()->rect();
         QVERIFY2(viewport.contains(InViewport(*report, main().workArea())),
-                 qPrintable(QString("report at %1,%2 %3x%4 in %5x%6")
-                                .arg(report->x())
-                                .arg(report->y())
-                                .arg(report->width())
-                                .arg(report->height())
-                                .arg(viewport.width())
-                                .arg(viewport.height())));
+                 qPrintable(Say("report at %1,%2 %3x%4 in %5x%6", report->x(), report->y(), report->width(),
+                                report->height(), viewport.width(), viewport.height())));
     }
 
     // The company car is wider than the main window's usual width: the main
@@ -301,16 +270,14 @@ private slots:
         auto* frame = qobject_cast<QMdiSubWindow*>(main().findWindow("frmCompCar")->parentWidget());
         QVERIFY(main().frameGeometry().width() >= before);
         QVERIFY2(main().workArea().viewport()->rect().contains(InViewport(*frame, main().workArea())),
-                 qPrintable(QString("company car %1x%2 in a main window %3 wide")
-                                .arg(frame->width())
-                                .arg(frame->height())
-                                .arg(main().width())));
+                 qPrintable(Say("company car %1x%2 in a main window %3 wide", frame->width(), frame->height(),
+                                main().width())));
     }
 
     // A main window kept small (the screen allows no more) lets the user
     // scroll to every part of a calculator.
     void aSmallMainWindowScrollsToTheWholeCalculator() {
-        QWidget* window = open(kCalculators[10]);
+        QWidget* window = open(CalculatorFor("mnuCompCar"));
         QVERIFY(window);
         main().resize(500, 400);
         QCoreApplication::processEvents();
@@ -360,19 +327,20 @@ private slots:
     // being typed in, first has that field take its whole entry: "15" in a
     // field of 0 to 14 days is refused, not used as the "1" it started with.
     void anAccessKeyTakesTheWholeEntryFirst() {
-        QWidget* window = open(kCalculators[6]);
+        const Calculator& fortnightly = CalculatorFor("mnuFortNight");
+        QWidget* window = open(fortnightly);
         QVERIFY(window);
-        calculate(*window, kCalculators[6].Typed);
-        auto* tax = window->findChild<QLineEdit*>("numMAns1");
-        const QString before = tax->text();
-        auto* days = window->findChild<QLineEdit*>("silgEdit22");
+        calculate(*window, fortnightly);
+        const WindowDriver driver = fortnightly.driver(*window);
+        const QString before = driver.shown("employeeUif");
+        QLineEdit* days = driver.field("thisDays");
         days->setFocus();
         days->selectAll();
         QTest::keyClicks(days, "15");
         QTest::keyClick(days, Qt::Key_C, Qt::AltModifier);
         QTest::qWait(300);  // an access key clicks its button after a moment
         QCOMPARE(days->text(), QString("14"));
-        QCOMPARE(tax->text(), before);
+        QCOMPARE(driver.shown("employeeUif"), before);
     }
 
     // Each step's row is as tall as its text needs at the width its column
@@ -383,7 +351,7 @@ private slots:
             QWidget* window = open(calculator);
             QVERIFY(window);
             if (!window->findChild<QPushButton*>("cmdWorking")) continue;
-            calculate(*window, calculator.Typed);
+            calculate(*window, calculator);
             click(*window, "cmdWorking");
             auto* working = window->findChild<QWidget*>("frmWorking");
             QVERIFY(QTest::qWaitForWindowExposed(working));
@@ -392,12 +360,9 @@ private slots:
             for (int row = 0; row < grid->rowCount(); ++row) heights << grid->rowHeight(row);
             grid->resizeRowsToContents();  // what the rows need at the columns' present widths
             for (int row = 0; row < grid->rowCount(); ++row)
-                QVERIFY2(heights[row] == grid->rowHeight(row), qPrintable(QString("%1 row %2 \"%3\" is %4 px, needs %5")
-                                                                              .arg(calculator.MenuItem)
-                                                                              .arg(row)
-                                                                              .arg(grid->item(row, 0)->text())
-                                                                              .arg(heights[row])
-                                                                              .arg(grid->rowHeight(row))));
+                QVERIFY2(heights[row] == grid->rowHeight(row),
+                         qPrintable(Say("%1 row %2 \"%3\" is %4 px, needs %5", calculator.MenuItem, row,
+                                        grid->item(row, 0)->text(), heights[row], grid->rowHeight(row))));
             working->close();
             ++shown;
         }
@@ -413,7 +378,7 @@ private slots:
         QFETCH(const Calculator*, calculator);
         QWidget* window = open(*calculator);
         QVERIFY(window);
-        calculate(*window, calculator->Typed);
+        calculate(*window, *calculator);
         if (auto* schedule = window->findChild<QCheckBox*>("Check1")) schedule->setChecked(true);
         int opened = 0;
         for (const char* opener : kPanelOpeners) {
@@ -428,31 +393,20 @@ private slots:
             QVERIFY2(panels.size() == 1, opener);
             QWidget* panel = panels.first();
             const QString where = QString("%1 %2: ").arg(opener, panel->objectName());
-
-            const QList<QWidget*> inside = VisibleControls(*panel);
-            for (QWidget* control : inside) {
-                const QString cut = CutCaption(*control);
-                QVERIFY2(cut.isEmpty(), qPrintable(where + cut));
-            }
-            for (int i = 0; i < inside.size(); ++i)
-                for (int j = i + 1; j < inside.size(); ++j)
-                    QVERIFY2(!InWindow(*inside[i], *panel).intersects(InWindow(*inside[j], *panel)),
-                             qPrintable(where + describe(inside[i]) + " overlaps " + describe(inside[j])));
+            const QString misfit = Misfit(VisibleControls(*panel), *panel);
+            QVERIFY2(misfit.isEmpty(), qPrintable(where + misfit));
 
             const QRect area = InWindow(*panel, *window);
             QVERIFY2(panel->autoFillBackground(), qPrintable(where + "not opaque"));
             const int differing = DifferingPixels(window->grab(area).toImage(), panel->grab().toImage());
-            QVERIFY2(differing == 0,
-                     qPrintable(where + QString("%1 pixels of what lies behind show through").arg(differing)));
+            QVERIFY2(differing == 0, qPrintable(where + Say("%1 pixels of what lies behind show through", differing)));
             for (QWidget* control : VisibleControls(*window)) {
                 if (panel->isAncestorOf(control)) continue;
                 const QRect rect = InWindow(*control, *window);
                 QVERIFY2(!area.intersects(rect) || area.contains(rect),
-                         qPrintable(where + describe(control) + " shows at the panel's edge"));
-                if (!area.intersects(rect)) {
-                    const QString cut = CutCaption(*control);
-                    QVERIFY2(cut.isEmpty(), qPrintable(where + "squeezed " + cut));
-                }
+                         qPrintable(where + Describe(control) + " shows at the panel's edge"));
+                const QString cut = area.intersects(rect) ? QString() : CutCaption(*control);
+                QVERIFY2(cut.isEmpty(), qPrintable(where + "squeezed " + cut));
             }
             for (QPushButton* close : window->findChildren<QPushButton*>(kPanelClosers))
                 if (close->isVisible()) close->click();
@@ -470,10 +424,8 @@ private slots:
         QVERIFY(window);
         QCoreApplication::processEvents();
         const QList<QWidget*> controls = VisibleControls(*window);
-        for (QWidget* control : controls) {
-            const QString cut = CutCaption(*control);
-            QVERIFY2(cut.isEmpty(), qPrintable(cut));
-        }
+        const QString misfit = Misfit(controls, *window);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
         for (QHeaderView* header : window->findChildren<QHeaderView*>()) {
             if (!header->isVisible() || header->orientation() != Qt::Horizontal) continue;
             const QString cut = CutHeading(*header);
@@ -483,22 +435,15 @@ private slots:
         for (QWidget* control : controls) {
             auto* field = qobject_cast<QLineEdit*>(control);
             if (!field) continue;
-            QVERIFY2(field->hasFrame() != field->isReadOnly(), qPrintable(describe(field)));
+            QVERIFY2(field->hasFrame() != field->isReadOnly(), qPrintable(Describe(field)));
             if (field->isReadOnly())
                 QVERIFY2(field->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base),
-                         qPrintable(describe(field)));
-        }
-        for (int i = 0; i < controls.size(); ++i) {
-            const QRect a(controls[i]->mapTo(window, QPoint(0, 0)), controls[i]->size());
-            for (int j = i + 1; j < controls.size(); ++j) {
-                const QRect b(controls[j]->mapTo(window, QPoint(0, 0)), controls[j]->size());
-                QVERIFY2(!a.intersects(b), qPrintable(describe(controls[i]) + " overlaps " + describe(controls[j])));
-            }
+                         qPrintable(Describe(field)));
         }
     }
 
 private:
-    MainWindow& main() { return shell_->mainWindow(); }
+    MainWindow& main() { return program_.main(); }
 
     void table() {
         QTest::addColumn<const Calculator*>("calculator");
@@ -512,26 +457,15 @@ private:
         return window && window->isVisible() ? window : nullptr;
     }
 
-    static QPushButton* okButton(QWidget& window) {
-        return window.findChildren<QPushButton*>(QRegularExpression("^cmdO[kK]$")).value(0);
-    }
-
     static void click(QWidget& window, const char* name) {
         QVERIFY2(WindowDriver(window).enabled(name), name);
         WindowDriver(window).click(name);
     }
 
     // Types and clicks what gives the calculator a result, then calculates.
-    static void calculate(QWidget& window, const QStringList& entries) {
-        WindowDriver(window).typeAll(entries);
+    static void calculate(QWidget& window, const Calculator& calculator) {
+        calculator.driver(window).typeAll(calculator.Typed);
         click(window, "cmdCalculate");
-    }
-
-    static QString describe(QWidget* control) {
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
-        return QString("%1 \"%2\"").arg(control->objectName(), text);
     }
 };
 

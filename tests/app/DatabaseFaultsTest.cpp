@@ -9,147 +9,83 @@
 #include <sqlite3.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
-#include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrinterInfo>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <filesystem>
 #include <fstream>
 
-#include "AppVersion.h"
 #include "BackgroundMdiArea.h"
+#include "CalculatorsAsMet.h"
 #include "DecimalField.h"
-#include "DeliveredDatabase.h"
-#include "MessageService.h"
-#include "PrintPanel.h"
 #include "ReportOutput.h"
 #include "ReportWindow.h"
-#include "ScratchSettings.h"
+#include "SettingsFaults.h"
 #include "SettingsStore.h"
-#include "Shell.h"
-#include "StartUpPreferences.h"
-#include "WindowDriver.h"
+#include "StartedProgram.h"
 #include "WindowTestBench.h"
 
 using namespace kelvara;
-using kelvara::testing::WindowDriver;
+using namespace kelvara::testing;
 
 namespace {
-
-// A calculator window as the user meets it: the menu item that opens it, the
-// figures typed into it ("field=figure", in order), how it prints, and a
-// field of the report record that the typing fills.
-struct Calculator {
-    const char* MenuItem;
-    QStringList Typed;
-    const char* PrintButton;
-    const char* PrintPanel;
-    const char* Table;
-    const char* Field;
-    double Value;
-};
-
-const Calculator kQuickTax{
-    "QuickTax", {"sidbEdit1_0=500000", "sidbEdit1_1=40"}, "cmPrint", "Frame1", "kwiktax", "TAXINCOME", 500000};
-const Calculator kMonthlyPaye{
-    "mnuMonthly", {"silgEdit9=40", "numSalRemun=25000"}, "cmdPrint", "fraPrint", "IRP5Mon", "SalNum", 25000};
-const Calculator kMonthlyPackage{
-    "mnuKelvaraMon", {"numAge=40", "numNetMonSalReq=12000"}, "cmdPrint", "Frame1", "SalPackage", "NetMonSal", 12000};
-const Calculator kCarAllowance{
-    "mnuCarAll1",
-    {"silgEdit1=250000", "silgEdit2=120000", "silgEdit3=60000", "silgEdit4=30000", "silgEdit5=18000"},
-    "cmdPrint",
-    "Frame1",
-    "traveldeduction",
-    "MTD",
-    30000};
-const Calculator kInflation{"mnuInflationProject",
-                            {"numPresCost=100000", "numPeriod=10", "numInflaRate=6"},
-                            "cmdPrint",
-                            "fraPrint",
-                            "Inflation",
-                            "PresCost",
-                            100000};
 
 // One window of each family prints. The car allowance writes its record as
 // QuickTax, the PAYE and the package windows do, when the report is asked
 // for, so the database faults pass it by; the finance windows write theirs
 // when their print frame opens. The PAYE and package windows keep settings.
-const Calculator* const kPrinting[] = {&kQuickTax, &kMonthlyPaye, &kMonthlyPackage, &kCarAllowance, &kInflation};
+const Calculator& kQuickTax = CalculatorFor("QuickTax");
+const Calculator& kMonthlyPaye = CalculatorFor("mnuMonthly");
+const Calculator& kMonthlyPackage = CalculatorFor("mnuKelvaraMon");
+const Calculator& kInflation = CalculatorFor("mnuInflationProject");
+const Calculator* const kPrinting[] = {&kQuickTax, &kMonthlyPaye, &kMonthlyPackage, &CalculatorFor("mnuCarAll1"),
+                                       &kInflation};
 const Calculator* const kWritingReports[] = {&kQuickTax, &kMonthlyPaye, &kMonthlyPackage, &kInflation};
 const Calculator* const kWithSettings[] = {&kMonthlyPaye, &kMonthlyPackage};
 
-enum class Fault {
-    Missing,
-    Emptied,
-    Garbage,
-    TornPages,
-    TableDropped,
-    RecordDeleted,
-    Locked,
-    LockedForWriting,
-    ReadOnly
-};
+enum class Fault { Missing, Emptied, Garbage, TornPages, TableDropped, RecordDeleted, Locked, WriteLocked, ReadOnly };
 
-// A fault and what the user is told of it; empty when nothing needs saying.
-struct FaultCase {
-    const char* Name;
-    Fault Kind;
-    const char* Said;
-    ui::MessageIcon Icon;
+// What the user is told of a fault; nothing when nothing needs saying.
+struct Told {
+    const char* Said = "";
+    ui::MessageIcon Icon = ui::MessageIcon::None;
 };
-
-bool Rebuilt(const FaultCase& fault) { return fault.Icon == ui::MessageIcon::Information; }
 
 // Damage is repaired by rebuilding the database (the damaged file kept
 // aside), after which the print or save goes ahead; a lock or a read-only
 // file stops it.
-const FaultCase kWhenWriting[] = {
-    {"missing", Fault::Missing, "was missing", ui::MessageIcon::Information},
-    {"emptied", Fault::Emptied, "could not be used: table", ui::MessageIcon::Information},
-    {"garbage", Fault::Garbage, "cannot be read as a database", ui::MessageIcon::Information},
-    {"torn pages", Fault::TornPages, "could not be used", ui::MessageIcon::Information},
-    {"table dropped", Fault::TableDropped, "is missing", ui::MessageIcon::Information},
-    {"record deleted", Fault::RecordDeleted, "has lost its record", ui::MessageIcon::Information},
-    {"locked", Fault::Locked, "is in use", ui::MessageIcon::Critical},
-    {"locked for writing", Fault::LockedForWriting, "database is locked", ui::MessageIcon::Critical},
-    {"read-only", Fault::ReadOnly, "readonly database", ui::MessageIcon::Critical},
+bool Rebuilt(const Told& told) { return told.Icon == ui::MessageIcon::Information; }
+
+// A fault, and what the user is told of it when a print or a Setup writes,
+// when a window reads its settings as it opens, and when a report is shown
+// from the record written earlier. Reading, a database locked for writing or
+// read-only still reads; one locked outright leaves the delivered settings
+// and cannot show the report. A rebuilt database has lost the report's record.
+struct FaultCase {
+    const char* Name;
+    Fault Kind;
+    Told Writing, ReadingSettings, Viewing;
 };
 
-// Reading the settings as a window opens: a database locked for writing or
-// read-only still reads; one locked outright leaves the delivered values.
-const FaultCase kWhenReadingSettings[] = {
-    kWhenWriting[0],
-    kWhenWriting[1],
-    kWhenWriting[2],
-    kWhenWriting[3],
-    kWhenWriting[4],
-    kWhenWriting[5],
-    {"locked", Fault::Locked, "values delivered with the program are used instead", ui::MessageIcon::Critical},
-    {"locked for writing", Fault::LockedForWriting, "", ui::MessageIcon::None},
-    {"read-only", Fault::ReadOnly, "", ui::MessageIcon::None},
-};
+FaultCase Damage(const char* name, Fault kind, const char* said) {
+    const Told rebuilt{said, ui::MessageIcon::Information};
+    return {name, kind, rebuilt, rebuilt, {"print the report again", ui::MessageIcon::Critical}};
+}
 
-// Showing a report from the record written earlier: a rebuilt database has
-// lost that record and one locked outright cannot be read; one locked for
-// writing or read-only reads as before.
-const FaultCase kWhenViewing[] = {
-    {"missing", Fault::Missing, "print the report again", ui::MessageIcon::Critical},
-    {"emptied", Fault::Emptied, "print the report again", ui::MessageIcon::Critical},
-    {"garbage", Fault::Garbage, "print the report again", ui::MessageIcon::Critical},
-    {"torn pages", Fault::TornPages, "print the report again", ui::MessageIcon::Critical},
-    {"table dropped", Fault::TableDropped, "print the report again", ui::MessageIcon::Critical},
-    {"record deleted", Fault::RecordDeleted, "print the report again", ui::MessageIcon::Critical},
-    {"locked", Fault::Locked, "is in use", ui::MessageIcon::Critical},
-    {"locked for writing", Fault::LockedForWriting, "", ui::MessageIcon::None},
-    {"read-only", Fault::ReadOnly, "", ui::MessageIcon::None},
+const Told kInUse{"is in use", ui::MessageIcon::Critical};
+const FaultCase kFaults[] = {
+    Damage("missing", Fault::Missing, "was missing"),
+    Damage("emptied", Fault::Emptied, "could not be used: table"),
+    Damage("garbage", Fault::Garbage, "cannot be read as a database"),
+    Damage("torn pages", Fault::TornPages, "could not be used"),
+    Damage("table dropped", Fault::TableDropped, "is missing"),
+    Damage("record deleted", Fault::RecordDeleted, "has lost its record"),
+    {"locked", Fault::Locked, kInUse, {"values delivered with the program are used instead", kInUse.Icon}, kInUse},
+    {"locked for writing", Fault::WriteLocked, {"database is locked", ui::MessageIcon::Critical}, {}, {}},
+    {"read-only", Fault::ReadOnly, {"readonly database", ui::MessageIcon::Critical}, {}, {}},
 };
 
 bool RunningAsRoot() { return geteuid() == 0; }
@@ -164,10 +100,10 @@ public:
             case Fault::Emptied: std::filesystem::resize_file(path_, 0); break;
             case Fault::Garbage: Scribble(0, 4096); break;
             case Fault::TornPages: Scribble(PageSize(), std::filesystem::file_size(path_) - PageSize()); break;
-            case Fault::TableDropped: Execute("DROP TABLE \"" + table + "\""); break;
-            case Fault::RecordDeleted: Execute("DELETE FROM \"" + table + "\""); break;
+            case Fault::TableDropped: QVERIFY(RunSqlOn(path_, "DROP TABLE \"" + table + "\"")); break;
+            case Fault::RecordDeleted: QVERIFY(RunSqlOn(path_, "DELETE FROM \"" + table + "\"")); break;
             case Fault::Locked: Hold("BEGIN EXCLUSIVE"); break;
-            case Fault::LockedForWriting: Hold("BEGIN IMMEDIATE"); break;
+            case Fault::WriteLocked: Hold("BEGIN IMMEDIATE"); break;
             case Fault::ReadOnly: MakeReadOnly(); break;
         }
     }
@@ -206,12 +142,6 @@ private:
         file.seekp(static_cast<std::streamoff>(from));
         for (std::uintmax_t i = 0; i < count; ++i) file.put(static_cast<char>((i * 151 + 7) % 251));
     }
-    void Execute(const std::string& sql) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        QCOMPARE(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-    }
     void Hold(const char* begin) {
         QCOMPARE(sqlite3_open_v2(path_.c_str(), &holder_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
         QCOMPARE(sqlite3_exec(holder_, begin, nullptr, nullptr, nullptr), SQLITE_OK);
@@ -219,9 +149,8 @@ private:
     // Write permission does not bind root; the immutable attribute, which
     // only root may set, does.
     void MakeReadOnly() {
-        std::filesystem::permissions(path_,
-                                     std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                         std::filesystem::perms::others_write,
+        using std::filesystem::perms;
+        std::filesystem::permissions(path_, perms::owner_write | perms::group_write | perms::others_write,
                                      std::filesystem::perm_options::remove);
         readOnly_ = true;
         held_ = !RunningAsRoot() || SetImmutable(true);
@@ -243,325 +172,253 @@ private:
     bool held_ = true;
 };
 
-// Answers the file dialog of a PDF export with the given file.
-class SaveDialogAnswerer {
-public:
-    explicit SaveDialogAnswerer(QString file) : file_(std::move(file)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                timer_.stop();
-                seen_ = true;
-                dialog->selectFile(file_);
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
-        });
-        timer_.start(10);
-    }
-    bool seen() const { return seen_; }
-
-private:
-    QString file_;
-    QTimer timer_;
-    bool seen_ = false;
-};
-
 }  // namespace
 
-Q_DECLARE_METATYPE(const Calculator*)
 Q_DECLARE_METATYPE(const FaultCase*)
+Q_DECLARE_METATYPE(Told)
 
 class DatabaseFaultsTest : public QObject, public WindowDriver {
     Q_OBJECT
-    ScratchSettings preferences_;
-    QTemporaryDir programFolder_;
-    std::unique_ptr<Shell> shell_;
-    ui::MessageRecorder messages_;
+    StartedProgram program_;
+    ui::MessageRecorder& messages_ = program_.messages;
     QPointer<QWidget> window_;
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void printingMeetsAFaultyReportDatabase_data();
-    void printingMeetsAFaultyReportDatabase();
-    void viewingMeetsAFaultSinceThePrintFrameOpened_data();
-    void viewingMeetsAFaultSinceThePrintFrameOpened();
-    void openingMeetsAFaultySettingsDatabase_data();
-    void openingMeetsAFaultySettingsDatabase();
-    void savingSetupMeetsAFaultySettingsDatabase_data();
-    void savingSetupMeetsAFaultySettingsDatabase();
-    void printingDirectlyWithoutAPrinterOffersAPdf_data();
-    void printingDirectlyWithoutAPrinterOffersAPdf();
+    void init() {
+        QVERIFY(program_.start());
+        QVERIFY(messages_.empty());
+    }
+    void cleanup() { program_.stop(); }
+
+    void printingMeetsAFaultyReportDatabase_data() { table(kWritingReports, &FaultCase::Writing); }
+    void printingMeetsAFaultyReportDatabase() {
+        QFETCH(const Calculator*, calculator);
+        QFETCH(const FaultCase*, fault);
+        QFETCH(Told, told);
+        openAndType(*calculator);
+        {
+            FaultOn on(fault->Kind, reportDatabase(), calculator->Table);
+            if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
+            print(*calculator);
+            saidOnce(told);
+            keptAsideWhenDamaged(*fault, told, reportDatabase());
+            QCOMPARE(reportWindows(), Rebuilt(told) ? 1 : 0);
+            stillUsable(*calculator);
+        }
+        QCOMPARE(recorded(*calculator) == calculator->Value, Rebuilt(told));
+        printsAgain(*calculator, Rebuilt(told) ? 2 : 1);
+    }
+
+    void viewingMeetsAFaultSinceThePrintFrameOpened_data() {
+        QTest::addColumn<const FaultCase*>("fault");
+        QTest::addColumn<Told>("told");
+        for (const FaultCase& fault : kFaults) QTest::addRow("%s", fault.Name) << &fault << fault.Viewing;
+    }
+    // The finance windows write their record on "&Print" and show the report
+    // from their frame later: a report is shown only with the figures printed.
+    void viewingMeetsAFaultSinceThePrintFrameOpened() {
+        QFETCH(const FaultCase*, fault);
+        QFETCH(Told, told);
+        const bool shown = !*told.Said;
+        openAndType(kInflation);
+        click(kInflation.PrintButton);
+        ui::PrintPanel& frame = printPanel(kInflation.PrintPanel);
+        QVERIFY(frame.isVisible());
+        {
+            FaultOn on(fault->Kind, reportDatabase(), kInflation.Table);
+            if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
+            frame.cmdVR()->click();
+            QVERIFY(frame.isHidden());
+            if (shown) {
+                QVERIFY(messages_.empty());
+            } else {
+                saidOnce(told);
+            }
+            QCOMPARE(reportWindows(), shown ? 1 : 0);
+            stillUsable(kInflation);
+        }
+        printsAgain(kInflation, shown ? 2 : 1);
+    }
+
+    void openingMeetsAFaultySettingsDatabase_data() { table(kWithSettings, &FaultCase::ReadingSettings); }
+    void openingMeetsAFaultySettingsDatabase() {
+        QFETCH(const Calculator*, calculator);
+        QFETCH(const FaultCase*, fault);
+        QFETCH(Told, told);
+        Settings own = DeliveredSettings();
+        own.UIFLimit = 20000;  // the user's own, saved earlier
+        QVERIFY(SettingsStore(settingsDatabase()).Save(PackageSettingsFields(), own).ok);
+        {
+            FaultOn on(fault->Kind, settingsDatabase(), "Setup");
+            if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
+            open(*calculator);
+            if (*told.Said) {
+                saidOnce(told);
+                keptAsideWhenDamaged(*fault, told, settingsDatabase());
+                QCOMPARE(limitInUse(), DeliveredSettings().UIFLimit);
+            } else {
+                QVERIFY(messages_.empty());
+                QCOMPARE(limitInUse(), 20000.0);
+            }
+            typeAll(calculator->Typed);
+            stillUsable(*calculator);
+        }
+        savesAgain("21000");
+    }
+
+    void savingSetupMeetsAFaultySettingsDatabase_data() { table(kWithSettings, &FaultCase::Writing); }
+    void savingSetupMeetsAFaultySettingsDatabase() {
+        QFETCH(const Calculator*, calculator);
+        QFETCH(const FaultCase*, fault);
+        QFETCH(Told, told);
+        openAndType(*calculator);
+        {
+            FaultOn on(fault->Kind, settingsDatabase(), "Setup");
+            if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
+            confirmSetup("20000");
+            saidOnce(told);
+            keptAsideWhenDamaged(*fault, told, settingsDatabase());
+            QVERIFY(window_->findChild<QWidget*>("Frame3")->isHidden());
+            QCOMPARE(limitInUse(), 20000.0);  // in use in the window, saved or not
+            stillUsable(*calculator);
+        }
+        // A rebuilt database takes the confirmed settings; otherwise nothing changed.
+        QCOMPARE(storedLimit(), Rebuilt(told) ? 20000.0 : DeliveredSettings().UIFLimit);
+        savesAgain("");
+    }
+
+    void printingDirectlyWithoutAPrinterOffersAPdf_data() {
+        QTest::addColumn<const Calculator*>("calculator");
+        for (const Calculator* calculator : kPrinting) QTest::addRow("%s", calculator->MenuItem) << calculator;
+    }
+    void printingDirectlyWithoutAPrinterOffersAPdf() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
+        QFETCH(const Calculator*, calculator);
+        openAndType(*calculator);
+        const QString pdf = program_.folder() + "/report.pdf";
+        QFile::remove(pdf);
+        ModalAnswerer<QFileDialog> answerer([&pdf](QFileDialog& dialog) {
+            dialog.selectFile(pdf);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        print(*calculator, /*directly=*/true);  // "Yes": export it instead
+        QCOMPARE(messages_.messages().size(), std::size_t{1});
+        QVERIFY(messages_.last().Text.startsWith("No printer is installed"));
+        QVERIFY(messages_.last().Text.contains("export it to a PDF file instead?"));
+        QCOMPARE(messages_.last().Buttons, ui::MessageButtons::YesNo);
+        QVERIFY(answerer.seen());
+        QFile exported(pdf);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QVERIFY(exported.read(5) == "%PDF-");
+        QCOMPARE(reportWindows(), 0);
+        QCOMPARE(recorded(*calculator), calculator->Value);
+        stillUsable(*calculator);
+        printsAgain(*calculator, 1);
+    }
 
 private:
-    std::filesystem::path reportDatabase() const { return shell_->calcState().ReportDatabasePath; }
-    std::filesystem::path settingsDatabase() const { return shell_->calcState().SettingsDatabasePath; }
+    // Each calculator meeting each fault, and what the user is told of it then.
+    template <size_t count>
+    static void table(const Calculator* const (&calculators)[count], Told FaultCase::*when) {
+        QTest::addColumn<const Calculator*>("calculator");
+        QTest::addColumn<const FaultCase*>("fault");
+        QTest::addColumn<Told>("told");
+        for (const Calculator* calculator : calculators)
+            for (const FaultCase& fault : kFaults)
+                QTest::addRow("%s, %s", calculator->MenuItem, fault.Name) << calculator << &fault << fault.*when;
+    }
+
+    std::filesystem::path reportDatabase() { return program_.shell().calcState().ReportDatabasePath; }
+    std::filesystem::path settingsDatabase() { return program_.shell().calcState().SettingsDatabasePath; }
 
     void open(const Calculator& calculator) {
-        window_ = shell_->mainWindow().openWindow(calculator.MenuItem);
+        window_ = program_.main().openWindow(calculator.MenuItem);
         QVERIFY(window_);
-        QVERIFY(QTest::qWaitForWindowActive(&shell_->mainWindow()));
+        QVERIFY(QTest::qWaitForWindowActive(&program_.main()));
         drive(*window_);
+        nameControls(kMeanings.value(calculator.MenuItem));
+    }
+    void openAndType(const Calculator& calculator) {
+        open(calculator);
+        typeAll(calculator.Typed);
     }
     // Clicks the button, which must be there to click.
     void click(const char* name) {
-        auto* button = window_->findChild<QPushButton*>(name);
-        QVERIFY2(button, name);
-        QVERIFY2(button->isEnabled(), name);
-        button->click();
+        QVERIFY2(enabled(name), name);
+        WindowDriver::click(name);
     }
     // "&Print", then the panel's button, when the panel opens.
     void print(const Calculator& calculator, bool directly = false) {
         click(calculator.PrintButton);
-        auto* panel = window_->findChild<ui::PrintPanel*>(calculator.PrintPanel);
-        QVERIFY(panel);
-        if (panel->isVisible()) (directly ? panel->cmdPD() : panel->cmdVR())->click();
-        QVERIFY(panel->isHidden());
+        ui::PrintPanel& panel = printPanel(calculator.PrintPanel);
+        if (panel.isVisible()) (directly ? panel.cmdPD() : panel.cmdVR())->click();
+        QVERIFY(panel.isHidden());
     }
-    void confirmSetup(const QString& limit = {}) {
+    // The fault gone, the next print works: one more report window, the record written.
+    void printsAgain(const Calculator& calculator, int reportWindowsThen) {
+        messages_.clear();
+        print(calculator);
+        QVERIFY(messages_.empty());
+        QCOMPARE(reportWindows(), reportWindowsThen);
+        QCOMPARE(recorded(calculator), calculator.Value);
+    }
+    void confirmSetup(const QString& limit) {
         click("cmdSettings");
         if (!limit.isEmpty()) type("numUIFLimit", limit);
         click("cmdSetupOK");
     }
+    // The fault gone, the next Setup confirmed saves the limit in use, or the one given.
+    void savesAgain(const QString& limit) {
+        messages_.clear();
+        confirmSetup(limit);
+        QVERIFY(messages_.empty());
+        QCOMPARE(storedLimit(), limit.isEmpty() ? 20000.0 : limit.toDouble());
+    }
 
     // The window is still open, with every typed figure, and takes commands.
-    void stillUsable(const QStringList& typed) {
+    void stillUsable(const Calculator& calculator) {
         QVERIFY(window_);
         QVERIFY(window_->isVisible());
-        QCOMPARE(shell_->mainWindow().findWindow(window_->objectName()), window_.data());
-        for (const QString& entry : typed) {
-            const QString shown = window_->findChild<QLineEdit*>(entry.section('=', 0, 0))->text();
-            QCOMPARE(QString(shown).remove(' ').toDouble(), entry.section('=', 1).toDouble());
+        QCOMPARE(program_.main().findWindow(window_->objectName()), window_.data());
+        for (const QString& entry : calculator.Typed) {
+            const auto [name, figure] = SplitEntry(entry);
+            QCOMPARE(shownNumber(name), figure.toDouble());
         }
-        QVERIFY(window_->findChild<QPushButton*>("cmdCalculate")->isEnabled());
+        QVERIFY(enabled("cmdCalculate"));
     }
-    void saidOnce(const FaultCase& fault) {
+    void saidOnce(const Told& told) {
         QCOMPARE(messages_.messages().size(), std::size_t{1});
-        QVERIFY2(messages_.last().Text.contains(fault.Said), qPrintable(messages_.last().Text));
-        QCOMPARE(messages_.last().Icon, fault.Icon);
+        QVERIFY2(messages_.last().Text.contains(told.Said), qPrintable(messages_.last().Text));
+        QCOMPARE(messages_.last().Icon, told.Icon);
     }
     // The damaged file is renamed aside, never deleted.
-    void keptAsideWhenDamaged(const FaultCase& fault, const std::filesystem::path& database) {
-        if (!Rebuilt(fault) || fault.Kind == Fault::Missing) return;
+    void keptAsideWhenDamaged(const FaultCase& fault, const Told& told, const std::filesystem::path& database) {
+        if (!Rebuilt(told) || fault.Kind == Fault::Missing) return;
         const QString name = QString::fromStdString(database.filename().string());
-        QCOMPARE(QDir(programFolder_.path()).entryList({name + ".damaged-*"}).size(), 1);
+        QCOMPARE(QDir(program_.folder()).entryList({name + ".damaged-*"}).size(), 1);
         QVERIFY(messages_.last().Text.contains("The damaged file was kept as"));
     }
 
-    int reportWindows() const {
+    int reportWindows() {
         int count = 0;
-        for (QMdiSubWindow* sub : shell_->mainWindow().workArea().subWindowList())
+        for (QMdiSubWindow* sub : program_.main().workArea().subWindowList())
             count += qobject_cast<ReportWindow*>(sub->widget()) != nullptr;
         return count;
     }
-    double recorded(const Calculator& calculator) const {
+    double recorded(const Calculator& calculator) {
         std::vector<FieldValues> rows;
         if (!ReportOutput(reportDatabase()).ReadReportRows(calculator.Table, rows).ok || rows.size() != 1) return -1;
         for (const auto& [name, value] : rows.front())
-            if (name == calculator.Field) return testing::WindowTestBench::Number(value);
+            if (name == calculator.Field) return WindowTestBench::Number(value);
         return -1;
     }
-    double storedLimit() const {
+    double storedLimit() {
         Settings stored;
         SettingsStore(settingsDatabase()).Load(PayeSettingsFields(), stored);
         return stored.UIFLimit;
     }
-    double limitInUse() const { return window_->findChild<ui::DecimalField*>("numUIFLimit")->value(); }
+    double limitInUse() const { return find<ui::DecimalField>("numUIFLimit")->value(); }
 };
-
-void DatabaseFaultsTest::initTestCase() {
-    // The program's folder: the report layouts beside it, the databases made
-    // afresh for each test.
-    const QDir runtime(qEnvironmentVariable("KV_RUNTIME_DIR", "."));
-    for (const QString& layout : runtime.entryList({"*.rpt"}))
-        QVERIFY(QFile::copy(runtime.filePath(layout), programFolder_.filePath(layout)));
-}
-
-void DatabaseFaultsTest::init() {
-    preferences_.clear();
-    SetShowAboutAtStartup(false);
-    SetAcceptedDisclaimerVersion(VersionNumber(CurrentVersion()));
-    QDir folder(programFolder_.path());
-    for (const QString& file : folder.entryList({"*.db", "*.db.*"})) QVERIFY(folder.remove(file));
-    for (DeliveredDatabase which : {DeliveredDatabase::Settings, DeliveredDatabase::Reports})
-        QVERIFY(CreateDeliveredDatabase(folder.filePath(DeliveredFileName(which)).toStdString(), which).ok);
-    shell_ = std::make_unique<Shell>(programFolder_.path());
-    QVERIFY(shell_->start());
-    QVERIFY(messages_.empty());
-}
-
-void DatabaseFaultsTest::cleanup() {
-    shell_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    messages_.clear();
-}
-
-void DatabaseFaultsTest::printingMeetsAFaultyReportDatabase_data() {
-    QTest::addColumn<const Calculator*>("calculator");
-    QTest::addColumn<const FaultCase*>("fault");
-    for (const Calculator* calculator : kWritingReports)
-        for (const FaultCase& fault : kWhenWriting)
-            QTest::addRow("%s, %s", calculator->MenuItem, fault.Name) << calculator << &fault;
-}
-
-void DatabaseFaultsTest::printingMeetsAFaultyReportDatabase() {
-    QFETCH(const Calculator*, calculator);
-    QFETCH(const FaultCase*, fault);
-    open(*calculator);
-    typeAll(calculator->Typed);
-    {
-        FaultOn on(fault->Kind, reportDatabase(), calculator->Table);
-        if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
-        print(*calculator);
-        saidOnce(*fault);
-        keptAsideWhenDamaged(*fault, reportDatabase());
-        QCOMPARE(reportWindows(), Rebuilt(*fault) ? 1 : 0);
-        stillUsable(calculator->Typed);
-    }
-    QCOMPARE(recorded(*calculator) == calculator->Value, Rebuilt(*fault));
-
-    messages_.clear();
-    print(*calculator);
-    QVERIFY(messages_.empty());
-    QCOMPARE(reportWindows(), Rebuilt(*fault) ? 2 : 1);
-    QCOMPARE(recorded(*calculator), calculator->Value);
-}
-
-void DatabaseFaultsTest::viewingMeetsAFaultSinceThePrintFrameOpened_data() {
-    QTest::addColumn<const FaultCase*>("fault");
-    for (const FaultCase& fault : kWhenViewing) QTest::addRow("%s", fault.Name) << &fault;
-}
-
-// The finance windows write their record on "&Print" and show the report from
-// their frame later: a report is shown only with the figures printed.
-void DatabaseFaultsTest::viewingMeetsAFaultSinceThePrintFrameOpened() {
-    QFETCH(const FaultCase*, fault);
-    const bool shown = !*fault->Said;
-    open(kInflation);
-    typeAll(kInflation.Typed);
-    click(kInflation.PrintButton);
-    auto* frame = window_->findChild<ui::PrintPanel*>(kInflation.PrintPanel);
-    QVERIFY(frame->isVisible());
-    {
-        FaultOn on(fault->Kind, reportDatabase(), kInflation.Table);
-        if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
-        frame->cmdVR()->click();
-        QVERIFY(frame->isHidden());
-        if (shown) {
-            QVERIFY(messages_.empty());
-        } else {
-            saidOnce(*fault);
-        }
-        QCOMPARE(reportWindows(), shown ? 1 : 0);
-        stillUsable(kInflation.Typed);
-    }
-
-    messages_.clear();
-    print(kInflation);
-    QVERIFY(messages_.empty());
-    QCOMPARE(reportWindows(), shown ? 2 : 1);
-    QCOMPARE(recorded(kInflation), kInflation.Value);
-}
-
-void DatabaseFaultsTest::openingMeetsAFaultySettingsDatabase_data() {
-    QTest::addColumn<const Calculator*>("calculator");
-    QTest::addColumn<const FaultCase*>("fault");
-    for (const Calculator* calculator : kWithSettings)
-        for (const FaultCase& fault : kWhenReadingSettings)
-            QTest::addRow("%s, %s", calculator->MenuItem, fault.Name) << calculator << &fault;
-}
-
-void DatabaseFaultsTest::openingMeetsAFaultySettingsDatabase() {
-    QFETCH(const Calculator*, calculator);
-    QFETCH(const FaultCase*, fault);
-    Settings own = DeliveredSettings();
-    own.UIFLimit = 20000;  // the user's own, saved earlier
-    QVERIFY(SettingsStore(settingsDatabase()).Save(PackageSettingsFields(), own).ok);
-    {
-        FaultOn on(fault->Kind, settingsDatabase(), "Setup");
-        if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
-        open(*calculator);
-        if (*fault->Said) {
-            saidOnce(*fault);
-            keptAsideWhenDamaged(*fault, settingsDatabase());
-            QCOMPARE(limitInUse(), DeliveredSettings().UIFLimit);
-        } else {
-            QVERIFY(messages_.empty());
-            QCOMPARE(limitInUse(), 20000.0);
-        }
-        typeAll(calculator->Typed);
-        stillUsable(calculator->Typed);
-    }
-
-    messages_.clear();
-    confirmSetup("21000");
-    QVERIFY(messages_.empty());
-    QCOMPARE(storedLimit(), 21000.0);
-}
-
-void DatabaseFaultsTest::savingSetupMeetsAFaultySettingsDatabase_data() {
-    QTest::addColumn<const Calculator*>("calculator");
-    QTest::addColumn<const FaultCase*>("fault");
-    for (const Calculator* calculator : kWithSettings)
-        for (const FaultCase& fault : kWhenWriting)
-            QTest::addRow("%s, %s", calculator->MenuItem, fault.Name) << calculator << &fault;
-}
-
-void DatabaseFaultsTest::savingSetupMeetsAFaultySettingsDatabase() {
-    QFETCH(const Calculator*, calculator);
-    QFETCH(const FaultCase*, fault);
-    open(*calculator);
-    typeAll(calculator->Typed);
-    {
-        FaultOn on(fault->Kind, settingsDatabase(), "Setup");
-        if (!on.held()) QSKIP("running as root, and the file system cannot make the database read-only");
-        confirmSetup("20000");
-        saidOnce(*fault);
-        keptAsideWhenDamaged(*fault, settingsDatabase());
-        QVERIFY(window_->findChild<QWidget*>("Frame3")->isHidden());
-        QCOMPARE(limitInUse(), 20000.0);  // in use in the window, saved or not
-        stillUsable(calculator->Typed);
-    }
-    // A rebuilt database takes the confirmed settings; otherwise nothing changed.
-    QCOMPARE(storedLimit(), Rebuilt(*fault) ? 20000.0 : DeliveredSettings().UIFLimit);
-
-    messages_.clear();
-    confirmSetup();
-    QVERIFY(messages_.empty());
-    QCOMPARE(storedLimit(), 20000.0);
-}
-
-void DatabaseFaultsTest::printingDirectlyWithoutAPrinterOffersAPdf_data() {
-    QTest::addColumn<const Calculator*>("calculator");
-    for (const Calculator* calculator : kPrinting) QTest::addRow("%s", calculator->MenuItem) << calculator;
-}
-
-void DatabaseFaultsTest::printingDirectlyWithoutAPrinterOffersAPdf() {
-    if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
-    QFETCH(const Calculator*, calculator);
-    open(*calculator);
-    typeAll(calculator->Typed);
-    const QString pdf = programFolder_.filePath("report.pdf");
-    QFile::remove(pdf);
-    SaveDialogAnswerer answerer(pdf);
-    print(*calculator, /*directly=*/true);  // "Yes": export it instead
-    QCOMPARE(messages_.messages().size(), std::size_t{1});
-    QVERIFY(messages_.last().Text.startsWith("No printer is installed"));
-    QVERIFY(messages_.last().Text.contains("export it to a PDF file instead?"));
-    QCOMPARE(messages_.last().Buttons, ui::MessageButtons::YesNo);
-    QVERIFY(answerer.seen());
-    QFile exported(pdf);
-    QVERIFY(exported.open(QIODevice::ReadOnly));
-    QVERIFY(exported.read(5) == "%PDF-");
-    QCOMPARE(reportWindows(), 0);
-    QCOMPARE(recorded(*calculator), calculator->Value);
-    stillUsable(calculator->Typed);
-
-    messages_.clear();
-    print(*calculator);
-    QVERIFY(messages_.empty());
-    QCOMPARE(reportWindows(), 1);
-}
 
 QTEST_MAIN(DatabaseFaultsTest)
 #include "DatabaseFaultsTest.moc"

@@ -16,14 +16,11 @@
 
 #include "BackgroundMdiArea.h"
 #include "HelpWindow.h"
-#include "MainWindow.h"
-#include "MessageService.h"
-#include "ScratchSettings.h"
-#include "Shell.h"
-#include "StartUpPreferences.h"
+#include "StartedProgram.h"
 #include "TaxEngine.h"
 
 using namespace kelvara;
+using kelvara::testing::ScratchSettings;
 
 namespace {
 
@@ -83,8 +80,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Kelvara 2027"));
         const QStringList expected{
             "mnuFile &File: mnuNew &Initialise All | mnuTaxYear &Tax year | Space1 - | mnuPrinterSet &Printer Setup | "
-            "Space2 - | "
-            "mnuExit E&xit",
+            "Space2 - | mnuExit E&xit",
             "mnuKelvara &Kelvara: mnuKelvaraMon &Monthly | mnuKelvaraAnn &Annual",
             "mnuPravel P&ravel: mnuPravelMon &Monthly | mnuPravelAnn &Annual",
             "mnuTaxCalc &TaxCalcs: mnuAnnual &Annual | mnuMonthly &Monthly | mnuFortNight &FortNightly | "
@@ -212,9 +208,8 @@ private slots:
     }
 
     void helpViewerLeavesMarginRightAndBelow() {
-        QCOMPARE(HelpViewerExtentTwips(3000), 2900);
-        QCOMPARE(HelpViewerExtentTwips(2000), 1900);
-        QCOMPARE(HelpViewerExtentTwips(60), 0);
+        for (auto [extent, viewer] : {std::pair{3000, 2900}, {2000, 1900}, {60, 0}})
+            QCOMPARE(HelpViewerExtentTwips(extent), viewer);
         HelpWindow help("/no/such/kv2027Help.pdf");
         help.show();
         help.resize(200, 400);  // 3000 by 6000 twips
@@ -252,18 +247,16 @@ private slots:
         QTRY_VERIFY(help->finds().model()->rowCount() > 0);
         help->close();
 
-        struct Case {
-            const char* menuItem;
-            const char* heading;
-        };
-        for (const Case& c : {Case{"mnuAnnual", "Employees' tax"}, Case{"mnuCompCar", "Company car"},
-                              Case{"mnuLoans", "Loans"}, Case{"QuickTax", "QuickTax"}}) {
-            QVERIFY(window.openWindow(c.menuItem));
+        for (auto [menuItem, heading] : {std::pair{"mnuAnnual", "Employees' tax"},
+                                         {"mnuCompCar", "Company car"},
+                                         {"mnuLoans", "Loans"},
+                                         {"QuickTax", "QuickTax"}}) {
+            QVERIFY(window.openWindow(menuItem));
             QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F1);
             auto* opened = qobject_cast<HelpWindow*>(window.findWindow("frmHelpBrowser"));
-            QVERIFY2(opened, c.menuItem);
+            QVERIFY2(opened, menuItem);
             const QModelIndex current = opened->contents().currentIndex();
-            QVERIFY2(current.data().toString().startsWith(c.heading), qPrintable(current.data().toString()));
+            QVERIFY2(current.data().toString().startsWith(heading), qPrintable(current.data().toString()));
             QTRY_COMPARE(opened->currentPage(), current.data(int(QPdfBookmarkModel::Role::Page)).toInt());
         }
     }

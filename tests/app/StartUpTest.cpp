@@ -7,48 +7,22 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
-#include <functional>
 
 #include "ActiveTaxYear.h"
-#include "AppVersion.h"
 #include "BackgroundMdiArea.h"
 #include "DeliveredDatabase.h"
 #include "DisclaimerWindow.h"
-#include "MessageService.h"
-#include "ScratchSettings.h"
 #include "SettingsFaults.h"
 #include "SettingsStore.h"
-#include "Shell.h"
-#include "StartUpPreferences.h"
+#include "StartedProgram.h"
 
 using namespace kelvara;
+using kelvara::testing::ScratchSettings;
+using DisclaimerAnswerer = kelvara::testing::ModalAnswerer<kelvara::DisclaimerWindow>;
 
 namespace {
-
-// Waits for the modal disclaimer of a start-up and deals with it; remembers
-// whether one appeared.
-class DisclaimerAnswerer {
-public:
-    explicit DisclaimerAnswerer(std::function<void(DisclaimerWindow&)> answer) : answer_(std::move(answer)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* disclaimer = qobject_cast<DisclaimerWindow*>(QApplication::activeModalWidget())) {
-                timer_.stop();
-                seen_ = true;
-                answer_(*disclaimer);
-            }
-        });
-        timer_.start(10);
-    }
-    bool seen() const { return seen_; }
-
-private:
-    QTimer timer_;
-    std::function<void(DisclaimerWindow&)> answer_;
-    bool seen_ = false;
-};
 
 void TickAndAccept(DisclaimerWindow& disclaimer) {
     disclaimer.findChild<QCheckBox*>("chkDisclaimerYesNo")->setChecked(true);
@@ -65,6 +39,8 @@ QWidget* OpenAbout() {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(ProgramVersion)
+
 class StartUpTest : public QObject {
     Q_OBJECT
     ScratchSettings settings_;
@@ -79,23 +55,18 @@ private slots:
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void versionFormsCaptionAndNumber_data() {
-        QTest::addColumn<int>("major");
-        QTest::addColumn<int>("minor");
-        QTest::addColumn<int>("revision");
+        QTest::addColumn<ProgramVersion>("version");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("number");
-        QTest::newRow("1.1.0") << 1 << 1 << 0 << "1.01.000" << 110;
-        QTest::newRow("1.0.0") << 1 << 0 << 0 << "1.00.000" << 100;
-        QTest::newRow("2.12.5") << 2 << 12 << 5 << "2.12.005" << 2125;
-        QTest::newRow("1.10.12") << 1 << 10 << 12 << "1.10.012" << 11012;
+        QTest::newRow("1.1.0") << ProgramVersion{1, 1, 0} << "1.01.000" << 110;
+        QTest::newRow("1.0.0") << ProgramVersion{1, 0, 0} << "1.00.000" << 100;
+        QTest::newRow("2.12.5") << ProgramVersion{2, 12, 5} << "2.12.005" << 2125;
+        QTest::newRow("1.10.12") << ProgramVersion{1, 10, 12} << "1.10.012" << 11012;
     }
     void versionFormsCaptionAndNumber() {
-        QFETCH(int, major);
-        QFETCH(int, minor);
-        QFETCH(int, revision);
+        QFETCH(ProgramVersion, version);
         QFETCH(QString, text);
         QFETCH(int, number);
-        const ProgramVersion version{major, minor, revision};
         QCOMPARE(VersionText(version), text);
         QCOMPARE(VersionNumber(version), number);
         QVERIFY(MainCaption(version).startsWith("Kelvara 2027 Ver: " + text + " "));
@@ -134,14 +105,10 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("said");
         QTest::addColumn<double>("uif");
-        QTest::newRow("save cut short") << "interrupted"
-                                        << "" << 2.0;
-        QTest::newRow("folder in its place") << "folder"
-                                             << "it is a folder, not a file. It was left as it is" << 1.0;
-        QTest::newRow("value out of bounds") << "UIF -50"
-                                             << "\"EmployeeUIF\" (-50). They have been set back" << 1.0;
-        QTest::newRow("value not a number") << "UIF 'x'"
-                                            << "\"EmployeeUIF\" ('x'). They have been set back" << 1.0;
+        QTest::newRow("cut short") << QString("interrupted") << "" << 2.0;
+        QTest::newRow("folder") << QString("folder") << "it is a folder, not a file. It was left as it is" << 1.0;
+        QTest::newRow("out of bounds") << QString("UIF -50") << "\"EmployeeUIF\" (-50). They have been set back" << 1.0;
+        QTest::newRow("not a number") << QString("UIF 'x'") << "\"EmployeeUIF\" ('x'). They have been set back" << 1.0;
     }
     void settingsThatCanBeReadAreKept() {
         QFETCH(QString, fault);
@@ -272,50 +239,37 @@ private slots:
         QCOMPARE(box.y() - main.y(), (main.height() - box.height()) / 4);
     }
 
+    // The disclaimer shows at the first start of a newer version. Accepted,
+    // it shows no more; declined, the program ends and shows it next time.
     void disclaimerShownOnlyForNewerVersion_data() {
         QTest::addColumn<int>("accepted");
+        QTest::addColumn<bool>("accept");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("never accepted") << 0 << true;
-        QTest::newRow("older version") << 109 << true;
-        QTest::newRow("this version") << 110 << false;
-        QTest::newRow("newer version") << 111 << false;
+        QTest::newRow("never accepted") << 0 << true << true;
+        QTest::newRow("older version") << 109 << true << true;
+        QTest::newRow("this version") << 110 << true << false;
+        QTest::newRow("newer version") << 111 << true << false;
+        QTest::newRow("declined") << 109 << false << true;
+        QTest::newRow("declined, never accepted") << 0 << false << true;
     }
     void disclaimerShownOnlyForNewerVersion() {
         QFETCH(int, accepted);
+        QFETCH(bool, accept);
         QFETCH(bool, shown);
         SetShowAboutAtStartup(false);
         SetAcceptedDisclaimerVersion(accepted);
-        DisclaimerAnswerer answerer(TickAndAccept);
-        Shell shell(programFolder_.path());
-        QVERIFY(shell.start());
-        QCOMPARE(answerer.seen(), shown);
-        QCOMPARE(AcceptedDisclaimerVersion(), shown ? 110 : accepted);
-    }
-
-    void acceptedDisclaimerIsNotShownAgain() {
-        SetShowAboutAtStartup(false);
-        SetAcceptedDisclaimerVersion(109);
         {
-            DisclaimerAnswerer answerer(TickAndAccept);
+            DisclaimerAnswerer answerer(accept ? TickAndAccept : Decline);
             Shell shell(programFolder_.path());
-            QVERIFY(shell.start());
-            QVERIFY(answerer.seen());
+            QCOMPARE(shell.start(), accept);
+            QCOMPARE(answerer.seen(), shown);
+            QCOMPARE(shell.mainWindow().isVisible(), accept);
+            QCOMPARE(AcceptedDisclaimerVersion(), accept && shown ? 110 : accepted);
         }
         DisclaimerAnswerer again(TickAndAccept);
         Shell shell(programFolder_.path());
         QVERIFY(shell.start());
-        QVERIFY(!again.seen());
-    }
-
-    void decliningEndsTheProgram() {
-        SetShowAboutAtStartup(false);
-        SetAcceptedDisclaimerVersion(109);
-        DisclaimerAnswerer answerer(Decline);
-        Shell shell(programFolder_.path());
-        QVERIFY(!shell.start());
-        QVERIFY(answerer.seen());
-        QVERIFY(!shell.mainWindow().isVisible());
-        QCOMPARE(AcceptedDisclaimerVersion(), 109);
+        QCOMPARE(again.seen(), !accept);
     }
 
     void okFollowsTheCheckBox() {

@@ -31,27 +31,20 @@ public:
 class ReportEngineTest : public QObject {
     Q_OBJECT
 
-private:
     QTemporaryDir folder;
     std::filesystem::path database;
     QString layouts = qEnvironmentVariable("KV_RUNTIME_DIR", ".");
     QPrinter printer;
+    ui::MessageRecorder messages;
+    std::unique_ptr<TestHost> host;
+    std::unique_ptr<ReportEngine> engine;
 
     void WriteQuickTax500000() {
-        ReportOutput output(database);
-        QVERIFY(output
-                    .WriteReportRecord("kwiktax", {{"AGE", std::int16_t{40}},
-                                                   {"TAXINCOME", 500000.0},
-                                                   {"TAXTOPAY", 79998.0},
-                                                   {"MARGRATE", 31.0},
-                                                   {"PORTION", 36239.0},
-                                                   {"TOTTAX", 116237.0},
-                                                   {"REBATE", 17820.0},
-                                                   {"TAXCOM4", 98417.0},
-                                                   {"AVRATE", 23.2474},
-                                                   {"AVRATEAFT", 19.6834},
-                                                   {"TAXCOM4/2", 98417.0 / 12}})
-                    .ok);
+        const FieldValues record{{"AGE", std::int16_t{40}}, {"TAXINCOME", 500000.0},    {"TAXTOPAY", 79998.0},
+                                 {"MARGRATE", 31.0},        {"PORTION", 36239.0},       {"TOTTAX", 116237.0},
+                                 {"REBATE", 17820.0},       {"TAXCOM4", 98417.0},       {"AVRATE", 23.2474},
+                                 {"AVRATEAFT", 19.6834},    {"TAXCOM4/2", 98417.0 / 12}};
+        QVERIFY(ReportOutput(database).WriteReportRecord("kwiktax", record).ok);
     }
 
 private slots:
@@ -59,38 +52,38 @@ private slots:
         database = std::filesystem::path(folder.path().toStdString()) / "Crysprin.db";
         std::filesystem::remove(database);
         QVERIFY(CreateDeliveredDatabase(database, DeliveredDatabase::Reports).ok);
+        messages.clear();
+        host = std::make_unique<TestHost>();
+        engine = std::make_unique<ReportEngine>(*host, printer, database, layouts);
+    }
+    void cleanup() {
+        engine.reset();
+        host.reset();
     }
 
     void keepsItsPropertiesBetweenReports() {
-        ui::MessageRecorder messages;
-        TestHost host;
-        ReportEngine engine(host, printer, database, layouts);
+        QVERIFY(engine->RunReport("\\kwiktep.rpt", QString("QuickTax - first"), ReportEngine::Window));
+        QVERIFY(engine->RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Window));
+        QCOMPARE(host->windows.size(), size_t(2));
+        QCOMPARE(host->windows[1]->windowTitle(), QString("QuickTax - first"));
+        QCOMPARE(engine->ReportFile(), layouts + "/kwiktep.rpt");
 
-        QVERIFY(engine.RunReport("\\kwiktep.rpt", QString("QuickTax - first"), ReportEngine::Window));
-        QVERIFY(engine.RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Window));
-        QCOMPARE(host.windows.size(), size_t(2));
-        QCOMPARE(host.windows[1]->windowTitle(), QString("QuickTax - first"));
-        QCOMPARE(engine.ReportFile(), layouts + "/kwiktep.rpt");
-
-        engine.SetDestination(7);  // no such destination: nothing runs
-        QVERIFY(!engine.Run());
-        QCOMPARE(host.windows.size(), size_t(2));
+        engine->SetDestination(7);  // no such destination: nothing runs
+        QVERIFY(!engine->Run());
+        QCOMPARE(host->windows.size(), size_t(2));
         QVERIFY(messages.empty());
 
-        engine.SetWindowTitle("Second");
-        engine.SetDestination(ReportEngine::Window);
-        QVERIFY(engine.Run());
-        QCOMPARE(host.windows.back()->windowTitle(), QString("Second"));
-        QCOMPARE(engine.Destination(), int(ReportEngine::Window));
+        engine->SetWindowTitle("Second");
+        engine->SetDestination(ReportEngine::Window);
+        QVERIFY(engine->Run());
+        QCOMPARE(host->windows.back()->windowTitle(), QString("Second"));
+        QCOMPARE(engine->Destination(), int(ReportEngine::Window));
     }
 
     void reportWindowShowsThePages() {
-        ui::MessageRecorder messages;
-        TestHost host;
-        ReportEngine engine(host, printer, database, layouts);
         WriteQuickTax500000();
-        QVERIFY(engine.RunReport("\\kwiktep.rpt", QString("QuickTax"), ReportEngine::Window));
-        auto* window = qobject_cast<ReportWindow*>(host.windows.back().get());
+        QVERIFY(engine->RunReport("\\kwiktep.rpt", QString("QuickTax"), ReportEngine::Window));
+        auto* window = qobject_cast<ReportWindow*>(host->windows.back().get());
         QVERIFY(window);
         window->show();
         QTRY_COMPARE(window->pageCount(), 1);
@@ -100,49 +93,40 @@ private slots:
 
     void printingWithoutAPrinterOffersPdf() {
         if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
-        ui::MessageRecorder messages;
         messages.QueueAnswer(ui::MessageAnswer::No);
-        TestHost host;
-        ReportEngine engine(host, printer, database, layouts);
-        engine.SetWindowTitle("Kept");
-        QVERIFY(!engine.RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Printer));
+        engine->SetWindowTitle("Kept");
+        QVERIFY(!engine->RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Printer));
         QCOMPARE(messages.messages().size(), size_t(1));
         QCOMPARE(messages.last().Buttons, ui::MessageButtons::YesNo);
         QVERIFY(messages.last().Text.contains("No printer is installed"));
         QVERIFY(messages.last().Text.contains("PDF"));
-        QVERIFY(host.windows.empty());
-        QCOMPARE(engine.WindowTitle(), QString("Kept"));
+        QVERIFY(host->windows.empty());
+        QCOMPARE(engine->WindowTitle(), QString("Kept"));
     }
 
     void reportErrorsAreShownNotThrown() {
-        ui::MessageRecorder messages;
-        TestHost host;
-        ReportEngine engine(host, printer, database, layouts);
-        QVERIFY(!engine.RunReport("\\nosuch.rpt", QString("X"), ReportEngine::Window));
+        QVERIFY(!engine->RunReport("\\nosuch.rpt", QString("X"), ReportEngine::Window));
         QVERIFY(messages.last().Text.contains("nosuch.rpt"));
 
         // Rebuilt, it has lost the record written for the report: said so, and
         // no report of the delivered figures.
         std::filesystem::remove(database);
         messages.clear();
-        QVERIFY(!engine.RunReport("\\kwiktep.rpt", QString("X"), ReportEngine::Window));
+        QVERIFY(!engine->RunReport("\\kwiktep.rpt", QString("X"), ReportEngine::Window));
         QCOMPARE(messages.messages().size(), size_t(1));
         QVERIFY(messages.last().Text.contains("was missing"));
         QVERIFY(messages.last().Text.endsWith("print the report again."));
-        QVERIFY(host.windows.empty());
+        QVERIFY(host->windows.empty());
     }
 
     void layoutHeaders_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        QTest::newRow("complete") << "# note\nrecord: Loans\nrows: Amort\nformat: Num1 Num4 = #0.00\n---\n<p/>"
+        QTest::newRow("complete") << QString("# note\nrecord: Loans\nrows: Amort\nformat: Num1 Num4 = #0.00\n---\n<p/>")
                                   << "";
-        QTest::newRow("no template") << "record: Loans\n"
-                                     << "\"---\"";
-        QTest::newRow("unknown line") << "tables: Loans\n---\n"
-                                      << "line 1";
-        QTest::newRow("format without pattern") << "record: Loans\nformat: Num1\n---\n"
-                                                << "line 2";
+        QTest::newRow("no template") << QString("record: Loans\n") << "\"---\"";
+        QTest::newRow("unknown line") << QString("tables: Loans\n---\n") << "line 1";
+        QTest::newRow("format without pattern") << QString("record: Loans\nformat: Num1\n---\n") << "line 2";
     }
 
     void layoutHeaders() {

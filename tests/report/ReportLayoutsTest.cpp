@@ -43,43 +43,55 @@ struct Print {
     std::set<std::string> notPrinted{};  // fields the layout leaves out on purpose
 };
 
+// The rows of a single-record table.
+std::vector<FieldValues> One(FieldValues record) { return {std::move(record)}; }
+
 // Words that give a page away as the other language.
 const QStringList kEnglishWords{"Page",    "Printed",       "Tax year",  "Income", "Contributions",
                                 "taxable", "South African", "Employees", "and"};
 const QStringList kAfrikaansWords{"Bladsy",    "Gedruk",          "Belastingjaar", "Inkomste", "Bydraes",
                                   "belasbaar", "Suid-Afrikaanse", "LBS",           "en"};
 
+// The figures given to the record writers, each field by name. They stand
+// packed, where clang-format would give each field a line of its own.
+// clang-format off
+const MonthCounts kTwoEach{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+
+// An employee with every kind of pay, over the period the window starts with.
 PayPeriodInputs Employee(PayPeriodKind kind) {
-    PayPeriodInputs in = DefaultInputs(kind);
-    in.Age = 67;
-    in.Salary = 30000;
-    in.Commission = 1500;
-    in.Bonus = 2500;
-    in.TravelAllowance = 4000;
-    in.EmployerFundCont = 1200;
-    in.EmployeeFundCont = 900;
-    in.EmployerMedAidCont = 1100;
-    in.EmployeeMedAidCont = 1300;
-    in.Members = 3;
-    in.MonthMembers.fill(2);
-    in.EmployeeName = "Thandi Mokoena";
-    return in;
+    const PayPeriodInputs period = DefaultInputs(kind);
+    return {.Age = 67, .Salary = 30000, .Commission = 1500, .Bonus = 2500, .TravelAllowance = 4000,
+            .EmployerFundCont = 1200, .EmployeeFundCont = 900, .EmployerMedAidCont = 1100, .EmployeeMedAidCont = 1300,
+            .Members = 3, .MonthMembers = kTwoEach, .StartDate = period.StartDate, .EndDate = period.EndDate,
+            .NormalDays = period.NormalDays, .ThisDays = period.ThisDays, .EmployeeName = "Thandi Mokoena"};
 }
 
-PayPeriodResult Figures() {
-    PayPeriodResult r;
-    r.FundDeduction = 2100;
-    r.PeriodTax = 5432.1;
-    r.MedicalCredit = 1088;
-    r.AdditionalCredit = 211.3;
-    r.TaxAfterCredits = 4132.8;
-    r.UIFEmployee = 177.12;
-    r.UIFEmployer = 177.13;
-    r.SkillsLevy = 310.45;
-    r.TaxableTravel = 3200;
-    r.MonthMembers.fill(2);
-    return r;
+const PayPeriodResult kFigures{.FundDeduction = 2100, .PeriodTax = 5432.1, .MedicalCredit = 1088,
+    .AdditionalCredit = 211.3, .TaxAfterCredits = 4132.8, .UIFEmployee = 177.12, .UIFEmployer = 177.13,
+    .SkillsLevy = 310.45, .TaxableTravel = 3200, .MonthMembers = kTwoEach};
+
+const PackageInputs kPackage{.Required = 150000, .RequiredCostToCompany = 150000, .Age = 40, .CompanyCar = 300000,
+    .TravelAllowance = 60000, .TravelAllowanceCost = 60000, .MedicalAid = 24000, .MedicalAidCost = 12000,
+    .Members = 24, .OtherFringeBenefits = 3000, .OtherFringeBenefitsCost = 3100, .MedicalDeductions = 700,
+    .FundEmployee = 11250, .FundEmployer = 11300, .RADeduction = 8000, .AdditionalBeneficiaries = 2,
+    .OtherExpenses = {OtherExpense{}, {"Parking", 500, 520}}};
+
+// The n-th of four company cars: the odd ones with their fuel valued from the deemed-cost table.
+CompanyCarVehicle Vehicle(int n) {
+    const bool table = n % 2;
+    return {.CCRegNumber = "CA " + std::to_string(100 + n), .CCMake = "Make" + std::to_string(n), .CCModel = "Model",
+            .YearOfManfact = "2024", .CCPrice = 250000.0 + 10000 * n, .CCStartDate = 46082, .CCEndDate = 46446,
+            .EndMileage = 50000, .StartMileage = 20000, .BusDistance = 12000, .BussMilage = true,
+            .ActualExpEmployee = table ? 0.0 : 9000, .SARSTable = table, .FuelReimbEmployer = 1000,
+            .EmpPaidInsurance = 6000, .EmpPaidLicence = 1000, .EmpPaidMaintenance = 5000};
 }
+
+TravelAllowanceState Car(bool records) {
+    return {.CarDescription = "Sedan", .RecordsKept = records, .VehicleValue = 250000, .AllowanceReceived = 120000,
+            .ClosingKm = 60000, .OpeningKm = 30000, .BusinessKm = 18000, .FuelOil = 20000, .RepairsMaintenance = 5000,
+            .InsuranceLicence = 8000, .OtherExpenses = 2000, .WearAndTear = 40000, .PeriodDays = 365};
+}
+// clang-format on
 
 std::vector<Print> PayslipPrints() {
     std::vector<Print> prints;
@@ -88,10 +100,8 @@ std::vector<Print> PayslipPrints() {
         const PayslipReport& report = PayslipReportFor(kind);
         for (Language language : {Language::English, Language::Afrikaans}) {
             const auto chosen = language == Language::English ? ReportLanguage::English : ReportLanguage::Afrikaans;
-            Print print{QString(report.Layout) + (language == Language::English ? " en" : " af"),
-                        report.Layout,
-                        report.Table,
-                        {PayslipReportRecord(kind, Employee(kind), Figures(), chosen, 1234)}};
+            Print print{QString(report.Layout) + (language == Language::English ? " en" : " af"), report.Layout,
+                        report.Table, One(PayslipReportRecord(kind, Employee(kind), kFigures, chosen, 1234))};
             print.language = language;
             print.figureLines = kind == PayPeriodKind::Annual ? 1 : 0;  // the month counts under the months
             // These calculators take no medical expenses: the row shows only
@@ -105,24 +115,7 @@ std::vector<Print> PayslipPrints() {
 }
 
 std::vector<Print> PackagePrints() {
-    PackageInputs in;
-    in.Required = 150000;
-    in.RequiredCostToCompany = 150000;
-    in.Age = 40;
-    in.CompanyCar = 300000;
-    in.TravelAllowance = 60000;
-    in.TravelAllowanceCost = 60000;
-    in.MedicalAid = 24000;
-    in.MedicalAidCost = 12000;
-    in.Members = 24;
-    in.OtherFringeBenefits = 3000;
-    in.OtherFringeBenefitsCost = 3100;
-    in.MedicalDeductions = 700;
-    in.FundEmployee = 11250;
-    in.FundEmployer = 11300;
-    in.RADeduction = 8000;
-    in.AdditionalBeneficiaries = 2;
-    in.OtherExpenses[1] = {"Parking", 500, 520};
+    PackageInputs in = kPackage;
     PackageShown shown{1631.86, 1631.87, 1632.5, 11553.48, 8640, 2913.48, 163185.34, 166449.06, 300000, true};
 
     std::vector<Print> prints;
@@ -132,10 +125,8 @@ std::vector<Print> PackagePrints() {
                                  {PackageDirection::GrossToNet, PackagePeriod::Monthly}};
     for (const PackageKind& kind : kinds) {
         const PackageReportVariant variant = ReportVariantOf(kind);
-        Print print{QString::fromStdString(variant.Heading),
-                    QString::fromStdString(variant.ReportFile),
-                    "SalPackage",
-                    {SalPackageRecord(kind, in, shown, "Pieter Botha")}};
+        Print print{QString::fromStdString(variant.Heading), QString::fromStdString(variant.ReportFile), "SalPackage",
+                    One(SalPackageRecord(kind, in, shown, "Pieter Botha"))};
         // The provident fund is always 0 and the tax-free medical amount
         // always 0; the net-to-gross reports have no cost-to-company line
         // for the salary, and the monthly one no R/A deduction.
@@ -147,14 +138,11 @@ std::vector<Print> PackagePrints() {
     // No other expenses at all: no heading and no empty lines for them.
     in.OtherExpenses[1] = {};
     in.FundEmployee = 0;
-    prints.push_back({"package without other expenses",
-                      "\\Pravel.rpt",
-                      "SalPackage",
-                      {SalPackageRecord(kinds[2], in, shown, "")},
-                      "",
-                      Language::English,
-                      0,
-                      {"TaxFreeMedPrint", "ProvDeduct", "ProvDeductCC", "MonAnnSal"}});
+    prints.push_back({.name = "package without other expenses",
+                      .layout = "\\Pravel.rpt",
+                      .table = "SalPackage",
+                      .rows = One(SalPackageRecord(kinds[2], in, shown, "")),
+                      .notPrinted = {"TaxFreeMedPrint", "ProvDeduct", "ProvDeductCC", "MonAnnSal"}});
     return prints;
 }
 
@@ -171,10 +159,8 @@ std::vector<Print> LoanPrints() {
             // Charges shown with the schedule, hidden without: both must read well.
             loan.FinChargeState = schedule == LoanSchedule::None ? "UP" : "DOWN";
             const LoanReportLayout layout = LoanLayout(mode, schedule);
-            Print print{QString::fromStdString(layout.File),
-                        QString::fromStdString(layout.File),
-                        LoansTable,
-                        {LoansRecord(loan, schedule)}};
+            Print print{QString::fromStdString(layout.File), QString::fromStdString(layout.File), LoansTable,
+                        One(LoansRecord(loan, schedule))};
             if (schedule != LoanSchedule::None) {
                 // The schedule's lines, under their column captions, and the
                 // loan over the schedule the last print left.
@@ -192,27 +178,7 @@ std::vector<Print> LoanPrints() {
 std::vector<Print> CompanyCarPrints() {
     CompanyCarState state;
     state.Vehicles.resize(1);
-    for (int i = 1; i <= 4; ++i) {
-        CompanyCarVehicle v;
-        v.CCRegNumber = "CA " + std::to_string(100 + i);
-        v.CCMake = "Make" + std::to_string(i);
-        v.CCModel = "Model";
-        v.CCPrice = 250000 + 10000 * i;
-        v.EndMileage = 50000;
-        v.StartMileage = 20000;
-        v.BusDistance = 12000;
-        v.BussMilage = true;
-        v.SARSTable = i % 2;
-        v.ActualExpEmployee = v.SARSTable ? 0 : 9000;
-        v.FuelReimbEmployer = 1000;
-        v.EmpPaidInsurance = 6000;
-        v.EmpPaidLicence = 1000;
-        v.EmpPaidMaintenance = 5000;
-        v.YearOfManfact = "2024";
-        v.CCStartDate = 46082;
-        v.CCEndDate = 46446;
-        state.Vehicles.push_back(v);
-    }
+    for (int n = 1; n <= 4; ++n) state.Vehicles.push_back(Vehicle(n));
     state.Results.resize(state.Vehicles.size());
     state.VehicleCount = 4;
     state.CurrentVehicle = state.ShownVehicle = 1;
@@ -227,55 +193,35 @@ std::vector<Print> OtherPrints() {
     std::vector<Print> prints;
     EngineState engine;
     CalcAnnualTax(engine, 500000);
-    QuickTaxState quickTax;
-    quickTax.QtAge = 40;
+    QuickTaxState quickTax{.QtAge = 40};
     QuickTaxCalculate(engine, quickTax);
-    prints.push_back({"QuickTax", KwikTaxLayout, KwikTaxTable, {KwikTaxRecord(engine, quickTax)}});
+    prints.push_back({"QuickTax", KwikTaxLayout, KwikTaxTable, One(KwikTaxRecord(engine, quickTax))});
 
     for (bool records : {false, true}) {
-        TravelAllowanceState car;
-        car.CarDescription = "Sedan";
-        car.RecordsKept = records;
-        car.VehicleValue = 250000;
-        car.AllowanceReceived = 120000;
-        car.ClosingKm = 60000;
-        car.OpeningKm = 30000;
-        car.BusinessKm = 18000;
-        car.FuelOil = 20000;
-        car.RepairsMaintenance = 5000;
-        car.InsuranceLicence = 8000;
-        car.OtherExpenses = 2000;
-        car.WearAndTear = 40000;
-        car.PeriodDays = 365;
+        TravelAllowanceState car = Car(records);
         SplitDistance(car);
         records ? CalcActualCostClaim(car) : CalcDeemedCostClaim(car);
-        prints.push_back({CarAllowanceLayout(records),
-                          CarAllowanceLayout(records),
-                          TravelDeductionTable,
-                          {TravelDeductionRecord(car, "Sipho", 46082, 46446)}});
+        prints.push_back({CarAllowanceLayout(records), CarAllowanceLayout(records), TravelDeductionTable,
+                          One(TravelDeductionRecord(car, "Sipho", 46082, 46446))});
     }
 
     LoanBusterState buster{500000, 10.5f, 1000};
     LoanBusterResult busted;
     BBCalc(buster, 240, busted);
-    prints.push_back({"loan buster", LoanBusterLayout, BondBustTable, {BondBustRecord(buster, busted)}});
+    prints.push_back({"loan buster", LoanBusterLayout, BondBustTable, One(BondBustRecord(buster, busted))});
 
     LoanCompState comp{500000, 10.5f};
-    prints.push_back({"loan comparison", LoanComparisonLayout, BondCompTable, {BondCompRecord(comp, Compare(comp))}});
+    prints.push_back(
+        {"loan comparison", LoanComparisonLayout, BondCompTable, One(BondCompRecord(comp, Compare(comp)))});
 
     InflationState inflation{100000, 10, 6};
     ProjectInflation(inflation);
-    prints.push_back({"inflation", InflationLayout, InflationTable, {InflationRecord(inflation)}});
+    prints.push_back({"inflation", InflationLayout, InflationTable, One(InflationRecord(inflation))});
 
-    DailyBalanceState balance;
-    balance.DayBalCapital = 100000;
-    balance.DayBalRate = 10;
-    balance.DayBalStartDay = 46082;
-    balance.DayBalEndDay = 46113;
-    prints.push_back({"daily balance",
-                      DailyBalanceLayout,
-                      DailyBalTable,
-                      {DailyBalRecord(balance, CalculateDailyBalance(balance))}});
+    const DailyBalanceState balance{
+        .DayBalCapital = 100000, .DayBalRate = 10, .DayBalStartDay = 46082, .DayBalEndDay = 46113};
+    prints.push_back({"daily balance", DailyBalanceLayout, DailyBalTable,
+                      One(DailyBalRecord(balance, CalculateDailyBalance(balance)))});
     return prints;
 }
 
@@ -418,8 +364,8 @@ private slots:
         in.RADeduction = 4321;
         const PackageKind annual{PackageDirection::NetToGross, PackagePeriod::Annual};
         const PackageKind monthly{PackageDirection::NetToGross, PackagePeriod::Monthly};
-        Write({"", "", "SalPackage", {SalPackageRecord(annual, in, {}, "")}});
-        Write({"", "", "SalPackage", {SalPackageRecord(monthly, in, {}, "")}});
+        Write({"", "", "SalPackage", One(SalPackageRecord(annual, in, {}, ""))});
+        Write({"", "", "SalPackage", One(SalPackageRecord(monthly, in, {}, ""))});
         const QString text = PdfText(Render({"Kelvara monthly", "\\Kelvara.rpt", "SalPackage", {}}));
         QVERIFY2(!text.contains("4 321") && !text.contains("R/A"), qPrintable(text));
     }
