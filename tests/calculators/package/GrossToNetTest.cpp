@@ -14,13 +14,6 @@ struct GrossToNetExample {
     double FundEE, FundLimit, Tax, TaxCredit, TaxDeduct, UIFCont, CCSkillLev, GrossSal, TotCostComp, OnceOff;
 };
 
-PackageInputs Package(double required, std::int16_t age) {
-    PackageInputs in;
-    in.Required = required;
-    in.Age = age;
-    return in;
-}
-
 PackageInputs CarAndMedicalPackage() {
     PackageInputs in = Package(400000, 66);
     in.TravelAllowance = 60000;
@@ -33,10 +26,10 @@ PackageInputs CarAndMedicalPackage() {
 
 TEST(GrossToNet, WorkedPackages) {
     const GrossToNetExample examples[] = {
-        {"annual", PackagePeriod::Annual, Package(300000, 40), PackageSettings(7.5), 22500, 22500, 34722, 0, 34722,
-         2125.44, 2775, 240652.56, 304900.44, 0},
-        {"monthly", PackagePeriod::Monthly, Package(25000, 40), PackageSettings(7.5), 1875, 1875, 2893.5, 0, 2893.5,
-         177.12, 231.25, 20054.38, 25408.37, 0},
+        {"annual", PackagePeriod::Annual, Package(300000), PackageSettings(7.5), 22500, 22500, 34722, 0, 34722, 2125.44,
+         2775, 240652.56, 304900.44, 0},
+        {"monthly", PackagePeriod::Monthly, Package(25000), PackageSettings(7.5), 1875, 1875, 2893.5, 0, 2893.5, 177.12,
+         231.25, 20054.38, 25408.37, 0},
         {"car, travel and medical aid at 66", PackagePeriod::Annual, CarAndMedicalPackage(), PackageSettings(10, 20),
          40000, 120000, 48695, 11997.02, 36697.98, 2125.44, 3688, 205176.58, 485813.44, 300000},
     };
@@ -77,7 +70,7 @@ TEST(GrossToNet, CarAndMedicalAmounts) {
 TEST(GrossToNet, OtherExpensesComeOffTheTakeHomeSalaryInBothPeriods) {
     for (const PackagePeriod period : {PackagePeriod::Monthly, PackagePeriod::Annual}) {
         EngineState engine;
-        PackageInputs in = Package(30000, 40);
+        PackageInputs in = Package(30000);
         const double without = CalculateGrossToNet(engine, in, PackageSettings(), period).Shown.GrossSal;
         in.OtherExpenses[1].Amount = 500;
         const PackageCalculation with = CalculateGrossToNet(engine, in, PackageSettings(), period);
@@ -87,7 +80,7 @@ TEST(GrossToNet, OtherExpensesComeOffTheTakeHomeSalaryInBothPeriods) {
 
 TEST(GrossToNet, TakeHomeBelowZeroIsShownAsItIs) {
     EngineState engine;
-    PackageInputs in = Package(10000, 40);
+    PackageInputs in = Package(10000);
     in.MedicalAid = 8000;
     in.OtherFringeBenefits = 5000;
     const PackageCalculation c = CalculateGrossToNet(engine, in, PackageSettings(), PackagePeriod::Monthly);
@@ -98,7 +91,7 @@ TEST(GrossToNet, TakeHomeBelowZeroIsShownAsItIs) {
 TEST(GrossToNet, ContributionsAboveTheirLimitWarnWithoutChangingThem) {
     EngineState engine;
     const PackageCalculation c =
-        CalculateGrossToNet(engine, Package(300000, 40), PackageSettings(20, 20), PackagePeriod::Annual);
+        CalculateGrossToNet(engine, Package(300000), PackageSettings(20, 20), PackagePeriod::Annual);
     EXPECT_DOUBLE_EQ(c.Result.FundLimit, 0.275 * (300000 + 60000));
     EXPECT_DOUBLE_EQ(engine.TaxableIncome, 300000 - c.Result.FundLimit);
     EXPECT_DOUBLE_EQ(c.Inputs.FundEmployee, 60000);
@@ -106,13 +99,11 @@ TEST(GrossToNet, ContributionsAboveTheirLimitWarnWithoutChangingThem) {
 }
 
 TEST(GrossToNet, LimitIsCappedAtTheYearsMaximum) {
-    struct Case {
+    const struct {
         PackagePeriod Period;
-        double Required;
-        double Cap;
-    };
-    for (const Case& k :
-         {Case{PackagePeriod::Annual, 3000000, 350000}, Case{PackagePeriod::Monthly, 250000, 350000.0 / 12}}) {
+        double Required, Cap;
+    } cases[] = {{PackagePeriod::Annual, 3000000, 350000}, {PackagePeriod::Monthly, 250000, 350000.0 / 12}};
+    for (const auto& k : cases) {
         EngineState engine;
         const PackageCalculation c =
             CalculateGrossToNet(engine, Package(k.Required, 40), PackageSettings(15, 10), k.Period);
@@ -123,7 +114,7 @@ TEST(GrossToNet, LimitIsCappedAtTheYearsMaximum) {
 
 TEST(GrossToNet, NothingRequiredShowsNothing) {
     EngineState engine;
-    PackageInputs in = Package(0, 40);
+    PackageInputs in = Package(0);
     in.CompanyCar = 100000;
     in.MedicalDeductions = 700;  // kept: the rules do not run
     const PackageCalculation c = CalculateGrossToNet(engine, in, PackageSettings(), PackagePeriod::Annual);

@@ -8,19 +8,18 @@ namespace kelvara::testing {
 namespace {
 
 TEST(PackageAmounts, CompanyCarBenefit) {
-    struct Case {
+    const struct {
         bool MaintenancePlan;
         double Rate;
         PackagePeriod Period;
         double Benefit;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {false, 0.8, PackagePeriod::Annual, 100800},
         {false, 0.8, PackagePeriod::Monthly, 8400},
         {true, 0.8, PackagePeriod::Monthly, 7800},
         {true, 0.2, PackagePeriod::Annual, 23400},
     };
-    for (const Case& k : cases) {
+    for (const auto& k : cases) {
         Settings s = PackageSettings();
         s.CompCarMPYesNo = k.MaintenancePlan;
         s.CompCarFBRate8020 = k.Rate;
@@ -29,16 +28,11 @@ TEST(PackageAmounts, CompanyCarBenefit) {
 }
 
 TEST(PackageAmounts, MedicalCredits) {
-    struct Case {
+    const struct {
         PackagePeriod Period;
-        std::int16_t Age;
-        std::int16_t Members;
-        double MedicalAid;
-        double MedicalAidCost;
-        double MSFC;
-        double AMC;
-    };
-    const Case cases[] = {
+        std::int16_t Age, Members;
+        double MedicalAid, MedicalAidCost, MSFC, AMC;
+    } cases[] = {
         {PackagePeriod::Annual, 40, 24, 12000, 0, 9024, 0},
         {PackagePeriod::Annual, 40, 36, 12000, 0, 12072, 0},
         {PackagePeriod::Monthly, 40, 3, 1000, 0, 1006, 0},
@@ -47,7 +41,7 @@ TEST(PackageAmounts, MedicalCredits) {
         {PackagePeriod::Annual, 70, 24, 0, 0, 0, 0},
         {PackagePeriod::Monthly, 65, 2, 1000, 2000, 752, 247.752},
     };
-    for (const Case& k : cases) {
+    for (const auto& k : cases) {
         PackageInputs in;
         in.Age = k.Age;
         in.Members = k.Members;
@@ -80,13 +74,11 @@ TEST(PackageAmounts, TaxIsNeverBelowZeroAndMonthlyIsAYearOverTwelve) {
 }
 
 TEST(FundPercentRule, HoldsTheTwoPercentagesTo27AndAHalf) {
-    struct Case {
+    const struct {
         double Employee, Employer;
         bool Kept;
-    };
-    const Case cases[] = {
-        {20, 7.5, true}, {20, 7.6, false}, {15, 15, false}, {13.725, 13.775, true}, {0, 27.501, false}};
-    for (const Case& k : cases) {
+    } cases[] = {{20, 7.5, true}, {20, 7.6, false}, {15, 15, false}, {13.725, 13.775, true}, {0, 27.501, false}};
+    for (const auto& k : cases) {
         double employee = k.Employee;
         double employer = k.Employer;
         ApplyNetToGrossFundPercentRule(employee, employer);

@@ -71,29 +71,14 @@ void ExpectShownPackage(const PackageCalculation& calc) {
     const PackageResult& r = calc.Result;
     const PackageShown& s = calc.Shown;
     const PackageInputs& in = calc.Inputs;
-    ExpectShown({{"car benefit", r.CarBen},
-                 {"rebate", r.Rebate},
-                 {"MSFC", r.MSFC},
-                 {"AMC", r.AMC},
-                 {"employee fund", r.FundEE},
-                 {"employer fund", r.FundER},
-                 {"fund limit", r.FundLimit},
-                 {"tax", r.Tax},
-                 {"employee UIF", r.UIFEE},
-                 {"employer UIF", r.UIFER},
-                 {"skills levy", r.SDL},
-                 {"search", r.Search},
-                 {"shown UIF", s.UIFCont},
-                 {"shown employer UIF", s.CCUIFCont},
-                 {"shown levy", s.CCSkillLev},
-                 {"tax due", s.MAns},
-                 {"tax credit", s.TaxCredit},
-                 {"tax deduct", s.TaxDeduct},
-                 {"gross salary", s.GrossSal},
-                 {"cost to company", s.TotCostComp},
-                 {"once-off", s.OnceOff},
-                 {"fund employee field", in.FundEmployee},
-                 {"fund employer field", in.FundEmployer}});
+    ExpectShown({{"car benefit", r.CarBen}, {"rebate", r.Rebate}, {"MSFC", r.MSFC}, {"AMC", r.AMC}});
+    ExpectShown({{"employee fund", r.FundEE}, {"employer fund", r.FundER}, {"fund limit", r.FundLimit}});
+    ExpectShown({{"tax", r.Tax}, {"employee UIF", r.UIFEE}, {"employer UIF", r.UIFER}, {"skills levy", r.SDL}});
+    ExpectShown({{"search", r.Search}, {"shown UIF", s.UIFCont}, {"shown employer UIF", s.CCUIFCont}});
+    ExpectShown({{"shown levy", s.CCSkillLev}, {"tax due", s.MAns}, {"tax credit", s.TaxCredit}});
+    ExpectShown({{"tax deduct", s.TaxDeduct}, {"gross salary", s.GrossSal}, {"cost to company", s.TotCostComp}});
+    ExpectShown({{"once-off", s.OnceOff}, {"fund employee field", in.FundEmployee}});
+    ExpectShown({{"fund employer field", in.FundEmployer}});
 }
 
 // The search ended where it says: the net at the gross found exceeds the net

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "PackageReport.h"
+#include "PackageTestSettings.h"
 
 namespace kelvara::testing {
 namespace {
@@ -21,11 +22,6 @@ double Amount(const FieldValues& record, const std::string& name) {
     const FieldValue* value = Find(record, name);
     return value ? std::get<double>(*value) : -1;
 }
-
-constexpr PackageKind KelvaraAnnual{PackageDirection::NetToGross, PackagePeriod::Annual};
-constexpr PackageKind KelvaraMonthly{PackageDirection::NetToGross, PackagePeriod::Monthly};
-constexpr PackageKind PravelAnnual{PackageDirection::GrossToNet, PackagePeriod::Annual};
-constexpr PackageKind PravelMonthly{PackageDirection::GrossToNet, PackagePeriod::Monthly};
 
 TEST(SalPackageRecord, OnlyRowsWithAnAmountAreListed) {
     PackageInputs in;
@@ -58,16 +54,12 @@ TEST(SalPackageRecord, OnceOffTexts) {
 }
 
 TEST(SalPackageRecord, FieldsAndTextsOfEachWindow) {
-    struct Case {
+    const struct {
         PackageKind Kind;
-        const char* Heading;
-        const char* SalaryCaption;
-        const char* Beneficiaries;
-        bool CostToComp;
-        bool Provident;
+        const char *Heading, *SalaryCaption, *Beneficiaries;
+        bool CostToComp, Provident;
         const char* File;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {KelvaraAnnual, "Kelvara Salary Package Calculation : Annual", "Net annual salary required",
          "Medical beneficiaries months", false, true, "Kelvara.rpt"},
         {KelvaraMonthly, "Kelvara Salary Package Calculation : Monthly", "Net monthly salary required",
@@ -80,7 +72,7 @@ TEST(SalPackageRecord, FieldsAndTextsOfEachWindow) {
     PackageInputs in;
     in.Age = 41;
     in.Members = 12;
-    for (const Case& k : cases) {
+    for (const auto& k : cases) {
         SCOPED_TRACE(k.Heading);
         const FieldValues record = SalPackageRecord(k.Kind, in, {}, "Name");
         EXPECT_EQ(record.front().first, "MonAnn");

@@ -1,4 +1,5 @@
 #pragma once
+#include "PackageInputs.h"
 #include "Settings.h"
 
 namespace kelvara::testing {
@@ -18,6 +19,22 @@ inline Settings PackageSettings(double employeePercent = 0, double employerPerce
     s.CompCarFBRate8020 = 0.8;
     s.CompCarMPYesNo = false;
     return s;
+}
+
+// The four windows: net to gross (Kelvara) and gross to net (Pravel), each
+// annual and monthly.
+constexpr PackageKind KelvaraAnnual{PackageDirection::NetToGross, PackagePeriod::Annual};
+constexpr PackageKind KelvaraMonthly{PackageDirection::NetToGross, PackagePeriod::Monthly};
+constexpr PackageKind PravelAnnual{PackageDirection::GrossToNet, PackagePeriod::Annual};
+constexpr PackageKind PravelMonthly{PackageDirection::GrossToNet, PackagePeriod::Monthly};
+
+// A package of the amount required at the age, with a travel allowance.
+inline PackageInputs Package(double required, std::int16_t age = 40, double travel = 0) {
+    PackageInputs in;
+    in.Required = required;
+    in.Age = age;
+    in.TravelAllowance = travel;
+    return in;
 }
 
 }  // namespace kelvara::testing

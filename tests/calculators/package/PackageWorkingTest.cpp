@@ -90,13 +90,10 @@ TEST(PackageWorking, AccountAgreesWithTheShownAmountsOnManyPackages) {
 }
 
 TEST(PackageWorking, NetToGrossShowsTheSearchsLastStep) {
-    PackageInputs in;
-    in.Required = 30000;
-    in.Age = 40;
     EngineState engine;
     Working working;
     const PackageCalculation c =
-        CalculateNetToGross(engine, in, PackageSettings(7.5), PackagePeriod::Monthly, &working);
+        CalculateNetToGross(engine, Package(30000), PackageSettings(7.5), PackagePeriod::Monthly, &working);
     const std::string text = WorkingText(working);
     const std::string found = FormatNumber(c.Result.Search, 2);
     const std::string below = FormatNumber(c.Result.Search - 1, 2);
@@ -105,12 +102,10 @@ TEST(PackageWorking, NetToGrossShowsTheSearchsLastStep) {
 }
 
 TEST(PackageWorking, RefusalIsTheWholeAccount) {
-    PackageInputs in;
-    in.Required = 1000;
-    in.TravelAllowance = 5000;
     EngineState engine;
     Working working;
-    const PackageCalculation c = CalculateNetToGross(engine, in, PackageSettings(), PackagePeriod::Monthly, &working);
+    const PackageCalculation c =
+        CalculateNetToGross(engine, Package(1000, 0, 5000), PackageSettings(), PackagePeriod::Monthly, &working);
     ASSERT_TRUE(c.Refusal);
     ASSERT_EQ(working.Lines().size(), 1u);
     EXPECT_NE(working.Lines()[0].Text.find(c.Refusal->Text), std::string::npos);

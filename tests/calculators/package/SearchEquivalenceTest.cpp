@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 #include <random>
 
 #include "NetToGross.h"
@@ -14,11 +13,6 @@ namespace {
 double Cents(std::mt19937& random, double max) {
     return std::floor(std::uniform_real_distribution<double>(0, max)(random) * 100) / 100;
 }
-
-struct RandomPackage {
-    NetToGrossBasis Basis;
-    const char* Kind;
-};
 
 // A package of modest size, so that the one-rand search stays quick, with
 // settings anywhere the search is allowed to run.
@@ -113,9 +107,7 @@ TEST(NetToGrossSearch, TaxBracketEdgesGiveTheOneRandResult) {
     const double bounds[] = {245100, 383100, 530200, 695800, 887000};
     const Settings settings = PackageSettings();
     for (const double bound : bounds) {
-        PackageInputs in;
-        in.Age = 40;
-        NetToGrossBasis basis = PrepareNetToGross(in, settings, PackagePeriod::Annual);
+        NetToGrossBasis basis = PrepareNetToGross(Package(0), settings, PackagePeriod::Annual);
         for (const double offset : {-1.0, 0.0, 1.0}) {
             const double net = EvaluateNetToGrossStep(basis, bound + offset).Net;
             for (const double required : {net, std::nextafter(net, 0.0)}) {
@@ -127,13 +119,11 @@ TEST(NetToGrossSearch, TaxBracketEdgesGiveTheOneRandResult) {
 }
 
 TEST(NetToGrossSearch, NetNearTheLargestGrossIsFound) {
-    PackageInputs in;
-    in.Required = 50000000;
-    const NetToGrossBasis basis = PrepareNetToGross(in, PackageSettings(), PackagePeriod::Annual);
+    const NetToGrossBasis basis = PrepareNetToGross(Package(50000000, 0), PackageSettings(), PackagePeriod::Annual);
     const std::optional<double> search = FindGross(basis);
     ASSERT_TRUE(search);
-    EXPECT_GT(EvaluateNetToGrossStep(basis, *search).Net, in.Required);
-    EXPECT_LE(EvaluateNetToGrossStep(basis, *search - 1).Net, in.Required);
+    EXPECT_GT(EvaluateNetToGrossStep(basis, *search).Net, 50000000);
+    EXPECT_LE(EvaluateNetToGrossStep(basis, *search - 1).Net, 50000000);
 }
 
 }  // namespace

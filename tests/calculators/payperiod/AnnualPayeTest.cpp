@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "AnnualMonths.h"
 #include "PayeTestSupport.h"
 
@@ -10,58 +8,29 @@ namespace {
 
 constexpr auto Annual = PayPeriodKind::Annual;
 
-struct AnnualCase {
-    const char* Name;
-    std::function<void(PayPeriodInputs&)> Set;
-    double PeriodTax;
-    double FundDeduction;
-};
-
 TEST(AnnualPaye, TaxOfThePeriod) {
-    const AnnualCase cases[] = {
-        {"salary only", [](auto& in) { in.Salary = 300000; }, 40572, 0},
-        {"commission truncates to whole rand",
-         [](auto& in) {
-             in.Salary = 300000;
-             in.Commission = 1;
-         },
-         40572, 0},
-        {"bonus taxed in full",
-         [](auto& in) {
-             in.Salary = 300000;
-             in.Bonus = 20000;
-         },
-         45772, 0},
-        {"half year annualised",
-         [](auto& in) {
-             in.Salary = 150000;
-             in.EndDate = Day("31/08/2026");
-         },
-         20132.1863, 0},
-        {"employee fund above 27.5%",
-         [](auto& in) {
-             in.Salary = 300000;
-             in.EmployeeFundCont = 100000;
-         },
-         21330, 82500},
+    const struct {
+        const char* Name;
+        Typed Typing;
+        double PeriodTax, FundDeduction;
+    } cases[] = {
+        {"salary only", {.Salary = 300000}, 40572, 0},
+        {"commission truncates to whole rand", {.Salary = 300000, .Commission = 1}, 40572, 0},
+        {"bonus taxed in full", {.Salary = 300000, .Bonus = 20000}, 45772, 0},
+        {"half year annualised", {.Salary = 150000, .End = "31/08/2026"}, 20132.1863, 0},
+        {"employee fund above 27.5%", {.Salary = 300000, .EmployeeFund = 100000}, 21330, 82500},
         {"deduction capped at 430000",
-         [](auto& in) {
-             in.Salary = 2000000;
-             in.EmployerFundCont = 500000;
-         },
-         AnnualTaxOn(2070000).Tax - 17820, 430000},
+         {.Salary = 2000000, .EmployerFund = 500000},
+         AnnualTaxOn(2070000).Tax - 17820,
+         430000},
         {"one day multiplied by 365",
-         [](auto& in) {
-             in.Salary = 1000;
-             in.StartDate = in.EndDate = Day("15/07/2026");
-         },
-         (AnnualTaxOn(365000).Tax - 17820) / 365, 0},
-        {"below the threshold", [](auto& in) { in.Salary = 90000; }, 0, 0},
+         {.Salary = 1000, .Start = "15/07/2026", .End = "15/07/2026"},
+         (AnnualTaxOn(365000).Tax - 17820) / 365,
+         0},
+        {"below the threshold", {.Salary = 90000}, 0, 0},
     };
-    for (const AnnualCase& c : cases) {
-        PayPeriodInputs in = Inputs(Annual);
-        c.Set(in);
-        const PayPeriodResult r = CalculateOk(Annual, in);
+    for (const auto& c : cases) {
+        const PayPeriodResult r = CalculateOk(Annual, Inputs(Annual, c.Typing));
         EXPECT_NEAR(r.PeriodTax, c.PeriodTax, 1e-4) << c.Name;
         EXPECT_NEAR(r.TaxAfterCredits, c.PeriodTax, 1e-4) << c.Name;
         EXPECT_DOUBLE_EQ(r.FundDeduction, c.FundDeduction) << c.Name;
@@ -70,37 +39,27 @@ TEST(AnnualPaye, TaxOfThePeriod) {
 }
 
 TEST(AnnualPaye, EngineKeepsTheIncomeWithoutTheBonus) {
-    PayPeriodInputs in = Inputs(Annual);
-    in.Salary = 150000;
-    in.Bonus = 50000;
-    in.EndDate = Day("31/08/2026");
     EngineState engine;
-    CalculateAnnual(engine, in, DeliveredPayeSettings());
+    CalculateAnnual(engine, Inputs(Annual, {.Salary = 150000, .Bonus = 50000, .End = "31/08/2026"}),
+                    DeliveredPayeSettings());
     EXPECT_NEAR(engine.TaxableIncome, 297554.347826, 1e-5);
 }
 
 TEST(AnnualPaye, CreditsForEveryMonthOfTheYear) {
-    PayPeriodInputs in = Inputs(Annual);
-    in.Salary = 400000;
-    in.EmployeeMedAidCont = 36000;
+    PayPeriodInputs in = Inputs(Annual, {.Salary = 400000, .EmployeeMedAid = 36000});
     in.MonthMembers.fill(2);
-    const struct {
-        std::int16_t Age;
-        double Additional;
-    } ages[] = {{70, 2973.024}, {64, 0}};
-    for (const auto& a : ages) {
-        in.Age = a.Age;
+    for (const auto& [age, additional] : {std::pair<std::int16_t, double>{70, 2973.024}, {64, 0}}) {
+        in.Age = age;
         const PayPeriodResult r = CalculateOk(Annual, in);
         EXPECT_DOUBLE_EQ(r.MedicalCredit, 9024);
-        EXPECT_NEAR(r.AdditionalCredit, a.Additional, 1e-9) << a.Age;
-        EXPECT_NEAR(r.TaxAfterCredits, r.PeriodTax - 9024 - a.Additional, 1e-9);
+        EXPECT_NEAR(r.AdditionalCredit, additional, 1e-9) << age;
+        EXPECT_NEAR(r.TaxAfterCredits, r.PeriodTax - 9024 - additional, 1e-9);
     }
 }
 
 TEST(AnnualPaye, MonthsOutsideThePeriodAreClearedWhenCredited) {
     const struct {
-        const char* Start;
-        const char* End;
+        const char *Start, *End;
         MonthCounts Kept;  // tax-year order, March first
     } cases[] = {
         {"01/06/2026", "31/12/2026", {0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 0, 0}},
@@ -109,9 +68,7 @@ TEST(AnnualPaye, MonthsOutsideThePeriodAreClearedWhenCredited) {
         {"15/11/2026", "10/01/2027", {0, 0, 0, 0, 0, 0, 0, 0, 3, 3, 3, 0}},
     };
     for (const auto& c : cases) {
-        PayPeriodInputs in = Inputs(Annual);
-        in.StartDate = Day(c.Start);
-        in.EndDate = Day(c.End);
+        PayPeriodInputs in = Inputs(Annual, {.Start = c.Start, .End = c.End});
         in.EmployerMedAidCont = 1000;
         in.MonthMembers.fill(3);
         const PayPeriodResult r = CalculateOk(Annual, in);
@@ -123,8 +80,7 @@ TEST(AnnualPaye, MonthsOutsideThePeriodAreClearedWhenCredited) {
 }
 
 TEST(AnnualPaye, WithoutContributionsNoCreditAndNoMonthChanges) {
-    PayPeriodInputs in = Inputs(Annual);
-    in.StartDate = Day("01/06/2026");
+    PayPeriodInputs in = Inputs(Annual, {.Start = "01/06/2026"});
     in.MonthMembers.fill(2);
     const PayPeriodResult r = CalculateOk(Annual, in);
     EXPECT_EQ(r.MedicalCredit, 0);
@@ -132,9 +88,7 @@ TEST(AnnualPaye, WithoutContributionsNoCreditAndNoMonthChanges) {
 }
 
 TEST(AnnualPaye, TaxAfterCreditsIsNeverNegative) {
-    PayPeriodInputs in = Inputs(Annual);
-    in.Salary = 100000;
-    in.EmployeeMedAidCont = 10000;
+    PayPeriodInputs in = Inputs(Annual, {.Salary = 100000, .EmployeeMedAid = 10000});
     in.MonthMembers.fill(5);
     const PayPeriodResult r = CalculateOk(Annual, in);
     EXPECT_GT(r.MedicalCredit, r.PeriodTax);
@@ -142,11 +96,9 @@ TEST(AnnualPaye, TaxAfterCreditsIsNeverNegative) {
 }
 
 TEST(AnnualPaye, EndBeforeStartIsRefusedAsTheEndFieldRefusesIt) {
-    PayPeriodInputs in = Inputs(Annual);
-    in.StartDate = Day("01/06/2026");
-    in.EndDate = Day("31/05/2026");
     EngineState engine;
-    const PayPeriodOutcome outcome = CalculateAnnual(engine, in, DeliveredPayeSettings());
+    const PayPeriodOutcome outcome =
+        CalculateAnnual(engine, Inputs(Annual, {.Start = "01/06/2026", .End = "31/05/2026"}), DeliveredPayeSettings());
     ASSERT_TRUE(outcome.Refusal);
     EXPECT_EQ(outcome.Refusal->Title, "Incorrect Date");
     EXPECT_EQ(outcome.Refusal->Text,

@@ -89,16 +89,11 @@ TEST_P(PayPeriodProperty, EveryAcceptedInputShowsFiguresOrARefusal) {
             EXPECT_FALSE(outcome.Refusal->Text.empty());
         } else {
             const PayPeriodResult& r = outcome.Result;
-            ExpectShown({{"fund deduction", r.FundDeduction},
-                         {"period tax", r.PeriodTax},
-                         {"medical credit", r.MedicalCredit},
-                         {"additional credit", r.AdditionalCredit},
-                         {"tax after credits", r.TaxAfterCredits},
-                         {"employee UIF", r.UIFEmployee},
-                         {"employer UIF", r.UIFEmployer},
-                         {"skills levy", r.SkillsLevy},
-                         {"taxable travel", r.TaxableTravel},
-                         {"annual income", engine.TaxableIncome}});
+            ExpectShown({{"fund deduction", r.FundDeduction}, {"period tax", r.PeriodTax}});
+            ExpectShown({{"medical credit", r.MedicalCredit}, {"additional credit", r.AdditionalCredit}});
+            ExpectShown({{"tax after credits", r.TaxAfterCredits}, {"employee UIF", r.UIFEmployee}});
+            ExpectShown({{"employer UIF", r.UIFEmployer}, {"skills levy", r.SkillsLevy}});
+            ExpectShown({{"taxable travel", r.TaxableTravel}, {"annual income", engine.TaxableIncome}});
             EXPECT_GE(r.TaxAfterCredits, 0);
         }
         if (HasFailure()) return;

@@ -13,9 +13,8 @@ namespace {
 using K = PayPeriodKind;
 
 const FieldValue& Field(const FieldValues& record, const std::string& name) {
-    for (const auto& [field, value] : record) {
+    for (const auto& [field, value] : record)
         if (field == name) return value;
-    }
     throw std::runtime_error("no field " + name);
 }
 
@@ -24,8 +23,7 @@ std::string TextOf(const FieldValues& record, const std::string& name) {
 }
 
 TEST(PayslipReport, CaptionsFollowTheLanguageAndValuesDoNot) {
-    PayPeriodInputs in = Inputs(K::Weekly);
-    in.Salary = 6000;
+    PayPeriodInputs in = Inputs(K::Weekly, {.Salary = 6000});
     in.EmployeeName = "Thandi";
     const PayPeriodResult r = CalculateOk(K::Weekly, in);
     const FieldValues english = PayslipReportRecord(K::Weekly, in, r, ReportLanguage::English);
@@ -48,9 +46,7 @@ TEST(PayslipReport, CaptionsFollowTheLanguageAndValuesDoNot) {
 }
 
 TEST(PayslipReport, NothingLeftAfterCreditsWritesTheWholeNumberZero) {
-    PayPeriodInputs in = Inputs(K::Annual);
-    in.Salary = 100000;
-    in.EmployeeMedAidCont = 10000;
+    PayPeriodInputs in = Inputs(K::Annual, {.Salary = 100000, .EmployeeMedAid = 10000});
     in.MonthMembers.fill(5);
     const PayPeriodResult r = CalculateOk(K::Annual, in);
     const FieldValues record = PayslipReportRecord(K::Annual, in, r, ReportLanguage::English, 1234);
@@ -65,10 +61,7 @@ TEST(PayslipReport, NothingLeftAfterCreditsWritesTheWholeNumberZero) {
 }
 
 TEST(PayslipReport, MonthlyWritesItsDatesAndBothTravelAmounts) {
-    PayPeriodInputs in = Inputs(K::Monthly);
-    in.Salary = 25000;
-    in.TravelAllowance = 5000;
-    in.EndDate = Day("15/03/2026");
+    const PayPeriodInputs in = Inputs(K::Monthly, {.Salary = 25000, .Travel = 5000, .End = "15/03/2026"});
     const PayPeriodResult r = CalculateOk(K::Monthly, in);
     const FieldValues record = PayslipReportRecord(K::Monthly, in, r, ReportLanguage::English);
     EXPECT_EQ(TextOf(record, "SDateNum"), "01/03/2026");
@@ -85,8 +78,7 @@ TEST(PayslipReport, EveryRecordFitsItsTable) {
     std::filesystem::create_directories(folder);
     const ReportOutput output(folder / "Crysprin.db");
     for (K kind : {K::Annual, K::Monthly, K::Fortnightly, K::Weekly, K::Daily}) {
-        PayPeriodInputs in = Inputs(kind);
-        in.Salary = 1000;
+        PayPeriodInputs in = Inputs(kind, {.Salary = 1000});
         in.EmployeeName = "Pieter";
         const FieldValues record = PayslipReportRecord(kind, in, CalculateOk(kind, in), ReportLanguage::Afrikaans);
         const StoreStatus status = output.WriteReportRecord(PayslipReportFor(kind).Table, record);

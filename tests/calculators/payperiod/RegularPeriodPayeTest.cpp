@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "PayeTestSupport.h"
 #include "ShortPeriodDesign.h"
@@ -11,57 +10,27 @@ namespace {
 
 using K = PayPeriodKind;
 
-struct PeriodCase {
-    const char* Name;
-    K Kind;
-    std::function<void(PayPeriodInputs&)> Set;
-    double PeriodTax;
-};
-
 TEST(RegularPeriodPaye, TaxOfThePeriod) {
-    const PeriodCase cases[] = {
-        {"weekly full week", K::Weekly, [](auto& in) { in.Salary = 6000; }, 840.2307},
-        {"weekly short week raised to normal", K::Weekly,
-         [](auto& in) {
-             in.Salary = 6000;
-             in.NormalDays = 5;
-             in.ThisDays = 3;
-         },
-         1207.1192},
-        {"weekly bonus", K::Weekly,
-         [](auto& in) {
-             in.Salary = 6000;
-             in.Bonus = 10000;
-         },
-         3440.2307},
+    const struct {
+        const char* Name;
+        K Kind;
+        Typed Typing;
+        double PeriodTax;
+    } cases[] = {
+        {"weekly full week", K::Weekly, {.Salary = 6000}, 840.2307},
+        {"weekly short week raised to normal", K::Weekly, {.Salary = 6000, .NormalDays = 5, .ThisDays = 3}, 1207.1192},
+        {"weekly bonus", K::Weekly, {.Salary = 6000, .Bonus = 10000}, 3440.2307},
         // Below the threshold the negative share lowers the tax on the bonus.
-        {"weekly below threshold with bonus", K::Weekly,
-         [](auto& in) {
-             in.Salary = 1000;
-             in.Bonus = 5000;
-         },
-         737.3076},
-        {"weekly below threshold", K::Weekly, [](auto& in) { in.Salary = 1000; }, 0},
-        {"fortnightly full", K::Fortnightly, [](auto& in) { in.Salary = 12000; }, 1680.4615},
-        {"daily", K::Daily, [](auto& in) { in.Salary = 1200; }, 168.0461},
-        {"daily bonus", K::Daily,
-         [](auto& in) {
-             in.Salary = 1200;
-             in.Bonus = 2000;
-         },
-         688.0461},
-        {"daily below threshold with bonus", K::Daily,
-         [](auto& in) {
-             in.Salary = 200;
-             in.Bonus = 3000;
-         },
-         507.4615},
-        {"daily below threshold", K::Daily, [](auto& in) { in.Salary = 200; }, 0},
+        {"weekly below threshold with bonus", K::Weekly, {.Salary = 1000, .Bonus = 5000}, 737.3076},
+        {"weekly below threshold", K::Weekly, {.Salary = 1000}, 0},
+        {"fortnightly full", K::Fortnightly, {.Salary = 12000}, 1680.4615},
+        {"daily", K::Daily, {.Salary = 1200}, 168.0461},
+        {"daily bonus", K::Daily, {.Salary = 1200, .Bonus = 2000}, 688.0461},
+        {"daily below threshold with bonus", K::Daily, {.Salary = 200, .Bonus = 3000}, 507.4615},
+        {"daily below threshold", K::Daily, {.Salary = 200}, 0},
     };
-    for (const PeriodCase& c : cases) {
-        PayPeriodInputs in = Inputs(c.Kind);
-        c.Set(in);
-        const PayPeriodResult r = CalculateOk(c.Kind, in);
+    for (const auto& c : cases) {
+        const PayPeriodResult r = CalculateOk(c.Kind, Inputs(c.Kind, c.Typing));
         EXPECT_NEAR(r.PeriodTax, c.PeriodTax, 1e-4) << c.Name;
         EXPECT_NEAR(r.TaxAfterCredits, c.PeriodTax, 1e-4) << c.Name;
     }
@@ -70,28 +39,20 @@ TEST(RegularPeriodPaye, TaxOfThePeriod) {
 TEST(RegularPeriodPaye, UifLimitAndFundCapFollowThePeriod) {
     const struct {
         K Kind;
-        double UifLimit;
-        double FundCap;
-        double MemberCredit;  // three members
+        double UifLimit, FundCap, MemberCredit;  // three members
     } cases[] = {
         {K::Weekly, 17712.0 * 12 / 52, 430000.0 / 52, 251.5},
         {K::Fortnightly, 17712.0 * 12 / 26, 430000.0 / 26, 503},
         {K::Daily, 17712.0 * 12 / 260, 430000.0 / 260, 1006.0 * 12 / 260},
     };
     for (const auto& c : cases) {
-        PayPeriodInputs in = Inputs(c.Kind);
-        in.Salary = 1000000;
-        in.EmployerFundCont = 500000;
-        in.Members = 3;
-        in.EmployeeMedAidCont = 100;
-        const PayPeriodResult r = CalculateOk(c.Kind, in);
+        const PayPeriodResult r = CalculateOk(
+            c.Kind, Inputs(c.Kind, {.Salary = 1000000, .EmployerFund = 500000, .EmployeeMedAid = 100, .Members = 3}));
         EXPECT_DOUBLE_EQ(r.UIFEmployee, c.UifLimit / 100);
         EXPECT_DOUBLE_EQ(r.FundDeduction, c.FundCap);
         EXPECT_DOUBLE_EQ(r.MedicalCredit, c.MemberCredit);
     }
-    PayPeriodInputs weekly = Inputs(K::Weekly);
-    weekly.Salary = 6000;
-    EXPECT_NEAR(CalculateOk(K::Weekly, weekly).UIFEmployee, 40.8738, 1e-4);
+    EXPECT_NEAR(CalculateOk(K::Weekly, Inputs(K::Weekly, {.Salary = 6000})).UIFEmployee, 40.8738, 1e-4);
 }
 
 TEST(RegularPeriodPaye, DailyCreditForManyMembersDoesNotOverflow) {
@@ -100,9 +61,7 @@ TEST(RegularPeriodPaye, DailyCreditForManyMembersDoesNotOverflow) {
         double Credit;
     } cases[] = {{1, 17.3538}, {2, 34.7076}, {13, (752 + 11 * 254) * 12 / 260.0}, {99, (752 + 97 * 254) * 12 / 260.0}};
     for (const auto& c : cases) {
-        PayPeriodInputs in = Inputs(K::Daily);
-        in.Members = c.Members;
-        in.EmployeeMedAidCont = 20;
+        const PayPeriodInputs in = Inputs(K::Daily, {.EmployeeMedAid = 20, .Members = c.Members});
         EXPECT_NEAR(CalculateOk(K::Daily, in).MedicalCredit, c.Credit, 1e-4) << c.Members;
     }
 }
@@ -110,8 +69,7 @@ TEST(RegularPeriodPaye, DailyCreditForManyMembersDoesNotOverflow) {
 TEST(RegularPeriodPaye, DayCountsAreCheckedBeforeAnythingElse) {
     const struct {
         K Kind;
-        double Normal;
-        double This;
+        double Normal, This;
         const char* Message;
     } cases[] = {
         {K::Weekly, 5, 6, WeeklyDesign.DayCountMessage},
@@ -121,8 +79,7 @@ TEST(RegularPeriodPaye, DayCountsAreCheckedBeforeAnythingElse) {
         {K::Fortnightly, 14, 0, FortnightlyDesign.NoDaysMessage},
     };
     for (const auto& c : cases) {
-        PayPeriodInputs in = Inputs(c.Kind);
-        in.Salary = 5000;
+        PayPeriodInputs in = Inputs(c.Kind, {.Salary = 5000});
         in.NormalDays = c.Normal;
         in.ThisDays = c.This;
         EngineState engine;
