@@ -13,6 +13,7 @@
 
 using namespace kelvara;
 using kelvara::testing::Entries;
+using kelvara::testing::ExampleCar;
 using kelvara::testing::ListOf;
 using kelvara::testing::MessagesShown;
 using kelvara::testing::Registered;
@@ -186,15 +187,15 @@ void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit_data() {
     QTest::addColumn<Entries>("more");
     // True inclusion, IRP5 amount, monthly, fortnightly and weekly at 80% and 20%.
     const QStringList fullCosts{"126 000", "8 400", "2 100", "3 876.80", "969.20", "1 938.40", "484.60"};
-    QTest::newRow("log book") << true << false << QStringList{"75 393"} + fullCosts
-                              << Entries{"numPrivateDistance=18 000",
-                                         "numFuelComponent=48 360",
-                                         "numFuelClaim=23 016",
-                                         "numTotAddExpense=7 200",
-                                         "numFuelExp=30 216",
-                                         "numAdjustTaxableInc=-80 823",
-                                         "numAdjustTaxableIncSARS=-80 616.00",
-                                         "numTotAdjustTaxableInc=-80 823"};
+    const Entries logBook{"numPrivateDistance=18 000",
+                          "numFuelComponent=48 360",
+                          "numFuelClaim=23 016",
+                          "numTotAddExpense=7 200",
+                          "numFuelExp=30 216",
+                          "numAdjustTaxableInc=-80 823",
+                          "numAdjustTaxableIncSARS=-80 616.00",
+                          "numTotAdjustTaxableInc=-80 823"};
+    QTest::newRow("log book") << true << false << QStringList{"75 393"} + fullCosts << logBook;
     QTest::newRow("no log book") << false << false << QStringList{"125 656"} + fullCosts << Entries{};
     QTest::newRow("maintenance plan, no log book")
         << false << true
@@ -355,7 +356,9 @@ void CompanyCarWindowTest::closingAfterTheRefusalMessageTookTheFocus() {
 // A calculation that cannot be made shows 0 in the distances, but what was
 // typed stays with the vehicle for when it can.
 void CompanyCarWindowTest::aVehicleWithoutPriceKeepsWhatWasTyped() {
-    open(ListOf({ExampleCar([](auto& v) { v.CCRegNumber = "A", v.CCPrice = 0; }), Registered("B")}, 0));
+    CompanyCarState cars = ListOf({Registered("A"), Registered("B")}, 0);
+    cars.Vehicles[1].CCPrice = 0;
+    open(cars);
     typeAll({"numBusDistance=5000", "!cmdForward", "!cmdBack"});
     QCOMPARE(shown("numBusDistance"), QString("0"));
     QCOMPARE(state_.Vehicles[1].BusDistance, 5000.0);
