@@ -2,7 +2,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QTest>
 
 #include "DecimalField.h"

@@ -1,7 +1,7 @@
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 #include <set>
 
 #include "CompanyCarFixtures.h"

@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
