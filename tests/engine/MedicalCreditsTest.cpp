@@ -11,9 +11,10 @@ TEST(MedicalCreditForMembers, FirstTwoMembersThenFurtherOnes) {
 }
 
 TEST(MedicalCreditForPeriod, ScalesTheMonthToEachPayPeriod) {
-    EXPECT_EQ(MedicalCreditForPeriod(3, CreditPeriod::Monthly), 1006);
-    EXPECT_EQ(MedicalCreditForPeriod(3, CreditPeriod::Fortnightly), 503);
-    EXPECT_EQ(MedicalCreditForPeriod(3, CreditPeriod::Weekly), 251.5);
+    EXPECT_EQ(std::tuple(MedicalCreditForPeriod(3, CreditPeriod::Monthly),
+                         MedicalCreditForPeriod(3, CreditPeriod::Fortnightly),
+                         MedicalCreditForPeriod(3, CreditPeriod::Weekly)),
+              std::tuple(1006, 503, 251.5));
     EXPECT_DOUBLE_EQ(MedicalCreditForPeriod(3, CreditPeriod::Daily), 1006.0 * 12 / 260);
 }
 
@@ -38,28 +39,23 @@ TEST(MedicalCreditForMonths, TwoMembersAllYearEqualsTwentyFourMemberMonths) {
 }
 
 TEST(MedicalCreditForMemberMonths, FurtherMonthsEarnTheLowerCredit) {
-    EXPECT_EQ(MedicalCreditForMemberMonths(30), 10548);
-    EXPECT_EQ(MedicalCreditForMemberMonths(12), 4512);
-    EXPECT_EQ(MedicalCreditForMemberMonths(0), 0);
+    EXPECT_EQ(
+        std::tuple(MedicalCreditForMemberMonths(30), MedicalCreditForMemberMonths(12), MedicalCreditForMemberMonths(0)),
+        std::tuple(10548, 4512, 0));
 }
 
 TEST(HasMedicalContributions, EitherContributionOpensTheGate) {
-    EXPECT_FALSE(HasMedicalContributions(0, 0));
-    EXPECT_FALSE(HasMedicalContributions(-5, 0));
-    EXPECT_TRUE(HasMedicalContributions(0, 1));
-    EXPECT_TRUE(HasMedicalContributions(1, 0));
+    EXPECT_EQ(std::tuple(HasMedicalContributions(0, 0), HasMedicalContributions(-5, 0), HasMedicalContributions(0, 1),
+                         HasMedicalContributions(1, 0)),
+              std::tuple(false, false, true, true));
 }
 
-struct AdditionalCase {
-    double Credit;
-    double Employer;
-    double Employee;
-    std::int16_t Age;
-    double Expected;
-};
-
 TEST(AdditionalMedicalCredit, OnlyFromAge65AndNeverNegative) {
-    const AdditionalCase cases[] = {
+    const struct {
+        double Credit, Employer, Employee;
+        std::int16_t Age;
+        double Expected;
+    } cases[] = {
         {752, 0, 3000, 65, (3000 - 2256) * 0.333},
         {752, 0, 3000, 64, 0},
         {752, 0, 2000, 70, 0},   // contributions below three credits

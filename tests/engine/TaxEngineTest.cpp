@@ -6,11 +6,7 @@ namespace kelvara {
 namespace {
 
 struct TaxCase {
-    double Income;
-    double Tax;
-    double BaseTax;
-    double Portion;
-    double MarginalRate;
+    double Income, Tax, BaseTax, Portion, MarginalRate;
 };
 
 class AnnualTax : public ::testing::TestWithParam<TaxCase> {};
@@ -44,26 +40,22 @@ TEST(AnnualTax, IsContinuousAtEveryBound) {
 
 TEST(AnnualTax, ReportsTheBracketBounds) {
     const TaxResult r = AnnualTaxOn(2000000);
-    EXPECT_EQ(r.BracketLower, 1878600);
-    EXPECT_EQ(r.BracketUpper, 9999999999);
+    EXPECT_EQ(std::tuple(r.BracketLower, r.BracketUpper), std::tuple(1878600, 9999999999));
 }
 
 TEST(CalcAnnualTax, RemembersTheLastIncomeAndResult) {
     EngineState state;
     CalcAnnualTax(state, 500000);
     CalcAnnualTax(state, 100000);
-    EXPECT_EQ(state.TaxableIncome, 100000);
-    EXPECT_EQ(state.Last.Tax, 18000);
+    EXPECT_EQ(std::tuple(state.TaxableIncome, state.Last.Tax), std::tuple(100000, 18000));
 }
 
 TEST(InitEngineState, ClearsTaxAndRateButKeepsTheIncome) {
     EngineState state;
     CalcAnnualTax(state, 500000);
     InitEngineState(state);
-    EXPECT_EQ(state.Last.Tax, 0);
-    EXPECT_EQ(state.Last.MarginalRate, 0);
-    EXPECT_EQ(state.TaxableIncome, 500000);
-    EXPECT_EQ(state.Last.BaseTax, 79998);
+    EXPECT_EQ(std::tuple(state.Last.Tax, state.Last.MarginalRate, state.TaxableIncome, state.Last.BaseTax),
+              std::tuple(0, 0, 500000, 79998));
 }
 
 TEST(RebateForAge, StepsAt65And75) {

@@ -33,18 +33,13 @@ TEST(TaxYearFile, TheDeliveredFileIsTheBuiltInYear) {
     const TaxYearLoad load = LoadTaxYearFile(DeliveredFile);
     ASSERT_TRUE(load.Year) << load.Error;
     const TaxYearData& y = *DeliveredTaxYear();
-    EXPECT_EQ(y.Year, 2027);
-    EXPECT_EQ(y.FirstDay, 46082);
-    EXPECT_EQ(y.LastDay, 46446);
-    EXPECT_EQ(y.SpanText(), "1 March 2026 to 28 February 2027");
-    EXPECT_EQ(y.CalendarYearsText(), "2026/2027");
+    EXPECT_EQ(std::tuple(y.Year, y.FirstDay, y.LastDay, y.SpanText(), y.CalendarYearsText()),
+              std::tuple(2027, 46082, 46446, "1 March 2026 to 28 February 2027", "2026/2027"));
     ASSERT_EQ(y.Scale.size(), 7u);
-    EXPECT_EQ(y.Scale[1].Lower, 245100);
-    EXPECT_EQ(y.Scale[0].Upper, 245100);
-    EXPECT_EQ(y.Scale.back().Upper, NoUpperLimit);
-    EXPECT_EQ(y.Rebates.FromTertiaryAge(), 30834);
-    EXPECT_EQ(y.DeemedCosts.back().Costs.FixedCost, 237679);
-    EXPECT_EQ(y.DeemedCosts.size(), 9u);
+    EXPECT_EQ(std::tuple(y.Scale[1].Lower, y.Scale[0].Upper, y.Scale.back().Upper),
+              std::tuple(245100, 245100, NoUpperLimit));
+    EXPECT_EQ(std::tuple(y.Rebates.FromTertiaryAge(), y.DeemedCosts.back().Costs.FixedCost, y.DeemedCosts.size()),
+              std::tuple(30834, 237679, 9u));
 }
 
 // Each case spoils the delivered file in one way; the message must name the
@@ -124,9 +119,6 @@ TEST(TaxYearFile, EveryEngineFigureMovesWithTheYear) {
 class TaxYearFolders : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("kv-tax-years-" + std::to_string(::getpid()));
-        program_ = root_ / "program";
-        user_ = root_ / "user";
         fs::remove_all(root_);
         fs::create_directories(program_);
         fs::create_directories(user_);
@@ -135,9 +127,9 @@ protected:
     void TearDown() override { fs::remove_all(root_); }
     void Write(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
 
-    fs::path root_;
-    fs::path program_;
-    fs::path user_;
+    const fs::path root_ = fs::temp_directory_path() / ("kv-tax-years-" + std::to_string(::getpid()));
+    const fs::path program_ = root_ / "program";
+    const fs::path user_ = root_ / "user";
 };
 
 TEST_F(TaxYearFolders, AUserYearIsOfferedAndTheLatestIsChosen) {
@@ -145,9 +137,8 @@ TEST_F(TaxYearFolders, AUserYearIsOfferedAndTheLatestIsChosen) {
     Write(user_ / "broken.json", "{ not json");
     const TaxYearCatalogue catalogue = FindTaxYears({program_, user_, root_ / "missing"});
     ASSERT_EQ(catalogue.Years.size(), 2u);
-    EXPECT_EQ(catalogue.Latest().Data->Year, 2028);
-    EXPECT_EQ(catalogue.Latest().File, user_ / "next.json");
-    EXPECT_EQ(catalogue.Find(2027)->File, program_ / "2027.json");
+    EXPECT_EQ(std::tuple(catalogue.Latest().Data->Year, catalogue.Latest().File, catalogue.Find(2027)->File),
+              std::tuple(2028, user_ / "next.json", program_ / "2027.json"));
     EXPECT_EQ(catalogue.Find(2026), nullptr);
     ASSERT_EQ(catalogue.Refusals.size(), 1u);
     EXPECT_NE(catalogue.Refusals[0].find("broken.json"), std::string::npos);

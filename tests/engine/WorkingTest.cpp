@@ -54,8 +54,7 @@ TEST(WorkingRecorder, RecordsOnlyIntoAnAccountAskedFor) {
     EXPECT_EQ(wordsBuilt, 4);
     ASSERT_EQ(working.Lines().size(), 6U);
     EXPECT_TRUE(working.Lines()[0].IsHeading());
-    EXPECT_EQ(working.Lines()[2].Depth, 2);
-    EXPECT_EQ(working.Lines()[2].Unit, WorkingUnit::Count);
+    EXPECT_EQ(std::tuple(working.Lines()[2].Depth, working.Lines()[2].Unit), std::tuple(2, WorkingUnit::Count));
     ASSERT_NE(working.Find("Figure"), nullptr);
     EXPECT_EQ(working.Find("Figure")->Amount, 3);
     EXPECT_EQ(working.Lines()[5].Text, "Explained");
@@ -99,10 +98,8 @@ TEST(Working, AWordLongerThanTheLineStillEndsWithItsAmount) {
 }
 
 TEST(Working, FiguresAreWrittenBriefly) {
-    EXPECT_EQ(Figure(31), "31");
-    EXPECT_EQ(Figure(27.5), "27.5");
-    EXPECT_EQ(Figure(0.333 * 100), "33.3");
-    EXPECT_EQ(Figure(-0.0), "0");
+    EXPECT_EQ(std::tuple(Figure(31), Figure(27.5), Figure(0.333 * 100), Figure(-0.0)),
+              std::tuple("31", "27.5", "33.3", "0"));
     EXPECT_EQ(Rand(430000), "430 000.00");
 }
 

@@ -11,15 +11,20 @@ struct QuickTaxCase {
     double BaseTax, MarginalRate, Portion, TotalTax, Rebate, Commitment, AverageBefore, AverageAfter;
 };
 
+QuickTaxState Calculated(EngineState& engine, double income, std::int16_t age) {
+    engine.TaxableIncome = income;
+    QuickTaxState qt;
+    qt.QtAge = age;
+    QuickTaxCalculate(engine, qt);
+    return qt;
+}
+
 class QuickTaxExamples : public ::testing::TestWithParam<QuickTaxCase> {};
 
 TEST_P(QuickTaxExamples, ShowTheTaxRebatesAndAverageRates) {
     const QuickTaxCase c = GetParam();
     EngineState engine;
-    engine.TaxableIncome = c.Income;
-    QuickTaxState qt;
-    qt.QtAge = c.Age;
-    QuickTaxCalculate(engine, qt);
+    const QuickTaxState qt = Calculated(engine, c.Income, c.Age);
     EXPECT_EQ(qt.QtReportIncome, c.Income);
     EXPECT_EQ(engine.Last.BaseTax, c.BaseTax);
     EXPECT_EQ(engine.Last.MarginalRate, c.MarginalRate);
@@ -43,20 +48,13 @@ TEST(QuickTax, RebateFollowsTheAge) {
     const std::pair<std::int16_t, double> cases[] = {{64, 17820}, {65, 27585}, {74, 27585}, {75, 30834}};
     for (auto [age, rebate] : cases) {
         EngineState engine;
-        QuickTaxState qt;
-        qt.QtAge = age;
-        QuickTaxCalculate(engine, qt);
-        EXPECT_EQ(qt.QtRebate, rebate) << age;
+        EXPECT_EQ(Calculated(engine, 0, age).QtRebate, rebate) << age;
     }
 }
 
 TEST(QuickTax, MonthlyCommitmentIsATwelfthUnrounded) {
     EngineState engine;
-    engine.TaxableIncome = 500000;
-    QuickTaxState qt;
-    qt.QtAge = 40;
-    QuickTaxCalculate(engine, qt);
-    EXPECT_DOUBLE_EQ(MonthlyTaxCommitment(qt), 98417.0 / 12);
+    EXPECT_DOUBLE_EQ(MonthlyTaxCommitment(Calculated(engine, 500000, 40)), 98417.0 / 12);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QTest>
 
 #include "DecimalField.h"
@@ -13,7 +12,6 @@
 
 using namespace kelvara;
 using kelvara::testing::Entries;
-using kelvara::testing::SplitEntry;
 using kelvara::testing::WindowDriver;
 
 namespace {
@@ -29,7 +27,6 @@ QMap<QString, QString> FieldMeanings() {
 }
 
 }  // namespace
-using kelvara::testing::WindowTestBench;
 
 class QuickTaxWindowTest : public testing::WindowFixture {
     Q_OBJECT
@@ -54,6 +51,8 @@ private:
         return window_.get();
     }
     void closeWindow() override { window_.reset(); }
+    // Types an income and prints it with the given button of the print panel.
+    void print(const QString& button = "cmdVR") { typeAll({"income=500000", "!cmPrint", "!" + button}); }
 
     EngineState engine_;
     QuickTaxState quickTax_;
@@ -62,35 +61,26 @@ private:
 };
 
 void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate_data() {
-    QTest::addColumn<QString>("income");
-    QTest::addColumn<QString>("age");
-    QTest::addColumn<Entries>("shown");
-    QTest::newRow("nil") << "0"
-                         << "0"
-                         << Entries{"baseTax=0",     "marginalRate=18", "portion=0",        "normalTax=0",
-                                    "rebate=17 820", "taxCommitment=0", "averageRate=18.0", "averageRateAfter=0.0"};
-    QTest::newRow("500000 at 40") << "500000"
-                                  << "40"
-                                  << Entries{"baseTax=79 998",    "marginalRate=31",      "portion=36 239",
-                                             "normalTax=116 237", "rebate=17 820",        "taxCommitment=98 417",
-                                             "averageRate=23.2",  "averageRateAfter=19.7"};
-    QTest::newRow("1000000 at 75") << "1000000"
-                                   << "75"
-                                   << Entries{"baseTax=259 783",   "marginalRate=41",      "portion=46 330",
-                                              "normalTax=306 113", "rebate=30 834",        "taxCommitment=275 279",
-                                              "averageRate=30.6",  "averageRateAfter=27.5"};
-    QTest::newRow("150000 at 65") << "150000"
-                                  << "65" << Entries{"baseTax=0",        "marginalRate=18",     "portion=27 000",
-                                                     "normalTax=27 000", "rebate=27 585",       "taxCommitment=0",
-                                                     "averageRate=18.0", "averageRateAfter=0.0"};
+    QTest::addColumn<Entries>("typing");
+    QTest::addColumn<QStringList>("figures");  // those of the fields after the age, in order
+    QTest::newRow("nil") << Entries{"income=0", "age=0"}
+                         << QStringList{"0", "18", "0", "0", "17 820", "0", "18.0", "0.0"};
+    QTest::newRow("500000 at 40") << Entries{"income=500000", "age=40"}
+                                  << QStringList{"79 998", "31",     "36 239", "116 237",
+                                                 "17 820", "98 417", "23.2",   "19.7"};
+    QTest::newRow("1000000 at 75") << Entries{"income=1000000", "age=75"}
+                                   << QStringList{"259 783", "41",      "46 330", "306 113",
+                                                  "30 834",  "275 279", "30.6",   "27.5"};
+    QTest::newRow("150000 at 65") << Entries{"income=150000", "age=65"}
+                                  << QStringList{"0", "18", "27 000", "27 000", "27 585", "0", "18.0", "0.0"};
 }
 
 void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate() {
-    QFETCH(QString, income);
-    QFETCH(QString, age);
-    QFETCH(Entries, shown);
-    typeAll({"income=" + income, "age=" + age});
-    click("cmdCalculate");
+    QFETCH(Entries, typing);
+    QFETCH(QStringList, figures);
+    typeAll(typing + Entries{"!cmdCalculate"});
+    Entries shown;
+    for (int i = 0; i < figures.size(); ++i) shown << kFields[i + 2] + '=' + figures[i];
     QCOMPARE(shownAs(shown), shown);
 
     // The working shows every field's figure as the field shows it.
@@ -106,8 +96,7 @@ void QuickTaxWindowTest::typedFiguresGiveTheTaxOnCalculate() {
 }
 
 void QuickTaxWindowTest::typingAloneDoesNotRecalculate() {
-    type("income", "500000");
-    type("age", "40");
+    typeAll({"income=500000", "age=40"});
     QCOMPARE(engine_.TaxableIncome, 500000.0);
     QCOMPARE(quickTax_.QtAge, std::int16_t{40});
     QCOMPARE(find<ui::DecimalField>("normalTax")->value(), 0.0);
@@ -131,24 +120,17 @@ void QuickTaxWindowTest::activationShowsTheIncomeAnotherCalculatorLastUsed() {
 }
 
 void QuickTaxWindowTest::printWritesTheRecordAndOpensTheTitledReport() {
-    type("income", "500000");
-    type("age", "40");
-    click("cmdCalculate");
-    click("cmPrint");
-    auto* panel = find<ui::PrintPanel>("Frame1");
-    QVERIFY(panel->isVisible());
-    panel->cmdVR()->click();
-    QVERIFY(panel->isHidden());
+    typeAll({"income=500000", "age=40", "!cmdCalculate", "!cmPrint"});
+    ui::PrintPanel& panel = printPanel("Frame1");
+    QVERIFY(panel.isVisible());
+    panel.cmdVR()->click();
+    QVERIFY(panel.isHidden());
     QCOMPARE(printDirect_, std::int16_t{0});
-    QCOMPARE(bench_->ReportNumber("kwiktax", "AGE"), 40.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXINCOME"), 500000.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXTOPAY"), 79998.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "MARGRATE"), 31.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "PORTION"), 36239.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "TOTTAX"), 116237.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "REBATE"), 17820.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXCOM4"), 98417.0);
-    QCOMPARE(bench_->ReportNumber("kwiktax", "TAXCOM4/2"), 98417.0 / 12);
+    const std::pair<const char*, double> record[] = {
+        {"AGE", 40},        {"TAXINCOME", 500000}, {"TAXTOPAY", 79998}, {"MARGRATE", 31},           {"PORTION", 36239},
+        {"TOTTAX", 116237}, {"REBATE", 17820},     {"TAXCOM4", 98417},  {"TAXCOM4/2", 98417.0 / 12}};
+    for (auto [name, value] : record)
+        QCOMPARE(std::pair(name, bench_->ReportNumber("kwiktax", name)), std::pair(name, value));
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{1});
     QCOMPARE(bench_->ReportWindows[0]->windowTitle(),
              QString("QuickTax - To export printout click on the suitcase button or goto Help"));
@@ -156,22 +138,15 @@ void QuickTaxWindowTest::printWritesTheRecordAndOpensTheTitledReport() {
 }
 
 void QuickTaxWindowTest::printRecalculatesTheIncomeTypedSinceTheLastCalculation() {
-    type("income", "500000");
-    click("cmdCalculate");
-    type("income", "1000000");
-    click("cmPrint");
-    printPanel("Frame1").cmdVR()->click();
+    typeAll({"income=500000", "!cmdCalculate", "income=1000000", "!cmPrint", "!cmdVR"});
     QCOMPARE(bench_->ReportNumber("kwiktax", "TAXINCOME"), 1000000.0);
     QCOMPARE(bench_->ReportNumber("kwiktax", "TOTTAX"), 306113.0);
     QCOMPARE(field("normalTax")->text(), QString("306 113"));
 }
 
 void QuickTaxWindowTest::printingTwiceKeepsOneRecord() {
-    type("income", "500000");
-    for (int i = 0; i < 2; ++i) {
-        click("cmPrint");
-        printPanel("Frame1").cmdVR()->click();
-    }
+    print();
+    print();
     QVERIFY(bench_->ReportRecord("kwiktax").has_value());  // exactly one row
     QCOMPARE(bench_->ReportWindows.size(), std::size_t{2});
 }
@@ -179,9 +154,7 @@ void QuickTaxWindowTest::printingTwiceKeepsOneRecord() {
 void QuickTaxWindowTest::printingDirectlyWithoutAPrinterSaysSo() {
     if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
     bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF instead
-    type("income", "500000");
-    click("cmPrint");
-    printPanel("Frame1").cmdPD()->click();
+    print("cmdPD");
     QCOMPARE(printDirect_, std::int16_t{1});
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
     QVERIFY(bench_->Messages.last().Text.contains("printer", Qt::CaseInsensitive));
@@ -193,9 +166,7 @@ void QuickTaxWindowTest::aLockedReportDatabaseGivesAMessageAndNoReport() {
     sqlite3* other = nullptr;
     QCOMPARE(sqlite3_open(bench_->ReportDatabase.c_str(), &other), SQLITE_OK);
     QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    type("income", "500000");
-    click("cmPrint");
-    printPanel("Frame1").cmdVR()->click();
+    print();
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});

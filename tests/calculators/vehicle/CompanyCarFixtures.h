@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "CompanyCar.h"
 
 namespace kelvara::testing {
@@ -21,6 +24,18 @@ inline CompanyCarVehicle ExampleCar() {
     return v;
 }
 
+// The example car with the given change.
+template <class Change>
+CompanyCarVehicle ExampleCar(Change change) {
+    CompanyCarVehicle v = ExampleCar();
+    change(v);
+    return v;
+}
+
+inline CompanyCarVehicle Registered(const std::string& registration) {
+    return ExampleCar([&](CompanyCarVehicle& v) { v.CCRegNumber = registration; });
+}
+
 // A list of the given vehicles with the first on screen.
 inline CompanyCarState ListOf(std::vector<CompanyCarVehicle> vehicles, double actual3802) {
     CompanyCarState state;
@@ -30,6 +45,11 @@ inline CompanyCarState ListOf(std::vector<CompanyCarVehicle> vehicles, double ac
     state.ShownVehicle = state.CurrentVehicle;
     state.Actual3802 = actual3802;
     return state;
+}
+
+// The example cars "A", "B" and "C".
+inline CompanyCarState ThreeCars(double actual3802) {
+    return ListOf({Registered("A"), Registered("B"), Registered("C")}, actual3802);
 }
 
 }  // namespace kelvara::testing

@@ -6,19 +6,17 @@
 namespace kelvara {
 namespace {
 
-using testing::ExampleCar;
 using testing::ListOf;
-
-CompanyCarVehicle Registered(const std::string& registration) {
-    CompanyCarVehicle v = ExampleCar();
-    v.CCRegNumber = registration;
-    return v;
-}
+using testing::Registered;
 
 CompanyCarState ThreeCars() {
-    CompanyCarState s = ListOf({Registered("A"), Registered("B"), Registered("C")}, 126000);
+    CompanyCarState s = testing::ThreeCars(126000);
     OpenCompanyCarList(s);
     return s;
+}
+
+std::string Caption(int vehicle, int of) {
+    return "Full use of Company Car :  Vehicle number " + std::to_string(vehicle) + " of " + std::to_string(of);
 }
 
 TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
@@ -28,19 +26,15 @@ TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
     s.AutoSplit3802 = true;
     InitCompanyCarState(s);
     OpenCompanyCarList(s);
-    EXPECT_EQ(s.Vehicles.size(), 1u);
-    EXPECT_EQ(s.CurrentVehicle, 0);
-    EXPECT_FALSE(s.AutoSplit3802);
-    EXPECT_FALSE(s.Vehicles[0].SARSTable);
+    EXPECT_EQ(std::tuple(s.Vehicles.size(), s.CurrentVehicle, s.AutoSplit3802, s.Vehicles[0].SARSTable),
+              std::tuple(1u, 0, false, false));
     EXPECT_EQ(s.Vehicles[0].CCStartDate, ActiveTaxYear().FirstDay);
-    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 0 of 0");
+    EXPECT_EQ(CompanyCarCaption(s), Caption(0, 0));
 }
 
 TEST(CompanyCarList, OpeningShowsAndComputesVehicle1) {
     CompanyCarState s = ThreeCars();
-    EXPECT_EQ(s.CurrentVehicle, 1);
-    EXPECT_EQ(s.ShownVehicle, 1);
-    EXPECT_EQ(s.Results[3].IRP53802, 126000);
+    EXPECT_EQ(std::tuple(s.CurrentVehicle, s.ShownVehicle, s.Results[3].IRP53802), std::tuple(1, 1, 126000));
 }
 
 TEST(CompanyCarList, AddFillsEachNewVehicleFromTheEntryRecord) {
@@ -53,24 +47,20 @@ TEST(CompanyCarList, AddFillsEachNewVehicleFromTheEntryRecord) {
     entry.BussMilage = true;
     entry.YearOfManfact = "2024";
     ASSERT_TRUE(AddVehicle(s));
-    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 1 of 1");
+    EXPECT_EQ(CompanyCarCaption(s), Caption(1, 1));
     EXPECT_FALSE(s.AutoSplit3802);
     const CompanyCarVehicle& first = s.Vehicles[1];
-    EXPECT_EQ(first.CCRegNumber, "ND 1");
-    EXPECT_EQ(first.CCPrice, 300000);
-    EXPECT_EQ(first.ActualExpEmployee, 700);
-    EXPECT_FALSE(first.BussMilage);
-    EXPECT_TRUE(first.YearOfManfact.empty());
+    EXPECT_EQ(
+        std::tuple(first.CCRegNumber, first.CCPrice, first.ActualExpEmployee, first.BussMilage, first.YearOfManfact),
+        std::tuple("ND 1", 300000, 700, false, ""));
     EXPECT_EQ(first.CCEndDate, ActiveTaxYear().LastDay);
 
     s.Vehicles[1].CCPrice = 100000;  // typed into vehicle 1, not the entry record
     ASSERT_TRUE(AddVehicle(s));
-    EXPECT_EQ(s.VehicleCount, 2);
-    EXPECT_EQ(s.CurrentVehicle, 2);
-    EXPECT_EQ(s.Vehicles[2].CCPrice, 300000);
-    EXPECT_EQ(s.Vehicles[1].CCPrice, 100000);
-    EXPECT_TRUE(s.AutoSplit3802);
-    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 2 of 2");
+    EXPECT_EQ(
+        std::tuple(s.VehicleCount, s.CurrentVehicle, s.Vehicles[2].CCPrice, s.Vehicles[1].CCPrice, s.AutoSplit3802),
+        std::tuple(2, 2, 300000, 100000, true));
+    EXPECT_EQ(CompanyCarCaption(s), Caption(2, 2));
 }
 
 TEST(CompanyCarList, AddDoesNothingWhileTheVehicleHasNoRegistration) {
@@ -90,8 +80,8 @@ TEST(CompanyCarList, PagingGoesRoundAtEitherEnd) {
         CompanyCarState s = ThreeCars();
         s.CurrentVehicle = s.ShownVehicle = c.From;
         c.Forward ? MoveForward(s) : MoveBack(s);
-        EXPECT_EQ(s.CurrentVehicle, c.To) << c.From << (c.Forward ? " forward" : " back");
-        EXPECT_EQ(s.ShownVehicle, c.To);
+        EXPECT_EQ(std::tuple(s.CurrentVehicle, s.ShownVehicle), std::tuple(c.To, c.To))
+            << c.From << (c.Forward ? " forward" : " back");
     }
 }
 
@@ -104,31 +94,26 @@ TEST(CompanyCarList, PagingLeavesTheVehiclesApartAndAppliesTheFuelTable) {
     EXPECT_EQ(s.Vehicles[2].ActualExpEmployee, 0);
     EXPECT_EQ(s.Vehicles[1].CCRegNumber, "A");
     MoveForward(s);
-    EXPECT_EQ(s.Vehicles[3].ActualExpEmployee, 800);
-    EXPECT_EQ(s.Vehicles[3].FuelComponent, 0);
+    EXPECT_EQ(std::tuple(s.Vehicles[3].ActualExpEmployee, s.Vehicles[3].FuelComponent), std::tuple(800, 0));
 }
 
 TEST(CompanyCarList, DeleteRenumbersTheVehiclesAboveAndShowsVehicle1) {
     CompanyCarState s = ThreeCars();
     MoveForward(s);
     DeleteVehicle(s);
-    EXPECT_EQ(s.VehicleCount, 2);
-    EXPECT_EQ(s.Vehicles[1].CCRegNumber, "A");
-    EXPECT_EQ(s.Vehicles[2].CCRegNumber, "C");
-    EXPECT_EQ(s.CurrentVehicle, 1);
-    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 1 of 2");
+    EXPECT_EQ(std::tuple(s.VehicleCount, s.Vehicles[1].CCRegNumber, s.Vehicles[2].CCRegNumber, s.CurrentVehicle),
+              std::tuple(2, "A", "C", 1));
+    EXPECT_EQ(CompanyCarCaption(s), Caption(1, 2));
 }
 
 TEST(CompanyCarList, DeletingTheLastVehicleEmptiesTheList) {
     CompanyCarState s = ListOf({Registered("A")}, 126000);
     OpenCompanyCarList(s);
     DeleteVehicle(s);
-    EXPECT_EQ(s.VehicleCount, 0);
-    EXPECT_EQ(s.CurrentVehicle, 0);
-    EXPECT_EQ(s.Actual3802, 0);
-    EXPECT_TRUE(s.Vehicles[0].CCRegNumber.empty());
+    EXPECT_EQ(std::tuple(s.VehicleCount, s.CurrentVehicle, s.Actual3802, s.Vehicles[0].CCRegNumber),
+              std::tuple(0, 0, 0, ""));
     EXPECT_EQ(s.Vehicles[0].CCStartDate, ActiveTaxYear().FirstDay);
-    EXPECT_EQ(CompanyCarCaption(s), "Full use of Company Car :  Vehicle number 0 of 0");
+    EXPECT_EQ(CompanyCarCaption(s), Caption(0, 0));
     DeleteVehicle(s);  // nothing left to delete
     EXPECT_EQ(s.VehicleCount, 0);
 }
@@ -138,8 +123,7 @@ TEST(CompanyCarList, TheFuelTableBoxClearsTheFigureItMakesUnused) {
     s.Vehicles[1].ActualExpEmployee = 500;
     s.Vehicles[1].FuelComponent = 400;
     SetFuelTable(s, true);
-    EXPECT_EQ(s.Vehicles[1].ActualExpEmployee, 0);
-    EXPECT_EQ(s.Vehicles[1].FuelComponent, 400);
+    EXPECT_EQ(std::tuple(s.Vehicles[1].ActualExpEmployee, s.Vehicles[1].FuelComponent), std::tuple(0, 400));
     SetFuelTable(s, false);
     EXPECT_EQ(s.Vehicles[1].FuelComponent, 0);
 }

@@ -1,34 +1,32 @@
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 #include <set>
 
 #include "CompanyCarFixtures.h"
 #include "CompanyCarWindow.h"
 #include "DateField.h"
-#include "DecimalField.h"
-#include "PeriodDates.h"
-#include "PrintPanel.h"
 #include "ReportOutput.h"
-#include "TextField.h"
+#include "VehicleWindowChecks.h"
 #include "WindowFixture.h"
 
 using namespace kelvara;
+using kelvara::testing::Entries;
 using kelvara::testing::ExampleCar;
 using kelvara::testing::ListOf;
-using kelvara::testing::WindowDriver;
+using kelvara::testing::MessagesShown;
+using kelvara::testing::Registered;
+using kelvara::testing::ThreeCars;
 using kelvara::testing::WindowTestBench;
 
 namespace {
 
-const QString Caption = "Full use of Company Car :  Vehicle number %1 of %2";
-
-CompanyCarVehicle Registered(const char* registration) {
-    CompanyCarVehicle v = ExampleCar();
-    v.CCRegNumber = registration;
-    return v;
+QString Caption(int vehicle, int of) {
+    return QString("Full use of Company Car :  Vehicle number %1 of %2").arg(vehicle).arg(of);
 }
+
+const QString kYearDates = "between 01/03/2026 and 28/02/2027";
 
 }  // namespace
 
@@ -55,9 +53,17 @@ private slots:
     void printingThreeVehiclesLeavesExactlyThreeRows();
 
 private:
-    void open() {
+    void open(std::optional<CompanyCarState> state = {}) {
+        if (state) state_ = *state;
         window_ = std::make_unique<CompanyCarWindow>(state_, printDirect_, *bench_->Reports);
         showActive(*window_);
+    }
+    void typeEndDate(const char* text, Qt::Key commit) {
+        auto* end = find<ui::DateField>("dtCCEndDate");
+        end->setFocus();
+        end->selectAll();
+        QTest::keyClicks(end, text);
+        QTest::keyClick(end, commit);
     }
     // The controls a user can reach, by name, among those the locking governs.
     std::set<QString> enabledControls() {
@@ -84,68 +90,59 @@ private:
 
 void CompanyCarWindowTest::addingFillsTheNewVehicleFromTheEntryRecord() {
     open();
-    QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
-    type("txtCCRegNumber", "CA 1");
-    type("numCCPrice", "300000");
-    click("cmdAdd");
-
-    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(1));
+    QCOMPARE(window_->windowTitle(), Caption(0, 0));
+    typeAll({"txtCCRegNumber=CA 1", "numCCPrice=300000", "!cmdAdd"});
+    QCOMPARE(window_->windowTitle(), Caption(1, 1));
     QCOMPARE(state_.VehicleCount, std::int16_t{1});
     QCOMPARE(state_.Vehicles[1].CCRegNumber, std::string("CA 1"));
     QCOMPARE(state_.Vehicles[1].CCPrice, 300000.0);
     QCOMPARE(shown("numCCPrice"), QString("300 000"));
     QCOMPARE(enabledControls(), (std::set<QString>{"cmdAdd", "cmdOk", "cmdDelete", "txtCCRegNumber"}));
-    QVERIFY(find<QLabel>("lblCCRegNumber")->isEnabled());
+    QVERIFY(enabled("lblCCRegNumber"));
     QVERIFY(find("chkAutoCalc3802")->isHidden());
 
     click("cmdAdd");
-    QCOMPARE(window_->windowTitle(), Caption.arg(2).arg(2));
+    QCOMPARE(window_->windowTitle(), Caption(2, 2));
     QCOMPARE(state_.Vehicles[2].CCRegNumber, std::string("CA 1"));
     QCOMPARE(state_.Vehicles[2].CCPrice, 300000.0);
-    QVERIFY(find("chkAutoCalc3802")->isVisible());
+    QVERIFY(visible("chkAutoCalc3802"));
     QVERIFY(state_.AutoSplit3802);
     QVERIFY(!find<QCheckBox>("chkAutoCalc3802")->isChecked());
 }
 
 void CompanyCarWindowTest::pagingGoesRoundAtEitherEnd_data() {
-    QTest::addColumn<int>("forwardFirst");  // steps forward from vehicle 1
-    QTest::addColumn<QString>("command");
+    QTest::addColumn<Entries>("clicks");
     QTest::addColumn<int>("expected");
-    QTest::newRow("back from 1 of 3") << 0 << "cmdBack" << 3;
-    QTest::newRow("forward from 3 of 3") << 2 << "cmdForward" << 1;
-    QTest::newRow("back from 2 of 3") << 1 << "cmdBack" << 1;
-    QTest::newRow("forward from 1 of 3") << 0 << "cmdForward" << 2;
+    QTest::newRow("back from 1 of 3") << Entries{"!cmdBack"} << 3;
+    QTest::newRow("forward from 3 of 3") << Entries{"!cmdForward", "!cmdForward", "!cmdForward"} << 1;
+    QTest::newRow("back from 2 of 3") << Entries{"!cmdForward", "!cmdBack"} << 1;
+    QTest::newRow("forward from 1 of 3") << Entries{"!cmdForward"} << 2;
 }
 
 void CompanyCarWindowTest::pagingGoesRoundAtEitherEnd() {
-    QFETCH(int, forwardFirst);
-    QFETCH(QString, command);
+    QFETCH(Entries, clicks);
     QFETCH(int, expected);
-    state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 0);
-    open();
-    for (int i = 0; i < forwardFirst; ++i) click("cmdForward");
-    click(command.toLatin1().constData());
-    QCOMPARE(window_->windowTitle(), Caption.arg(expected).arg(3));
+    open(ThreeCars(0));
+    typeAll(clicks);
+    QCOMPARE(window_->windowTitle(), Caption(expected, 3));
     QCOMPARE(shown("txtCCRegNumber"), QString(QChar('A' + expected - 1)));
     QCOMPARE(state_.CurrentVehicle, std::int16_t(expected));
 }
 
 void CompanyCarWindowTest::deletingRenumbersTheVehiclesAbove() {
-    state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 126000);
-    open();
-    click("cmdForward");
-    click("cmdDelete");
-    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(2));
+    open(ThreeCars(126000));
+    typeAll({"!cmdForward", "!cmdDelete"});
+    QCOMPARE(window_->windowTitle(), Caption(1, 2));
     QCOMPARE(state_.Vehicles[2].CCRegNumber, std::string("C"));
     QCOMPARE(shown("txtCCRegNumber"), QString("A"));
 
     click("cmdDelete");
-    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(1));
+    QCOMPARE(window_->windowTitle(), Caption(1, 1));
     QVERIFY(find("chkAutoCalc3802")->isHidden());
-    QVERIFY(!find("cmdBack")->isEnabled());
+    QVERIFY(!enabled("cmdBack"));
 
     click("cmdDelete");
-    QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
+    QCOMPARE(window_->windowTitle(), Caption(0, 0));
     QCOMPARE(state_.Actual3802, 0.0);
     QCOMPARE(shown("txtCCRegNumber"), QString());
     QCOMPARE(enabledControls(), (std::set<QString>{"cmdAdd", "cmdOk", "cmdCalculate", "cmdPrint"}));
@@ -167,15 +164,14 @@ void CompanyCarWindowTest::aVehicleWithoutRegistrationLocksTheWindow() {
     QFETCH(int, vehicles);
     QFETCH(QString, registration);
     QFETCH(QStringList, enabled);
-    state_ = ListOf(std::vector<CompanyCarVehicle>(vehicles, Registered("A")), 0);
-    open();
-    find<QLineEdit>("txtCCRegNumber")->clear();
+    open(ListOf(std::vector<CompanyCarVehicle>(vehicles, Registered("A")), 0));
+    field("txtCCRegNumber")->clear();
     if (!registration.isEmpty()) type("txtCCRegNumber", registration);
 
     const std::set<QString> now = enabledControls();
     for (const QString& name : enabled) QVERIFY2(now.count(name), qPrintable(name + " is disabled"));
     QVERIFY(now.count("txtCCRegNumber"));
-    QVERIFY(find<QLabel>("lblCCRegNumber")->isEnabled());
+    QVERIFY(WindowDriver::enabled("lblCCRegNumber"));
     if (registration.isEmpty()) {
         QCOMPARE(now.size(), std::size_t(enabled.size() + 1));
     } else {
@@ -188,62 +184,52 @@ void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit_data() {
     QTest::addColumn<bool>("logBook");
     QTest::addColumn<bool>("maintenancePlan");
     QTest::addColumn<QStringList>("figures");
+    QTest::addColumn<Entries>("more");
     // True inclusion, IRP5 amount, monthly, fortnightly and weekly at 80% and 20%.
-    QTest::newRow("log book") << true << false << QStringList{"75 393",   "126 000", "8 400",    "2 100",
-                                                              "3 876.80", "969.20",  "1 938.40", "484.60"};
-    QTest::newRow("no log book") << false << false << QStringList{"125 656",  "126 000", "8 400",    "2 100",
-                                                                  "3 876.80", "969.20",  "1 938.40", "484.60"};
+    const QStringList fullCosts{"126 000", "8 400", "2 100", "3 876.80", "969.20", "1 938.40", "484.60"};
+    const Entries logBook{"numPrivateDistance=18 000",
+                          "numFuelComponent=48 360",
+                          "numFuelClaim=23 016",
+                          "numTotAddExpense=7 200",
+                          "numFuelExp=30 216",
+                          "numAdjustTaxableInc=-80 823",
+                          "numAdjustTaxableIncSARS=-80 616.00",
+                          "numTotAdjustTaxableInc=-80 823"};
+    QTest::newRow("log book") << true << false << QStringList{"75 393"} + fullCosts << logBook;
+    QTest::newRow("no log book") << false << false << QStringList{"125 656"} + fullCosts << Entries{};
     QTest::newRow("maintenance plan, no log book")
         << false << true
-        << QStringList{"116 680", "117 000", "7 800", "1 950", "3 600.00", "900.00", "1 800.00", "450.00"};
+        << QStringList{"116 680", "117 000", "7 800", "1 950", "3 600.00", "900.00", "1 800.00", "450.00"} << Entries{};
 }
 
 void CompanyCarWindowTest::theExampleCarShowsItsFringeBenefit() {
     QFETCH(bool, logBook);
     QFETCH(bool, maintenancePlan);
     QFETCH(QStringList, figures);
+    QFETCH(Entries, more);
     CompanyCarVehicle registeredOnly;
     registeredOnly.CCRegNumber = "CA 123-456";
-    state_ = ListOf({registeredOnly}, 0);
-    open();
-    type("numCCPrice", "300000");
-    type("numEndMileage", "50000");
-    type("numStartMileage", "20000");
-    type("numBusDistance", "12000");
-    type("numFuelReimbEmployer", "10000");
-    type("numEmpPaidInsurance", "6000");
-    type("numEmpPaidLicence", "1000");
-    type("numEmpPaidMaintenance", "5000");
-    type("numActual3802", "126000");
+    open(ListOf({registeredOnly}, 0));
+    typeAll({"numCCPrice=300000", "numEndMileage=50000", "numStartMileage=20000", "numBusDistance=12000",
+             "numFuelReimbEmployer=10000", "numEmpPaidInsurance=6000", "numEmpPaidLicence=1000",
+             "numEmpPaidMaintenance=5000", "numActual3802=126000"});
     find<QCheckBox>("chkBussMilage")->setChecked(logBook);
     find<QCheckBox>("chkMaintIncluded")->setChecked(maintenancePlan);
     find<QCheckBox>("chkSARSTable")->setChecked(true);
     QCOMPARE(shown("numTrueInclusion"), QString("0"));  // ticking and typing do not calculate
     click("cmdCalculate");
 
-    const char* names[] = {"numTrueInclusion", "numIRP53802", "numMonFB80",  "numMonFB20",
-                           "numFortFB80",      "numFortFB20", "numWeekFB80", "numWeekFB20"};
-    for (int i = 0; i < figures.size(); ++i) QCOMPARE(shown(names[i]), figures[i]);
-    QCOMPARE(shown("numTrueInclusion_1"), figures[0]);
-    QCOMPARE(shown("numFB3802ThisCar"), QString("126 000"));
-    QCOMPARE(shown("numTotalDistance"), QString("30 000"));
-    QCOMPARE(shown("numCCMonths"), QString("365"));
-    if (logBook && !maintenancePlan) {
-        QCOMPARE(shown("numPrivateDistance"), QString("18 000"));
-        QCOMPARE(shown("numFuelComponent"), QString("48 360"));
-        QCOMPARE(shown("numFuelClaim"), QString("23 016"));
-        QCOMPARE(shown("numTotAddExpense"), QString("7 200"));
-        QCOMPARE(shown("numFuelExp"), QString("30 216"));
-        QCOMPARE(shown("numAdjustTaxableInc"), QString("-80 823"));
-        QCOMPARE(shown("numAdjustTaxableIncSARS"), QString("-80 616.00"));
-        QCOMPARE(shown("numTotAdjustTaxableInc"), QString("-80 823"));
-    }
+    const QStringList names{"numTrueInclusion", "numIRP53802", "numMonFB80",  "numMonFB20",
+                            "numFortFB80",      "numFortFB20", "numWeekFB80", "numWeekFB20"};
+    Entries expected{"numTrueInclusion_1=" + figures[0], "numFB3802ThisCar=126 000", "numTotalDistance=30 000",
+                     "numCCMonths=365"};
+    for (int i = 0; i < names.size(); ++i) expected << names[i] + '=' + figures[i];
+    expected += more;
+    QCOMPARE(shownAs(expected), expected);
 }
 
 void CompanyCarWindowTest::theFuelTableBoxClearsTheFuelItReplaces() {
-    state_ = ListOf({Registered("A")}, 0);
-    state_.Vehicles[1].SARSTable = false;
-    open();
+    open(ListOf({ExampleCar([](auto& v) { v.SARSTable = false; })}, 0));
     type("numActualExpEmployee", "9000");
     QCOMPARE(state_.Vehicles[1].ActualExpEmployee, 9000.0);
     find<QCheckBox>("chkSARSTable")->setChecked(true);
@@ -259,18 +245,16 @@ void CompanyCarWindowTest::theFuelTableBoxClearsTheFuelItReplaces() {
 void CompanyCarWindowTest::secondVehicleSharesTheCode3802TotalByDaysOfUse() {
     CompanyCarVehicle half = Registered("B");
     half.CCEndDate = half.CCStartDate + 180;  // 181 days
-    state_ = ListOf({Registered("A"), half}, 126000);
-    open();
+    open(ListOf({Registered("A"), half}, 126000));
     find<QCheckBox>("chkAutoCalc3802")->setChecked(true);
-    QVERIFY(!find("numFB3802ThisCar")->isEnabled());
+    QVERIFY(!enabled("numFB3802ThisCar"));
     click("cmdCalculate");
     QVERIFY(std::abs(state_.Vehicles[1].FB3802ThisCar - 84230.769230769) < 1e-6);
     QVERIFY(std::abs(state_.Vehicles[2].FB3802ThisCar - 41769.230769231) < 1e-6);
     QCOMPARE(shown("numFB3802ThisCar"), QString("84 231"));
     click("cmdForward");
-    QCOMPARE(shown("numFB3802ThisCar"), QString("41 769"));
-    QCOMPARE(shown("numCCMonths"), QString("181"));
-    QCOMPARE(shown("dtCCEndDate"), QString("28/08/2026"));
+    const Entries second{"numFB3802ThisCar=41 769", "numCCMonths=181", "dtCCEndDate=28/08/2026"};
+    QCOMPARE(shownAs(second), second);
 }
 
 // The vehicle on screen is not the first: its readings give its total before
@@ -278,17 +262,11 @@ void CompanyCarWindowTest::secondVehicleSharesTheCode3802TotalByDaysOfUse() {
 void CompanyCarWindowTest::aLaterVehicleTakesItsDistanceFromItsReadings() {
     CompanyCarVehicle second;
     second.CCRegNumber = "B";
-    state_ = ListOf({Registered("A"), second}, 0);
-    open();
-    click("cmdForward");
-    type("numCCPrice", "250000");
-    type("numEndMileage", "30000");
-    type("numStartMileage", "12000");
-    type("numBusDistance", "8000");
-    click("cmdCalculate");
-    QCOMPARE(shown("numTotalDistance"), QString("18 000"));
-    QCOMPARE(shown("numBusDistance"), QString("8 000"));
-    QCOMPARE(shown("numPrivateDistance"), QString("10 000"));
+    open(ListOf({Registered("A"), second}, 0));
+    typeAll({"!cmdForward", "numCCPrice=250000", "numEndMileage=30000", "numStartMileage=12000", "numBusDistance=8000",
+             "!cmdCalculate"});
+    const Entries distances{"numTotalDistance=18 000", "numBusDistance=8 000", "numPrivateDistance=10 000"};
+    QCOMPARE(shownAs(distances), distances);
     QCOMPARE(state_.Vehicles[2].BusDistance, 8000.0);
 }
 
@@ -308,32 +286,21 @@ void CompanyCarWindowTest::closingWithARefusedEndDate() {
     QFETCH(int, commitKey);
     QFETCH(bool, leaveFirst);
     QFETCH(bool, closes);
-    state_ = ListOf({Registered("A")}, 0);
-    open();
-    auto* end = find<ui::DateField>("dtCCEndDate");
-    end->setFocus();
-    end->selectAll();
-    QTest::keyClicks(end, endDate);
-    QTest::keyClick(end, Qt::Key(commitKey));
-    QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
-    QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Date"));
-    QCOMPARE(bench_->Messages.last().Text,
-             QString("The date entered is not correct please enter a date between 01/03/2026 and 28/02/2027"));
-    QCOMPARE(end->text(), QString("28/02/2027"));
-    QVERIFY(end->hasFocus());
-    if (leaveFirst) QTest::keyClick(end, Qt::Key_Tab);
+    open(ListOf({Registered("A")}, 0));
+    typeEndDate(qPrintable(endDate), Qt::Key(commitKey));
+    QStringList messages{"Incorrect Date: The date entered is not correct please enter a date " + kYearDates};
+    QCOMPARE(MessagesShown(bench_->Messages), messages);
+    QCOMPARE(shown("dtCCEndDate"), QString("28/02/2027"));
+    QVERIFY(hasFocus("dtCCEndDate"));
+    if (leaveFirst) QTest::keyClick(field("dtCCEndDate"), Qt::Key_Tab);
 
     QCOMPARE(window_->close(), closes);
     QCOMPARE(window_->isVisible(), !closes);
-    if (closes) {
-        QCOMPARE(bench_->Messages.messages().size(), std::size_t{1});
-        return;
-    }
-    QCOMPARE(bench_->Messages.last().Text,
-             QString("The dates entered are not correct please enter a dates between 01/03/2026 and 28/02/2027"));
-    QCOMPARE(bench_->Messages.last().Title, QString("Incorrect Date"));
+    if (!closes) messages << "Incorrect Date: The dates entered are not correct please enter a dates " + kYearDates;
+    QCOMPARE(MessagesShown(bench_->Messages), messages);
+    if (closes) return;
     QCOMPARE(bench_->Messages.last().Icon, ui::MessageIcon::Critical);
-    QVERIFY(find("dtCCStartDate")->hasFocus());
+    QVERIFY(hasFocus("dtCCStartDate"));
     QVERIFY(window_->close());  // the focus left the end date
 }
 
@@ -368,18 +335,13 @@ private:
 // The refused closing moves the focus off the end date while its message box
 // still holds the window; a click elsewhere and "&Ok" must then close.
 void CompanyCarWindowTest::closingAfterTheRefusalMessageTookTheFocus() {
-    state_ = ListOf({Registered("A")}, 0);
-    open();
+    open(ListOf({Registered("A")}, 0));
     ActivationTakingMessages messages(bench_->Messages);
     const auto reactivate = [this] {
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     };
-    auto* end = find<ui::DateField>("dtCCEndDate");
-    end->setFocus();
-    end->selectAll();
-    QTest::keyClicks(end, "01012028");
-    QTest::keyClick(end, Qt::Key_Tab);
+    typeEndDate("01012028", Qt::Key_Tab);
     reactivate();
     window_->close();
     reactivate();
@@ -394,41 +356,33 @@ void CompanyCarWindowTest::closingAfterTheRefusalMessageTookTheFocus() {
 // A calculation that cannot be made shows 0 in the distances, but what was
 // typed stays with the vehicle for when it can.
 void CompanyCarWindowTest::aVehicleWithoutPriceKeepsWhatWasTyped() {
-    CompanyCarVehicle unpriced = Registered("A");
-    unpriced.CCPrice = 0;
-    state_ = ListOf({unpriced, Registered("B")}, 0);
-    open();
-    type("numBusDistance", "5000");
-    click("cmdForward");
-    click("cmdBack");
+    CompanyCarState cars = ListOf({Registered("A"), Registered("B")}, 0);
+    cars.Vehicles[1].CCPrice = 0;
+    open(cars);
+    typeAll({"numBusDistance=5000", "!cmdForward", "!cmdBack"});
     QCOMPARE(shown("numBusDistance"), QString("0"));
     QCOMPARE(state_.Vehicles[1].BusDistance, 5000.0);
-    type("numCCPrice", "300000");
-    click("cmdCalculate");
+    typeAll({"numCCPrice=300000", "!cmdCalculate"});
     QCOMPARE(shown("numBusDistance"), QString("5 000"));
 }
 
 void CompanyCarWindowTest::theListSurvivesClosingUntilInitialised() {
     open();
-    type("txtCCRegNumber", "CA 1");
-    type("txtCCMake", "Toyota");
-    click("cmdAdd");
-    click("cmdAdd");
-    type("txtCCRegNumber", "CA 2");
+    typeAll({"txtCCRegNumber=CA 1", "txtCCMake=Toyota", "!cmdAdd", "!cmdAdd", "txtCCRegNumber=CA 2"});
     QVERIFY(window_->close());
     window_.reset();
 
     open();
-    QCOMPARE(window_->windowTitle(), Caption.arg(1).arg(2));
-    QCOMPARE(shown("txtCCRegNumber"), QString("CA 1"));
-    QCOMPARE(shown("txtCCMake"), QString("Toyota"));
-    QVERIFY(find("chkAutoCalc3802")->isVisible());
+    QCOMPARE(window_->windowTitle(), Caption(1, 2));
+    const Entries first{"txtCCRegNumber=CA 1", "txtCCMake=Toyota"};
+    QCOMPARE(shownAs(first), first);
+    QVERIFY(visible("chkAutoCalc3802"));
     QVERIFY(window_->close());
     window_.reset();
 
     InitCompanyCarState(state_);
     open();
-    QCOMPARE(window_->windowTitle(), Caption.arg(0).arg(0));
+    QCOMPARE(window_->windowTitle(), Caption(0, 0));
     QCOMPARE(state_.Vehicles.size(), std::size_t{1});
 }
 
@@ -437,13 +391,12 @@ void CompanyCarWindowTest::printingThreeVehiclesLeavesExactlyThreeRows() {
     const std::vector<FieldValues> earlier(5, FieldValues{{"CarNum", std::int16_t{9}}});
     QVERIFY(output.ReplaceReportRows("compcar", "DELETE *FROM compcar", earlier).ok);
 
-    state_ = ListOf({Registered("A"), Registered("B"), Registered("C")}, 0);
-    open();
+    open(ThreeCars(0));
     click("cmdPrint");
-    auto* panel = find<ui::PrintPanel>("Frame1");
-    QVERIFY(panel->isVisible());
-    panel->cmdVR()->click();
-    QVERIFY(panel->isHidden());
+    ui::PrintPanel& panel = printPanel("Frame1");
+    QVERIFY(panel.isVisible());
+    panel.cmdVR()->click();
+    QVERIFY(panel.isHidden());
 
     std::vector<FieldValues> rows;
     QVERIFY(output.ReadReportRows("compcar", rows).ok);

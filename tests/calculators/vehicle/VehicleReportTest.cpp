@@ -46,8 +46,7 @@ TEST(TravelDeductionRecord, WritesOnlyTheFieldsOfItsKindOfClaim) {
 }
 
 TEST(CompanyCarPrintRows, OneRowPerVehicleNumberedFrom1) {
-    CompanyCarVehicle unpriced = testing::ExampleCar();
-    unpriced.CCPrice = 0;
+    const auto unpriced = testing::ExampleCar([](auto& v) { v.CCPrice = 0; });
     CompanyCarState s = testing::ListOf({testing::ExampleCar(), testing::ExampleCar(), unpriced}, 126000);
     CalculateCompanyCar(s);
     const std::vector<FieldValues> rows = CompanyCarPrintRows(s);
