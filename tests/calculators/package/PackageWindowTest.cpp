@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <tuple>
 
-#include "../payperiod/TableRows.h"
+#include "TableRows.h"
 #include "PackageWindow.h"
 #include "SettingsStore.h"
 #include "WindowFixture.h"
