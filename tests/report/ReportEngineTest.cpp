@@ -31,59 +31,59 @@ public:
 class ReportEngineTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    std::filesystem::path database;
-    QString layouts = qEnvironmentVariable("KV_RUNTIME_DIR", ".");
-    QPrinter printer;
-    ui::MessageRecorder messages;
-    std::unique_ptr<TestHost> host;
-    std::unique_ptr<ReportEngine> engine;
+    QTemporaryDir folder_;
+    std::filesystem::path database_;
+    QString layouts_ = qEnvironmentVariable("KV_RUNTIME_DIR", ".");
+    QPrinter printer_;
+    ui::MessageRecorder messages_;
+    std::unique_ptr<TestHost> host_;
+    std::unique_ptr<ReportEngine> engine_;
 
     void WriteQuickTax500000() {
         const FieldValues record{{"AGE", std::int16_t{40}}, {"TAXINCOME", 500000.0},    {"TAXTOPAY", 79998.0},
                                  {"MARGRATE", 31.0},        {"PORTION", 36239.0},       {"TOTTAX", 116237.0},
                                  {"REBATE", 17820.0},       {"TAXCOM4", 98417.0},       {"AVRATE", 23.2474},
                                  {"AVRATEAFT", 19.6834},    {"TAXCOM4/2", 98417.0 / 12}};
-        QVERIFY(ReportOutput(database).WriteReportRecord("kwiktax", record).ok);
+        QVERIFY(ReportOutput(database_).WriteReportRecord("kwiktax", record).ok);
     }
 
 private slots:
     void init() {
-        database = std::filesystem::path(folder.path().toStdString()) / "Crysprin.db";
-        std::filesystem::remove(database);
-        QVERIFY(CreateDeliveredDatabase(database, DeliveredDatabase::Reports).ok);
-        messages.clear();
-        host = std::make_unique<TestHost>();
-        engine = std::make_unique<ReportEngine>(*host, printer, database, layouts);
+        database_ = std::filesystem::path(folder_.path().toStdString()) / "Crysprin.db";
+        std::filesystem::remove(database_);
+        QVERIFY(CreateDeliveredDatabase(database_, DeliveredDatabase::Reports).ok);
+        messages_.clear();
+        host_ = std::make_unique<TestHost>();
+        engine_ = std::make_unique<ReportEngine>(*host_, printer_, database_, layouts_);
     }
     void cleanup() {
-        engine.reset();
-        host.reset();
+        engine_.reset();
+        host_.reset();
     }
 
     void keepsItsPropertiesBetweenReports() {
-        QVERIFY(engine->RunReport("\\kwiktep.rpt", QString("QuickTax - first"), ReportEngine::Window));
-        QVERIFY(engine->RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Window));
-        QCOMPARE(host->windows.size(), size_t(2));
-        QCOMPARE(host->windows[1]->windowTitle(), QString("QuickTax - first"));
-        QCOMPARE(engine->ReportFile(), layouts + "/kwiktep.rpt");
+        QVERIFY(engine_->RunReport("\\kwiktep.rpt", QString("QuickTax - first"), ReportEngine::Window));
+        QVERIFY(engine_->RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Window));
+        QCOMPARE(host_->windows.size(), size_t(2));
+        QCOMPARE(host_->windows[1]->windowTitle(), QString("QuickTax - first"));
+        QCOMPARE(engine_->ReportFile(), layouts_ + "/kwiktep.rpt");
 
-        engine->SetDestination(7);  // no such destination: nothing runs
-        QVERIFY(!engine->Run());
-        QCOMPARE(host->windows.size(), size_t(2));
-        QVERIFY(messages.empty());
+        engine_->SetDestination(7);  // no such destination: nothing runs
+        QVERIFY(!engine_->Run());
+        QCOMPARE(host_->windows.size(), size_t(2));
+        QVERIFY(messages_.empty());
 
-        engine->SetWindowTitle("Second");
-        engine->SetDestination(ReportEngine::Window);
-        QVERIFY(engine->Run());
-        QCOMPARE(host->windows.back()->windowTitle(), QString("Second"));
-        QCOMPARE(engine->Destination(), int(ReportEngine::Window));
+        engine_->SetWindowTitle("Second");
+        engine_->SetDestination(ReportEngine::Window);
+        QVERIFY(engine_->Run());
+        QCOMPARE(host_->windows.back()->windowTitle(), QString("Second"));
+        QCOMPARE(engine_->Destination(), int(ReportEngine::Window));
     }
 
     void reportWindowShowsThePages() {
         WriteQuickTax500000();
-        QVERIFY(engine->RunReport("\\kwiktep.rpt", QString("QuickTax"), ReportEngine::Window));
-        auto* window = qobject_cast<ReportWindow*>(host->windows.back().get());
+        QVERIFY(engine_->RunReport("\\kwiktep.rpt", QString("QuickTax"), ReportEngine::Window));
+        auto* window = qobject_cast<ReportWindow*>(host_->windows.back().get());
         QVERIFY(window);
         window->show();
         QTRY_COMPARE(window->pageCount(), 1);
@@ -93,30 +93,30 @@ private slots:
 
     void printingWithoutAPrinterOffersPdf() {
         if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
-        messages.QueueAnswer(ui::MessageAnswer::No);
-        engine->SetWindowTitle("Kept");
-        QVERIFY(!engine->RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Printer));
-        QCOMPARE(messages.messages().size(), size_t(1));
-        QCOMPARE(messages.last().Buttons, ui::MessageButtons::YesNo);
-        QVERIFY(messages.last().Text.contains("No printer is installed"));
-        QVERIFY(messages.last().Text.contains("PDF"));
-        QVERIFY(host->windows.empty());
-        QCOMPARE(engine->WindowTitle(), QString("Kept"));
+        messages_.QueueAnswer(ui::MessageAnswer::No);
+        engine_->SetWindowTitle("Kept");
+        QVERIFY(!engine_->RunReport("\\kwiktep.rpt", std::nullopt, ReportEngine::Printer));
+        QCOMPARE(messages_.messages().size(), size_t(1));
+        QCOMPARE(messages_.last().Buttons, ui::MessageButtons::YesNo);
+        QVERIFY(messages_.last().Text.contains("No printer is installed"));
+        QVERIFY(messages_.last().Text.contains("PDF"));
+        QVERIFY(host_->windows.empty());
+        QCOMPARE(engine_->WindowTitle(), QString("Kept"));
     }
 
     void reportErrorsAreShownNotThrown() {
-        QVERIFY(!engine->RunReport("\\nosuch.rpt", QString("X"), ReportEngine::Window));
-        QVERIFY(messages.last().Text.contains("nosuch.rpt"));
+        QVERIFY(!engine_->RunReport("\\nosuch.rpt", QString("X"), ReportEngine::Window));
+        QVERIFY(messages_.last().Text.contains("nosuch.rpt"));
 
         // Rebuilt, it has lost the record written for the report: said so, and
         // no report of the delivered figures.
-        std::filesystem::remove(database);
-        messages.clear();
-        QVERIFY(!engine->RunReport("\\kwiktep.rpt", QString("X"), ReportEngine::Window));
-        QCOMPARE(messages.messages().size(), size_t(1));
-        QVERIFY(messages.last().Text.contains("was missing"));
-        QVERIFY(messages.last().Text.endsWith("print the report again."));
-        QVERIFY(host->windows.empty());
+        std::filesystem::remove(database_);
+        messages_.clear();
+        QVERIFY(!engine_->RunReport("\\kwiktep.rpt", QString("X"), ReportEngine::Window));
+        QCOMPARE(messages_.messages().size(), size_t(1));
+        QVERIFY(messages_.last().Text.contains("was missing"));
+        QVERIFY(messages_.last().Text.endsWith("print the report again."));
+        QVERIFY(host_->windows.empty());
     }
 
     void layoutHeaders_data() {
@@ -145,9 +145,9 @@ private slots:
 
     void quickTaxPdfHoldsTheFigures() {
         WriteQuickTax500000();
-        const QString pdf = folder.filePath("kwiktep.pdf");
+        const QString pdf = folder_.filePath("kwiktep.pdf");
         QString error;
-        QVERIFY2(RenderReportToPdf(layouts + "/kwiktep.rpt", database, pdf, &error), qPrintable(error));
+        QVERIFY2(RenderReportToPdf(layouts_ + "/kwiktep.rpt", database_, pdf, &error), qPrintable(error));
 
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", pdf, "-"});
@@ -167,12 +167,12 @@ private slots:
     }
 
     void dayNumbersShowAsDates() {
-        QVERIFY(ReportOutput(database)
+        QVERIFY(ReportOutput(database_)
                     .WriteReportRecord(
                         "DailyBal",
                         {{"CapAmount", 10000.0f}, {"StartDate", std::int32_t{46082}}, {"EndDate", std::int32_t{46446}}})
                     .ok);
-        const ComposedReport report = ComposeReport(layouts + "/DayBal.rpt", database);
+        const ComposedReport report = ComposeReport(layouts_ + "/DayBal.rpt", database_);
         QVERIFY2(report.ok, qPrintable(report.error));
         QVERIFY(report.html.contains("01/03/2026"));
         QVERIFY(report.html.contains("28/02/2027"));

@@ -263,12 +263,12 @@ bool Shows(const QString& text, const std::string& value) {
 class ReportLayoutsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    QString layouts = qEnvironmentVariable("KV_RUNTIME_DIR", ".");
-    std::filesystem::path database;
+    QTemporaryDir folder_;
+    QString layouts_ = qEnvironmentVariable("KV_RUNTIME_DIR", ".");
+    std::filesystem::path database_;
 
     void Write(const Print& print) {
-        const ReportOutput output(database);
+        const ReportOutput output(database_);
         const StoreStatus status = print.emptying.empty()
                                        ? output.WriteReportRecord(print.table, print.rows.front())
                                        : output.ReplaceReportRows(print.table, print.emptying, print.rows);
@@ -276,10 +276,10 @@ class ReportLayoutsTest : public QObject {
     }
 
     QString Render(const Print& print) {
-        const QString file = layouts + "/" + QString(print.layout).remove('\\');
-        const QString pdf = folder.filePath(QString(print.layout).remove('\\').replace(".rpt", ".pdf"));
+        const QString file = layouts_ + "/" + QString(print.layout).remove('\\');
+        const QString pdf = folder_.filePath(QString(print.layout).remove('\\').replace(".rpt", ".pdf"));
         QString error;
-        if (!RenderReportToPdf(file, database, pdf, &error)) qWarning() << error;
+        if (!RenderReportToPdf(file, database_, pdf, &error)) qWarning() << error;
         const QString keep = qEnvironmentVariable("KV_REPORT_PDF_DIR");
         if (!keep.isEmpty()) {
             const QString name = keep + "/" + print.name.simplified().remove('\\').replace(' ', '_') + ".pdf";
@@ -296,7 +296,7 @@ class ReportLayoutsTest : public QObject {
         QVERIFY2(!text.isEmpty(), qPrintable(print.name));
 
         std::string header;
-        QFile file(layouts + "/" + QString(print.layout).remove('\\'));
+        QFile file(layouts_ + "/" + QString(print.layout).remove('\\'));
         QVERIFY(file.open(QIODevice::ReadOnly));
         ReportLayout layout;
         QVERIFY(ParseReportLayout(file.readAll().toStdString(), layout, header));
@@ -330,9 +330,9 @@ class ReportLayoutsTest : public QObject {
 
 private slots:
     void init() {
-        database = std::filesystem::path(folder.path().toStdString()) / "Crysprin.db";
-        std::filesystem::remove(database);
-        QVERIFY(CreateDeliveredDatabase(database, DeliveredDatabase::Reports).ok);
+        database_ = std::filesystem::path(folder_.path().toStdString()) / "Crysprin.db";
+        std::filesystem::remove(database_);
+        QVERIFY(CreateDeliveredDatabase(database_, DeliveredDatabase::Reports).ok);
     }
 
     void payslipChecks() { CheckAll(PayslipPrints()); }
