@@ -13,11 +13,12 @@
 
 namespace kelvara::testing {
 
-namespace {
 std::string ReadAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
+
+namespace {
 
 std::filesystem::path BuiltFolder() {
     const char* dir = std::getenv("KV_RUNTIME_DIR");
@@ -38,6 +39,29 @@ CliRun Run(const std::filesystem::path& program, const std::string& arguments) {
     run.Err = ReadAll(errPath);
     std::filesystem::remove(errPath);
     return run;
+}
+
+void ExpectFigures(const std::string& jsonText, const std::vector<std::string>& figures) {
+    const nlohmann::json result = nlohmann::json::parse(jsonText, nullptr, false);
+    ASSERT_FALSE(result.is_discarded()) << "not JSON:\n" << jsonText;
+    for (const std::string& figure : figures) {
+        const bool absent = figure.starts_with('!');
+        const std::string path = absent ? figure.substr(1) : figure.substr(0, figure.find('='));
+        const nlohmann::json::json_pointer at("/" + path);
+        if (absent || !result.contains(at)) {
+            EXPECT_EQ(result.contains(at), !absent) << figure << " in\n" << jsonText;
+            continue;
+        }
+        const std::string text = figure.substr(path.size() + 1);
+        const std::size_t tilde = text.rfind('~');
+        const nlohmann::json near = nlohmann::json::parse(text.substr(0, tilde), nullptr, false);
+        if (tilde != std::string::npos && near.is_number()) {
+            EXPECT_NEAR(result.at(at).get<double>(), near.get<double>(), std::stod(text.substr(tilde + 1))) << figure;
+            continue;
+        }
+        const nlohmann::json exact = nlohmann::json::parse(text, nullptr, false);
+        EXPECT_EQ(result.at(at), exact.is_discarded() ? nlohmann::json(text) : exact) << figure;
+    }
 }
 
 }  // namespace
@@ -87,33 +111,6 @@ CliCase OnInput(const std::string& input, const std::string& name, CliCase c) {
 }
 
 std::string Figure(const std::string& path, double value) { return path + "=" + nlohmann::json(value).dump(); }
-
-namespace {
-
-void ExpectFigures(const std::string& jsonText, const std::vector<std::string>& figures) {
-    const nlohmann::json result = nlohmann::json::parse(jsonText, nullptr, false);
-    ASSERT_FALSE(result.is_discarded()) << "not JSON:\n" << jsonText;
-    for (const std::string& figure : figures) {
-        const bool absent = figure.starts_with('!');
-        const std::string path = absent ? figure.substr(1) : figure.substr(0, figure.find('='));
-        const nlohmann::json::json_pointer at("/" + path);
-        if (absent || !result.contains(at)) {
-            EXPECT_EQ(result.contains(at), !absent) << figure << " in\n" << jsonText;
-            continue;
-        }
-        const std::string text = figure.substr(path.size() + 1);
-        const std::size_t tilde = text.rfind('~');
-        const nlohmann::json near = nlohmann::json::parse(text.substr(0, tilde), nullptr, false);
-        if (tilde != std::string::npos && near.is_number()) {
-            EXPECT_NEAR(result.at(at).get<double>(), near.get<double>(), std::stod(text.substr(tilde + 1))) << figure;
-            continue;
-        }
-        const nlohmann::json exact = nlohmann::json::parse(text, nullptr, false);
-        EXPECT_EQ(result.at(at), exact.is_discarded() ? nlohmann::json(text) : exact) << figure;
-    }
-}
-
-}  // namespace
 
 std::string CliCaseName(const ::testing::TestParamInfo<CliCase>& info) {
     std::string name = std::to_string(info.index) + "_";

@@ -14,6 +14,9 @@ struct CliRun {
     std::string Err;
 };
 
+// The whole of a file, as bytes; empty when it cannot be read.
+std::string ReadAll(const std::filesystem::path& path);
+
 // Runs kelvara-calc from the build's program folder with the given arguments
 // (a shell-quoted string) and collects what it printed.
 CliRun RunCli(const std::string& arguments);
