@@ -123,8 +123,7 @@ std::string CliCaseName(const ::testing::TestParamInfo<CliCase>& info) {
     return name.substr(0, std::min(name.find_last_not_of('_') + 1, std::size_t{60}));
 }
 
-TEST_P(CliCases, PrintsWhatItShould) {
-    const CliCase& c = GetParam();
+void ExpectCase(const CliCase& c) {
     const std::unique_ptr<InputFile> input = c.Input.empty() ? nullptr : std::make_unique<InputFile>(c.Input);
     const auto withInput = [&](std::string text) {
         for (std::size_t at; input && (at = text.find("{input}")) != std::string::npos;)
@@ -149,5 +148,7 @@ TEST_P(CliCases, PrintsWhatItShould) {
     for (const std::string& unsaid : c.NotOut) EXPECT_EQ(run.Out.find(unsaid), std::string::npos) << run.Out;
     if (!c.Figures.empty()) ExpectFigures(run.Out, c.Figures);
 }
+
+TEST_P(CliCases, PrintsWhatItShould) { ExpectCase(GetParam()); }
 
 }  // namespace kelvara::testing

@@ -75,6 +75,9 @@ CliCase OnInput(const std::string& input, const std::string& name, CliCase c);
 // "path=value" of a number, in the shortest text that reads back the same.
 std::string Figure(const std::string& path, double value);
 
+// Runs the case and checks what it printed.
+void ExpectCase(const CliCase& c);
+
 // Each row of a table of CliCases is a test of its own, named after its
 // command: INSTANTIATE_TEST_SUITE_P(Name, CliCases, ValuesIn(rows), CliCaseName).
 class CliCases : public ::testing::TestWithParam<CliCase> {};
