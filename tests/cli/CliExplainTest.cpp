@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
+#include <regex>
 
 #include "CliRunner.h"
 
@@ -33,21 +33,18 @@ TEST(CliExplain, PrintsTheWorkingAfterTheResult) {
         EXPECT_NO_THROW(nlohmann::json::parse(run.Out.substr(0, blank)));
         // The working without its wrapping and alignment.
         const std::string working = run.Out.substr(blank + 2);
-        std::string squeezed;
-        for (char ch : working) {
-            if (ch == '\n') ch = ' ';
-            if (ch != ' ' || (!squeezed.empty() && squeezed.back() != ' ')) squeezed += ch;
-        }
+        const std::string squeezed = std::regex_replace(working, std::regex("[ \n]+"), " ");
         EXPECT_NE(squeezed.find(c.LastLine), std::string::npos) << working;
     }
 }
 
-TEST(CliExplain, NotAskedNotPrintedAndNotTakenByOtherCommands) {
-    EXPECT_EQ(RunCli("paye monthly --salary 25000").Out.find("\n\n"), std::string::npos);
-    const CliRun loan = RunCli("loan --principal 100000 --explain");
-    EXPECT_EQ(loan.ExitCode, 2);
-    EXPECT_TRUE(loan.Out.empty());
-}
+// Not asked, no working is printed; the other commands do not take the option.
+const CliCase kCases[] = {
+    Shows("paye monthly --salary 25000", {}, {"\n\n"}),
+    Mistake("loan --principal 100000 --explain"),
+};
+
+INSTANTIATE_TEST_SUITE_P(Explain, CliCases, ::testing::ValuesIn(kCases), CliCaseName);
 
 }  // namespace
 }  // namespace kelvara::testing

@@ -5,7 +5,6 @@
 
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
@@ -24,11 +23,6 @@ struct StoredSettingsCase {
     double Uif;          // the employee UIF of a monthly salary of 30000
     const char* Warned;  // in the one warning line, "" for no warning
 };
-
-std::string Contents(const Path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void StoreSetting(const Path& database, const std::string& assignment) {
     ASSERT_TRUE(RunSqlOn(database,
@@ -59,7 +53,7 @@ TEST(CliSettings, TheUsersDatabaseIsReadNeverRepaired) {
         ASSERT_TRUE(CreateDeliveredDatabase(database, DeliveredDatabase::Settings).ok);
         c.Harm(database);
         const bool isFile = std::filesystem::is_regular_file(database);
-        const std::string before = isFile ? Contents(database) : "";
+        const std::string before = isFile ? ReadAll(database) : "";
 
         const CliRun run = RunCliFrom(folder.path(), "paye monthly --salary 30000");
 
@@ -74,7 +68,7 @@ TEST(CliSettings, TheUsersDatabaseIsReadNeverRepaired) {
         }
         EXPECT_EQ(std::filesystem::is_regular_file(database), isFile || std::string(c.Name) == "missing") << c.Name;
         if (isFile && std::string(c.Name) != "save cut short") {
-            EXPECT_EQ(Contents(database), before) << c.Name;
+            EXPECT_EQ(ReadAll(database), before) << c.Name;
         }
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
             EXPECT_EQ(entry.path().string().find(".damaged-"), std::string::npos) << c.Name;

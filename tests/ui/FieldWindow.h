@@ -1,6 +1,8 @@
 #pragma once
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QList>
+#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -46,3 +48,11 @@ protected:
         if (onKey) onKey(event->key());
     }
 };
+
+// The first argument of every signal the spy caught, in order.
+template <class T>
+QList<T> Arguments(const QSignalSpy& spy) {
+    QList<T> values;
+    for (const QList<QVariant>& signal : spy) values << signal.at(0).value<T>();
+    return values;
+}
