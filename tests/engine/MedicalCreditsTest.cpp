@@ -51,21 +51,17 @@ TEST(HasMedicalContributions, EitherContributionOpensTheGate) {
 }
 
 TEST(AdditionalMedicalCredit, OnlyFromAge65AndNeverNegative) {
-    const struct {
-        double Credit, Employer, Employee;
-        std::int16_t Age;
-        double Expected;
-    } cases[] = {
+    // Credit, employer's and employee's contributions, age, additional credit.
+    const std::tuple<double, double, double, std::int16_t, double> cases[] = {
         {752, 0, 3000, 65, (3000 - 2256) * 0.333},
         {752, 0, 3000, 64, 0},
         {752, 0, 2000, 70, 0},   // contributions below three credits
         {0, 1000, 5000, 80, 0},  // no members, no credit
         {752, 0, 0, 80, 0},      // no contributions
-        {752, 1000, 2000, 75, (3000 - 2256) * 0.333},
-    };
-    for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(AdditionalMedicalCredit(c.Credit, c.Employer, c.Employee, c.Age), c.Expected)
-            << c.Credit << " " << c.Employer << " " << c.Employee << " " << c.Age;
+        {752, 1000, 2000, 75, (3000 - 2256) * 0.333}};
+    for (auto [credit, employer, employee, age, expected] : cases) {
+        EXPECT_DOUBLE_EQ(AdditionalMedicalCredit(credit, employer, employee, age), expected)
+            << credit << " " << employer << " " << employee << " " << age;
     }
 }
 

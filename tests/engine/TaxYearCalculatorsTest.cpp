@@ -38,8 +38,7 @@ TEST(TaxYearCalculators, EachCalculatorFollowsTheYearFile) {
          [] {
              EngineState engine;
              engine.TaxableIncome = 500000;
-             QuickTaxState qt;
-             qt.QtAge = 80;
+             QuickTaxState qt{.QtAge = 80};
              NEWCALC(engine, qt);
              return qt.QtRebate;
          }},
@@ -64,11 +63,7 @@ TEST(TaxYearCalculators, EachCalculatorFollowsTheYearFile) {
              return FundDeductionLimit({5000000, 0}, 1e8, PackagePeriod::Annual, nullptr);
          }},
         {"package company-car benefit", 3500, 3850,
-         [] {
-             Settings settings;
-             settings.CompCarFBRate8020 = 1;
-             return CompanyCarBenefit(100000, settings, PackagePeriod::Monthly, nullptr);
-         }},
+         [] { return CompanyCarBenefit(100000, Settings{.CompCarFBRate8020 = 1}, PackagePeriod::Monthly, nullptr); }},
         {"package fund percent rule keeps 30", 0, 30,
          [] {
              double employee = 20, employer = 10;

@@ -7,25 +7,20 @@ namespace kelvara {
 namespace {
 
 TEST(Working, AmountsShowAsTheWindowsShowThem) {
-    const struct {
-        double Amount;
-        WorkingUnit Unit;
-        const char* Text;
-    } cases[] = {
-        {5649.484, WorkingUnit::Money, "5 649.48"},
-        {18224.025, WorkingUnit::Money, "18 224.03"},
-        {-299.95, WorkingUnit::Money, "-299.95"},
-        {0.5, WorkingUnit::WholeRand, "0"},
-        {1.5, WorkingUnit::WholeRand, "2"},
-        {31, WorkingUnit::Count, "31"},
-        {27.5, WorkingUnit::Percent, "27.5%"},
-        {23.25, WorkingUnit::PercentOneDecimal, "23.2%"},
-        {12, WorkingUnit::None, ""},
-    };
-    for (const auto& c : cases) {
+    using enum WorkingUnit;
+    const std::tuple<double, WorkingUnit, const char*> cases[] = {{5649.484, Money, "5 649.48"},
+                                                                  {18224.025, Money, "18 224.03"},
+                                                                  {-299.95, Money, "-299.95"},
+                                                                  {0.5, WholeRand, "0"},
+                                                                  {1.5, WholeRand, "2"},
+                                                                  {31, Count, "31"},
+                                                                  {27.5, Percent, "27.5%"},
+                                                                  {23.25, PercentOneDecimal, "23.2%"},
+                                                                  {12, None, ""}};
+    for (auto [amount, unit, text] : cases) {
         Working working;
-        working.Step("x", c.Amount, c.Unit);
-        EXPECT_EQ(AmountText(working.Lines()[0]), c.Text) << c.Amount;
+        working.Step("x", amount, unit);
+        EXPECT_EQ(AmountText(working.Lines()[0]), text) << amount;
     }
 }
 

@@ -13,8 +13,7 @@ TEST(QuickTaxProperty, EveryAcceptedInputShowsFigures) {
         random.NextCase();
         EngineState engine;
         engine.TaxableIncome = random.Field("income", 0, 99999999, 0);
-        QuickTaxState qt;
-        qt.QtAge = static_cast<std::int16_t>(random.Field("age", 0, 99, 0));
+        QuickTaxState qt{.QtAge = static_cast<std::int16_t>(random.Field("age", 0, 99, 0))};
         SCOPED_TRACE(random.Trace());
 
         QuickTaxCalculate(engine, qt);

@@ -13,8 +13,7 @@ struct QuickTaxCase {
 
 QuickTaxState Calculated(EngineState& engine, double income, std::int16_t age) {
     engine.TaxableIncome = income;
-    QuickTaxState qt;
-    qt.QtAge = age;
+    QuickTaxState qt{.QtAge = age};
     QuickTaxCalculate(engine, qt);
     return qt;
 }
@@ -25,12 +24,10 @@ TEST_P(QuickTaxExamples, ShowTheTaxRebatesAndAverageRates) {
     const QuickTaxCase c = GetParam();
     EngineState engine;
     const QuickTaxState qt = Calculated(engine, c.Income, c.Age);
-    EXPECT_EQ(qt.QtReportIncome, c.Income);
-    EXPECT_EQ(engine.Last.BaseTax, c.BaseTax);
-    EXPECT_EQ(engine.Last.MarginalRate, c.MarginalRate);
+    EXPECT_EQ(std::tuple(qt.QtReportIncome, engine.Last.BaseTax, engine.Last.MarginalRate, qt.QtRebate),
+              std::tuple(c.Income, c.BaseTax, c.MarginalRate, c.Rebate));
     EXPECT_NEAR(engine.Last.Portion, c.Portion, 1e-9);
     EXPECT_NEAR(qt.QtTotalTax, c.TotalTax, 1e-9);
-    EXPECT_EQ(qt.QtRebate, c.Rebate);
     EXPECT_NEAR(qt.QtTaxCommitment, c.Commitment, 1e-9);
     EXPECT_NEAR(qt.QtAverageRate, c.AverageBefore, 1e-4);
     EXPECT_NEAR(qt.QtAverageRateAfter, c.AverageAfter, 1e-4);

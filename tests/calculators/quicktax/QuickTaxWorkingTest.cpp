@@ -14,8 +14,7 @@ TEST(QuickTaxWorking, AccountShowsTheWindowsFigures) {
             SCOPED_TRACE(::testing::Message() << income << " at " << age);
             EngineState engine;
             engine.TaxableIncome = income;
-            QuickTaxState qt;
-            qt.QtAge = age;
+            QuickTaxState qt{.QtAge = age};
             Working working;
             QuickTaxCalculate(engine, qt, &working);
             const std::pair<const char*, std::string> shown[] = {

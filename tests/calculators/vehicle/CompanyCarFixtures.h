@@ -47,6 +47,11 @@ inline CompanyCarState ListOf(std::vector<CompanyCarVehicle> vehicles, double ac
     return state;
 }
 
+// The window's caption with the given vehicle of the list on screen.
+inline std::string CarListCaption(int vehicle, int of) {
+    return "Full use of Company Car :  Vehicle number " + std::to_string(vehicle) + " of " + std::to_string(of);
+}
+
 // The example cars "A", "B" and "C".
 inline CompanyCarState ThreeCars(double actual3802) {
     return ListOf({Registered("A"), Registered("B"), Registered("C")}, actual3802);

@@ -6,6 +6,7 @@
 namespace kelvara {
 namespace {
 
+using testing::CarListCaption;
 using testing::ListOf;
 using testing::Registered;
 
@@ -13,10 +14,6 @@ CompanyCarState ThreeCars() {
     CompanyCarState s = testing::ThreeCars(126000);
     OpenCompanyCarList(s);
     return s;
-}
-
-std::string Caption(int vehicle, int of) {
-    return "Full use of Company Car :  Vehicle number " + std::to_string(vehicle) + " of " + std::to_string(of);
 }
 
 TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
@@ -29,7 +26,7 @@ TEST(CompanyCarList, OpeningAnEmptyListCutsItBackToAFreshEntryRecord) {
     EXPECT_EQ(std::tuple(s.Vehicles.size(), s.CurrentVehicle, s.AutoSplit3802, s.Vehicles[0].SARSTable),
               std::tuple(1u, 0, false, false));
     EXPECT_EQ(s.Vehicles[0].CCStartDate, ActiveTaxYear().FirstDay);
-    EXPECT_EQ(CompanyCarCaption(s), Caption(0, 0));
+    EXPECT_EQ(CompanyCarCaption(s), CarListCaption(0, 0));
 }
 
 TEST(CompanyCarList, OpeningShowsAndComputesVehicle1) {
@@ -47,7 +44,7 @@ TEST(CompanyCarList, AddFillsEachNewVehicleFromTheEntryRecord) {
     entry.BussMilage = true;
     entry.YearOfManfact = "2024";
     ASSERT_TRUE(AddVehicle(s));
-    EXPECT_EQ(CompanyCarCaption(s), Caption(1, 1));
+    EXPECT_EQ(CompanyCarCaption(s), CarListCaption(1, 1));
     EXPECT_FALSE(s.AutoSplit3802);
     const CompanyCarVehicle& first = s.Vehicles[1];
     EXPECT_EQ(
@@ -60,7 +57,7 @@ TEST(CompanyCarList, AddFillsEachNewVehicleFromTheEntryRecord) {
     EXPECT_EQ(
         std::tuple(s.VehicleCount, s.CurrentVehicle, s.Vehicles[2].CCPrice, s.Vehicles[1].CCPrice, s.AutoSplit3802),
         std::tuple(2, 2, 300000, 100000, true));
-    EXPECT_EQ(CompanyCarCaption(s), Caption(2, 2));
+    EXPECT_EQ(CompanyCarCaption(s), CarListCaption(2, 2));
 }
 
 TEST(CompanyCarList, AddDoesNothingWhileTheVehicleHasNoRegistration) {
@@ -103,7 +100,7 @@ TEST(CompanyCarList, DeleteRenumbersTheVehiclesAboveAndShowsVehicle1) {
     DeleteVehicle(s);
     EXPECT_EQ(std::tuple(s.VehicleCount, s.Vehicles[1].CCRegNumber, s.Vehicles[2].CCRegNumber, s.CurrentVehicle),
               std::tuple(2, "A", "C", 1));
-    EXPECT_EQ(CompanyCarCaption(s), Caption(1, 2));
+    EXPECT_EQ(CompanyCarCaption(s), CarListCaption(1, 2));
 }
 
 TEST(CompanyCarList, DeletingTheLastVehicleEmptiesTheList) {
@@ -113,7 +110,7 @@ TEST(CompanyCarList, DeletingTheLastVehicleEmptiesTheList) {
     EXPECT_EQ(std::tuple(s.VehicleCount, s.CurrentVehicle, s.Actual3802, s.Vehicles[0].CCRegNumber),
               std::tuple(0, 0, 0, ""));
     EXPECT_EQ(s.Vehicles[0].CCStartDate, ActiveTaxYear().FirstDay);
-    EXPECT_EQ(CompanyCarCaption(s), Caption(0, 0));
+    EXPECT_EQ(CompanyCarCaption(s), CarListCaption(0, 0));
     DeleteVehicle(s);  // nothing left to delete
     EXPECT_EQ(s.VehicleCount, 0);
 }

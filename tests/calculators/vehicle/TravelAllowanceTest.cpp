@@ -13,17 +13,15 @@ DayNumber First() { return ActiveTaxYear().FirstDay; }
 DayNumber Last() { return ActiveTaxYear().LastDay; }
 
 TEST(DeemedCostTable, BandUpperBoundsBelongToTheBand) {
-    const struct {
-        double Value;
-        double Fixed, Fuel, Maintenance;
-    } cases[] = {{-5, 38344, 1.329, 0.491},       {0, 38344, 1.329, 0.491},         {115000, 38344, 1.329, 0.491},
-                 {115001, 68487, 1.484, 0.614},   {250000, 98689, 1.612, 0.678},    {920000, 237679, 2.201, 1.269},
-                 {1500000, 237679, 2.201, 1.269}, {690000.01, 208106, 2.165, 1.145}};
-    for (const auto& c : cases) {
-        const DeemedCostRow row = LookupDeemedCost(c.Value);
-        EXPECT_EQ(std::tuple(row.FixedCost, row.FuelPerKm, row.MaintenancePerKm),
-                  std::tuple(c.Fixed, c.Fuel, c.Maintenance))
-            << c.Value;
+    // The vehicle's value; its fixed cost, fuel and maintenance a km.
+    const std::tuple<double, double, double, double> cases[] = {
+        {-5, 38344, 1.329, 0.491},       {0, 38344, 1.329, 0.491},         {115000, 38344, 1.329, 0.491},
+        {115001, 68487, 1.484, 0.614},   {250000, 98689, 1.612, 0.678},    {920000, 237679, 2.201, 1.269},
+        {1500000, 237679, 2.201, 1.269}, {690000.01, 208106, 2.165, 1.145}};
+    for (auto [value, fixed, fuel, maintenance] : cases) {
+        const DeemedCostRow row = LookupDeemedCost(value);
+        EXPECT_EQ(std::tuple(row.FixedCost, row.FuelPerKm, row.MaintenancePerKm), std::tuple(fixed, fuel, maintenance))
+            << value;
     }
 }
 
@@ -170,20 +168,18 @@ TEST(CarAllowanceRecalculation, TakesThePeriodFromTheDates) {
 }
 
 TEST(CarAllowanceRecalculation, WithoutRecordsAMissingInputClearsTheResults) {
-    const struct {
-        const char* Name;
-        double TravelAllowanceState::*Cleared;
-        DayNumber Start;
-    } cases[] = {{"no value", &TravelAllowanceState::VehicleValue, First()},
-                 {"no business distance", &TravelAllowanceState::BusinessKm, First()},
-                 {"no period", nullptr, Last() + 1}};
-    for (const auto& c : cases) {
+    // What is missing, the input cleared, the first day.
+    const std::tuple<const char*, double TravelAllowanceState::*, DayNumber> cases[] = {
+        {"no value", &TravelAllowanceState::VehicleValue, First()},
+        {"no business distance", &TravelAllowanceState::BusinessKm, First()},
+        {"no period", nullptr, Last() + 1}};
+    for (auto [name, cleared, start] : cases) {
         TravelAllowanceState s = DeemedExample();
         ASSERT_TRUE(RecalculateTravelAllowance(s, First(), Last()));
-        if (c.Cleared) s.*c.Cleared = 0;
-        EXPECT_FALSE(RecalculateTravelAllowance(s, c.Start, Last())) << c.Name;
+        if (cleared) s.*cleared = 0;
+        EXPECT_FALSE(RecalculateTravelAllowance(s, start, Last())) << name;
         EXPECT_EQ(std::tuple(s.DeductionClaim, s.DistanceTotal, s.FixedCost, s.TotalCentsPerKm), std::tuple(0, 0, 0, 0))
-            << c.Name;
+            << name;
     }
 }
 
