@@ -221,7 +221,7 @@ private slots:
         QFETCH(Told, told);
         const bool shown = !*told.Said;
         openAndType(kInflation);
-        click(kInflation.PrintButton);
+        ClickEnabled(*this, kInflation.PrintButton);
         ui::PrintPanel& frame = printPanel(kInflation.PrintPanel);
         QVERIFY(frame.isVisible());
         {
@@ -333,14 +333,9 @@ private:
         open(calculator);
         typeAll(calculator.Typed);
     }
-    // Clicks the button, which must be there to click.
-    void click(const char* name) {
-        QVERIFY2(enabled(name), name);
-        WindowDriver::click(name);
-    }
     // "&Print", then the panel's button, when the panel opens.
     void print(const Calculator& calculator, bool directly = false) {
-        click(calculator.PrintButton);
+        ClickEnabled(*this, calculator.PrintButton);
         ui::PrintPanel& panel = printPanel(calculator.PrintPanel);
         if (panel.isVisible()) (directly ? panel.cmdPD() : panel.cmdVR())->click();
         QVERIFY(panel.isHidden());
@@ -354,9 +349,9 @@ private:
         QCOMPARE(recorded(calculator), calculator.Value);
     }
     void confirmSetup(const QString& limit) {
-        click("cmdSettings");
+        ClickEnabled(*this, "cmdSettings");
         if (!limit.isEmpty()) type("numUIFLimit", limit);
-        click("cmdSetupOK");
+        ClickEnabled(*this, "cmdSetupOK");
     }
     // The fault gone, the next Setup confirmed saves the limit in use, or the one given.
     void savesAgain(const QString& limit) {
