@@ -2,6 +2,7 @@
 // Every calculator of the menu as a user meets it.
 #include <QMap>
 #include <QMetaType>
+#include <QTest>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -71,6 +72,12 @@ inline const Calculator kCalculators[] = {
     {"mnuLoansComparison", {"numBAmt=500000", "numIntRate=10.5"}},
     {"mnuDailyBalance", {"numCapAmount=100000", "numIntRate=10", "dtStartDate=01/03/2026", "dtEndDate=01/04/2026"}},
 };
+
+// Clicks the button, which must be there and enabled to click.
+inline void ClickEnabled(WindowDriver driver, const char* name) {
+    QVERIFY2(driver.enabled(name), name);
+    driver.click(name);
+}
 
 inline const Calculator& CalculatorFor(const char* menuItem) {
     return *std::find_if(std::begin(kCalculators), std::end(kCalculators),

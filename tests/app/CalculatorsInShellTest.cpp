@@ -244,7 +244,7 @@ private slots:
         QVERIFY(window);
         main().resize(mainSize);
         calculate(*window, *calculator);
-        click(*window, calculator->PrintButton);
+        ClickEnabled(WindowDriver(*window), calculator->PrintButton);
         ui::PrintPanel* panel = nullptr;
         for (auto* candidate : window->findChildren<ui::PrintPanel*>())
             if (candidate->isVisible()) panel = candidate;
@@ -352,7 +352,7 @@ private slots:
             QVERIFY(window);
             if (!window->findChild<QPushButton*>("cmdWorking")) continue;
             calculate(*window, calculator);
-            click(*window, "cmdWorking");
+            ClickEnabled(WindowDriver(*window), "cmdWorking");
             auto* working = window->findChild<QWidget*>("frmWorking");
             QVERIFY(QTest::qWaitForWindowExposed(working));
             auto* grid = working->findChild<QTableWidget*>("grdWorking");
@@ -457,15 +457,11 @@ private:
         return window && window->isVisible() ? window : nullptr;
     }
 
-    static void click(QWidget& window, const char* name) {
-        QVERIFY2(WindowDriver(window).enabled(name), name);
-        WindowDriver(window).click(name);
-    }
-
     // Types and clicks what gives the calculator a result, then calculates.
     static void calculate(QWidget& window, const Calculator& calculator) {
-        calculator.driver(window).typeAll(calculator.Typed);
-        click(window, "cmdCalculate");
+        WindowDriver driver = calculator.driver(window);
+        driver.typeAll(calculator.Typed);
+        ClickEnabled(driver, "cmdCalculate");
     }
 };
 

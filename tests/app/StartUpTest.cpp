@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <tuple>
 
 #include "ActiveTaxYear.h"
 #include "BackgroundMdiArea.h"
@@ -17,9 +18,11 @@
 #include "SettingsFaults.h"
 #include "SettingsStore.h"
 #include "StartedProgram.h"
+#include "TableRows.h"
 
 using namespace kelvara;
 using kelvara::testing::ScratchSettings;
+using kelvara::testing::Table;
 using DisclaimerAnswerer = kelvara::testing::ModalAnswerer<kelvara::DisclaimerWindow>;
 
 namespace {
@@ -39,7 +42,13 @@ QWidget* OpenAbout() {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(ProgramVersion)
+// The rows of the tables below, their columns named where each test reads them.
+using VersionRow = std::tuple<ProgramVersion, QString, int>;
+using SettingsFaultRow = std::tuple<QString, QString, double>;
+using DisclaimerRow = std::tuple<int, bool, bool>;
+Q_DECLARE_METATYPE(VersionRow)
+Q_DECLARE_METATYPE(SettingsFaultRow)
+Q_DECLARE_METATYPE(DisclaimerRow)
 
 class StartUpTest : public QObject {
     Q_OBJECT
@@ -51,22 +60,20 @@ private slots:
     void init() {
         settings_.clear();
         messages_.clear();
+        SetAcceptedDisclaimerVersion(110);  // this version's, unless the test says otherwise
     }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void versionFormsCaptionAndNumber_data() {
-        QTest::addColumn<ProgramVersion>("version");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("number");
-        QTest::newRow("1.1.0") << ProgramVersion{1, 1, 0} << "1.01.000" << 110;
-        QTest::newRow("1.0.0") << ProgramVersion{1, 0, 0} << "1.00.000" << 100;
-        QTest::newRow("2.12.5") << ProgramVersion{2, 12, 5} << "2.12.005" << 2125;
-        QTest::newRow("1.10.12") << ProgramVersion{1, 10, 12} << "1.10.012" << 11012;
+        const Table<VersionRow> row;
+        row("1.1.0", ProgramVersion{1, 1, 0}, "1.01.000", 110);
+        row("1.0.0", ProgramVersion{1, 0, 0}, "1.00.000", 100);
+        row("2.12.5", ProgramVersion{2, 12, 5}, "2.12.005", 2125);
+        row("1.10.12", ProgramVersion{1, 10, 12}, "1.10.012", 11012);
     }
     void versionFormsCaptionAndNumber() {
-        QFETCH(ProgramVersion, version);
-        QFETCH(QString, text);
-        QFETCH(int, number);
+        QFETCH(VersionRow, row);
+        const auto& [version, text, number] = row;
         QCOMPARE(VersionText(version), text);
         QCOMPARE(VersionNumber(version), number);
         QVERIFY(MainCaption(version).startsWith("Kelvara 2027 Ver: " + text + " "));
@@ -78,7 +85,6 @@ private slots:
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("this is not a database at all");
         garbage.close();
-        SetAcceptedDisclaimerVersion(110);
         Shell shell(folder.path());
         QVERIFY(shell.start());
 
@@ -102,18 +108,15 @@ private slots:
     // back without a word, a folder in the file's place is left there, and
     // only a value that cannot be used is set back, with a message.
     void settingsThatCanBeReadAreKept_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("said");
-        QTest::addColumn<double>("uif");
-        QTest::newRow("cut short") << QString("interrupted") << "" << 2.0;
-        QTest::newRow("folder") << QString("folder") << "it is a folder, not a file. It was left as it is" << 1.0;
-        QTest::newRow("out of bounds") << QString("UIF -50") << "\"EmployeeUIF\" (-50). They have been set back" << 1.0;
-        QTest::newRow("not a number") << QString("UIF 'x'") << "\"EmployeeUIF\" ('x'). They have been set back" << 1.0;
+        const Table<SettingsFaultRow> row;
+        row("cut short", "interrupted", "", 2.0);
+        row("folder", "folder", "it is a folder, not a file. It was left as it is", 1.0);
+        row("out of bounds", "UIF -50", "\"EmployeeUIF\" (-50). They have been set back", 1.0);
+        row("not a number", "UIF 'x'", "\"EmployeeUIF\" ('x'). They have been set back", 1.0);
     }
     void settingsThatCanBeReadAreKept() {
-        QFETCH(QString, fault);
-        QFETCH(QString, said);
-        QFETCH(double, uif);
+        QFETCH(SettingsFaultRow, row);
+        const auto& [fault, said, uif] = row;
         QTemporaryDir folder;
         const std::filesystem::path settings = folder.filePath("Settings.db").toStdString();
         for (DeliveredDatabase which : {DeliveredDatabase::Settings, DeliveredDatabase::Reports})
@@ -129,7 +132,6 @@ private slots:
                                       "ALTER TABLE Copy RENAME TO Setup; UPDATE Setup SET EmployeeUIF = " +
                                           fault.section(' ', 1).toStdString()));
         }
-        SetAcceptedDisclaimerVersion(110);
         Shell shell(folder.path());
         QVERIFY(shell.start());
 
@@ -149,7 +151,6 @@ private slots:
     // in use until the user picks another, which the next start remembers. A
     // file that cannot be used is named, and the program starts all the same.
     void taxYearChoiceOnTheFileMenu() {
-        SetAcceptedDisclaimerVersion(110);
         QDir(programFolder_.path()).mkpath("tax-years");
         const QString years = programFolder_.filePath("tax-years");
         QVERIFY(QFile::copy(KV_SOURCE_DIR "/tests/engine/TestYear2028.json", years + "/2028.json"));
@@ -187,7 +188,6 @@ private slots:
     }
 
     void startUpSetsCaptionPathsAndState() {
-        SetAcceptedDisclaimerVersion(110);
         Shell shell(programFolder_.path());
         shell.calcState().Engine.Last.Tax = 1234;
         QVERIFY(shell.start());
@@ -202,7 +202,6 @@ private slots:
 
     // The About window's box decides the next start, both ways.
     void aboutCheckBoxCarriesToNextStart() {
-        SetAcceptedDisclaimerVersion(110);
         for (bool tick : {true, false}) {
             {
                 Shell shell(programFolder_.path());
@@ -229,7 +228,6 @@ private slots:
     }
 
     void aboutIsPlacedOverMainWindow() {
-        SetAcceptedDisclaimerVersion(110);
         Shell shell(programFolder_.path());
         QVERIFY(shell.start());
         QWidget* about = OpenAbout();
@@ -242,20 +240,17 @@ private slots:
     // The disclaimer shows at the first start of a newer version. Accepted,
     // it shows no more; declined, the program ends and shows it next time.
     void disclaimerShownOnlyForNewerVersion_data() {
-        QTest::addColumn<int>("accepted");
-        QTest::addColumn<bool>("accept");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("never accepted") << 0 << true << true;
-        QTest::newRow("older version") << 109 << true << true;
-        QTest::newRow("this version") << 110 << true << false;
-        QTest::newRow("newer version") << 111 << true << false;
-        QTest::newRow("declined") << 109 << false << true;
-        QTest::newRow("declined, never accepted") << 0 << false << true;
+        const Table<DisclaimerRow> row;
+        row("never accepted", 0, true, true);
+        row("older version", 109, true, true);
+        row("this version", 110, true, false);
+        row("newer version", 111, true, false);
+        row("declined", 109, false, true);
+        row("declined, never accepted", 0, false, true);
     }
     void disclaimerShownOnlyForNewerVersion() {
-        QFETCH(int, accepted);
-        QFETCH(bool, accept);
-        QFETCH(bool, shown);
+        QFETCH(DisclaimerRow, row);
+        const auto [accepted, accept, shown] = row;
         SetShowAboutAtStartup(false);
         SetAcceptedDisclaimerVersion(accepted);
         {
@@ -273,6 +268,7 @@ private slots:
     }
 
     void okFollowsTheCheckBox() {
+        SetAcceptedDisclaimerVersion(0);
         QWidget main;
         DisclaimerWindow disclaimer(&main);
         QCOMPARE(disclaimer.windowTitle(), QString(MakerName) + " Disclaimer");
