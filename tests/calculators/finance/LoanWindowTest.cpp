@@ -24,6 +24,13 @@ const char* kInputs[] = {"principal", "period", "rate", "repayment"};
 const char* kCalculated[] = {"repayment", "principal", "period", "rate"};
 const QString kExport = " - To export printout click on the suitcase button or goto Help";
 
+// A calculate mode with the principal, period, rate and repayment typed in
+// it, and the four as shown after "&Calculate".
+struct ModeRow {
+    int Mode;
+    QStringList Typed, Shown;
+};
+
 // A loan printed in a calculate mode with a schedule (0 annual, 1 monthly):
 // the rows and layout it prints and the report window's title.
 struct Print {
@@ -43,33 +50,22 @@ public:
 
 private slots:
     void eachModeCalculatesItsQuantity_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("typed");  // principal, period, rate, repayment
-        QTest::addColumn<QStringList>("shown");  // the four fields after "&Calculate"
-        QTest::newRow("repayment") << 0 << QStringList{"100000", "60", "10", ""}
-                                   << QStringList{"100 000.00", "60", "10.000", "2 124.70"};
-        QTest::newRow("principal") << 1 << QStringList{"", "60", "10", "2124.70"}
-                                   << QStringList{"99 999.79", "60", "10.000", "2 124.70"};
-        QTest::newRow("period") << 2 << QStringList{"100000", "", "10", "2124.70"}
-                                << QStringList{"100 000.00", "60", "10.000", "2 124.71"};
-        QTest::newRow("period raised") << 2 << QStringList{"100000", "", "10", "2500"}
-                                       << QStringList{"100 000.00", "48", "10.000", "2 536.26"};
-        QTest::newRow("period never paid off")
-            << 2 << QStringList{"100000", "", "10", "500"} << QStringList{"100 000.00", "0", "10.000", "499.99"};
-        QTest::newRow("rate") << 3 << QStringList{"100000", "60", "", "2124.70"}
-                              << QStringList{"100 000.00", "60", "9.990", "2 124.70"};
-        QTest::newRow("rate higher") << 3 << QStringList{"100000", "60", "", "2200"}
-                                     << QStringList{"100 000.00", "60", "11.510", "2 200.00"};
-        QTest::newRow("no interest") << 0 << QStringList{"100000", "60", "0", ""}
-                                     << QStringList{"100 000.00", "60", "0.000", "0.00"};
+        QTest::addColumn<ModeRow>("row");
+        const auto row = [](const char* name, const ModeRow& values) { QTest::newRow(name) << values; };
+        row("repayment", {0, {"100000", "60", "10", ""}, {"100 000.00", "60", "10.000", "2 124.70"}});
+        row("principal", {1, {"", "60", "10", "2124.70"}, {"99 999.79", "60", "10.000", "2 124.70"}});
+        row("period", {2, {"100000", "", "10", "2124.70"}, {"100 000.00", "60", "10.000", "2 124.71"}});
+        row("period raised", {2, {"100000", "", "10", "2500"}, {"100 000.00", "48", "10.000", "2 536.26"}});
+        row("period never paid off", {2, {"100000", "", "10", "500"}, {"100 000.00", "0", "10.000", "499.99"}});
+        row("rate", {3, {"100000", "60", "", "2124.70"}, {"100 000.00", "60", "9.990", "2 124.70"}});
+        row("rate higher", {3, {"100000", "60", "", "2200"}, {"100 000.00", "60", "11.510", "2 200.00"}});
+        row("no interest", {0, {"100000", "60", "0", ""}, {"100 000.00", "60", "0.000", "0.00"}});
     }
     void eachModeCalculatesItsQuantity() {
-        QFETCH(int, row);
-        QFETCH(QStringList, typed);
-        QFETCH(QStringList, shown);
-        enter(row, typed);
+        QFETCH(ModeRow, row);
+        enter(row.Mode, row.Typed);
         click("cmdCalculate");
-        for (int i = 0; i < 4; ++i) QCOMPARE(field(kInputs[i])->text(), shown[i]);
+        for (int i = 0; i < 4; ++i) QCOMPARE(field(kInputs[i])->text(), row.Shown[i]);
         QVERIFY(field("error")->isHidden());
     }
 
@@ -127,15 +123,13 @@ private slots:
     }
 
     void outOfRangeEntriesAreRefused_data() {
-        QTest::addColumn<RefusedEntry>("refusal");
-        QTest::newRow("period") << RefusedEntry{"period", "601", "Incorrect Period!",
-                                                "The maximum period  allowed is 600 months"};
-        QTest::newRow("rate") << RefusedEntry{"rate", "50.5", "Incorrect Interest Rate!",
-                                              "The maximum interest rate allowed is 50%"};
+        const Table<RefusedEntry> row;
+        row("period", "period", "601", "Incorrect Period!", "The maximum period  allowed is 600 months");
+        row("rate", "rate", "50.5", "Incorrect Interest Rate!", "The maximum interest rate allowed is 50%");
     }
     void outOfRangeEntriesAreRefused() {
-        QFETCH(RefusedEntry, refusal);
-        ExpectRefused(*this, *bench_, refusal);
+        QFETCH(RefusedEntry, row);
+        ExpectRefused(*this, *bench_, row);
         QCOMPARE(loan_.PeriodMonths + loan_.AnnualRate, 0.0);
     }
 
