@@ -63,8 +63,7 @@ private slots:
     }
     void eachModeCalculatesItsQuantity() {
         QFETCH(ModeRow, row);
-        enter(row.Mode, row.Typed);
-        click("cmdCalculate");
+        calculate(row.Mode, row.Typed);
         for (int i = 0; i < 4; ++i) QCOMPARE(field(kInputs[i])->text(), row.Shown[i]);
         QVERIFY(field("error")->isHidden());
     }
@@ -112,13 +111,11 @@ private slots:
     }
 
     void aRateAboveFiftyShowsTheErrorBox() {
-        enter(3, {"1000", "12", "", "200"});
-        click("cmdCalculate");
+        calculate(3, {"1000", "12", "", "200"});
         QVERIFY(loan_.AnnualRate > 50);
         QVERIFY(field("error")->isVisible());
         QCOMPARE(field("error")->text(), QString("   Error"));
-        enter(3, {"", "", "", "90"});  // a rate within bounds hides it again
-        click("cmdCalculate");
+        calculate(3, {"", "", "", "90"});  // a rate within bounds hides it again
         QVERIFY(field("error")->isHidden());
     }
 
@@ -134,8 +131,7 @@ private slots:
     }
 
     void activationRestoresTheLoanButNotTheCalculatedField() {
-        enter(0, {"100000", "60", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "60", "10", ""});
         click("cmdFinCharge");
         reopen();
         CompareShown(*this, {"principal=100 000.00", "period=60", "repayment=0.00", "repaid=127 482.27"});
@@ -150,8 +146,7 @@ private slots:
     }
 
     void monthlyTableOfATwelveMonthLoan() {
-        enter(0, {"100000", "12", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "12", "10", ""});
         click("cmdMonAmort");
         QWidget* panel = find("schedule");
         QVERIFY(panel->isVisible());
@@ -172,8 +167,7 @@ private slots:
     }
 
     void longScheduleScrollsAndAnnualTableHasThePartYear() {
-        enter(0, {"100000", "6", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "6", "10", ""});
         click("cmdMonAmort");
         QCOMPARE(table()->rowCount(), 6);
         QCOMPARE(table()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -183,8 +177,7 @@ private slots:
             table()->columnWidth(0) + table()->columnWidth(1) + table()->columnWidth(2) + table()->columnWidth(3);
         QCOMPARE(table()->width(), columns + 2 * table()->frameWidth());
 
-        enter(0, {"", "30", "", ""});
-        click("cmdCalculate");
+        calculate(0, {"", "30", "", ""});
         click("cmdAnnAmort");
         QCOMPARE(table()->rowCount(), 3);
         QCOMPARE(table()->horizontalHeaderItem(0)->text(), QString(" Year "));
@@ -194,8 +187,7 @@ private slots:
     }
 
     void schedulesNeedALoan() {
-        enter(0, {"100000", "12", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "12", "10", ""});
         for (const char* command : {"cmdAnnAmort", "cmdLoanGraph"}) {
             find("cmdPrint")->setFocus();
             click(command);
@@ -203,8 +195,7 @@ private slots:
             QVERIFY(!window_->graphWindow());
             QCOMPARE(QApplication::focusWidget(), find(command == std::string("cmdAnnAmort") ? "principal" : "cmdOk"));
         }
-        enter(0, {"", "", "0", ""});
-        click("cmdCalculate");
+        calculate(0, {"", "", "0", ""});
         click("cmdMonAmort");
         QVERIFY(find("schedule")->isHidden());
     }
@@ -227,8 +218,7 @@ private slots:
         printWith(1);
         QCOMPARE(amortRows().size(), std::size_t{60});
 
-        enter(0, {"100000", print.Months, "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", print.Months, "10", ""});
         click("cmdFinCharge");
         mode(print.Mode);
         printWith(print.Schedule);  // prints recalculate, so the mode's quantity is worked out again
@@ -280,8 +270,7 @@ private slots:
     }
 
     void graphOpensAFreshChartAtTheTopLeft() {
-        enter(0, {"100000", "30", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "30", "10", ""});
         click("cmdLoanGraph");
         QPointer<LoanAmortGraphWindow> first = window_->graphWindow();
         QVERIFY(first && first->isVisible());
@@ -306,8 +295,7 @@ private slots:
     void aPrintRecalculatesOnlyAfterAChange() {
         QFETCH(QString, retyped);
         QFETCH(Entries, after);
-        enter(2, {"100000", "", "10", "500"});
-        click("cmdCalculate");
+        calculate(2, {"100000", "", "10", "500"});
         if (!retyped.isEmpty()) type("repayment", retyped);
         for (int press = 0; press < 2; ++press) printWith(-1);
         CompareShown(*this, after);
@@ -316,8 +304,7 @@ private slots:
     // The loan buster works a loan of its own; the loan calculator's figures,
     // schedule and report stay those of the loan it shows.
     void theLoanBusterLeavesTheLoanAlone() {
-        enter(0, {"100022.95", "30", "9.99", ""});
-        click("cmdCalculate");
+        calculate(0, {"100022.95", "30", "9.99", ""});
         click("cmdFinCharge");
         const auto figures = [this] {
             click("cmdAnnAmort");
@@ -346,6 +333,10 @@ private:
         mode(row);
         for (int i = 0; i < 4; ++i)
             if (!inputs[i].isEmpty()) type(kInputs[i], inputs[i]);
+    }
+    void calculate(int row, const QStringList& inputs) {
+        enter(row, inputs);
+        click("cmdCalculate");
     }
     // Opens the window again over the loan as it is now.
     void reopen() {
