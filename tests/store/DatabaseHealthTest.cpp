@@ -95,6 +95,10 @@ TEST_P(DatabaseRepairTest, RebuildsTheDeliveredDatabaseAndKeepsTheDamagedOne) {
     EXPECT_EQ(EnsureDatabaseHealthy(path, damage.database).message, "") << "the rebuilt database is whole";
 }
 
+// A row prints as its name, so that a test keeps its name from run to run
+// (gtest would print the row's bytes, addresses included).
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
+
 const Damage kDamages[] = {
     {"MissingSettings", DeliveredDatabase::Settings, nullptr, "was missing"},
     {"MissingReports", DeliveredDatabase::Reports, nullptr, "was missing"},
@@ -186,6 +190,8 @@ TEST_P(SettingsFaultTest, ALoadThatLeavesTheFileAloneWarnsAndUsesTheDeliveredVal
         EXPECT_EQ(Contents(path), before);
     }
 }
+
+void PrintTo(const SettingsFault& fault, std::ostream* out) { *out << fault.name; }
 
 const SettingsFault kFaults[] = {
     {"InterruptedSave", [](const Path& p) { ASSERT_TRUE(kelvara::testing::InterruptSaveAfter(p, 2)); }, 2, "", "",

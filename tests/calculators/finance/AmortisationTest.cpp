@@ -1,21 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "Amortisation.h"
-#include "Rounding.h"
+#include "FinanceTest.h"
 
 namespace kelvara {
 namespace {
 
 LoanState LoanOf(double principal, double months, double rate) {
-    LoanState loan;
-    loan.Principal = principal;
-    loan.PeriodMonths = months;
-    loan.AnnualRate = rate;
+    LoanState loan = MakeLoan(LoanModes[0], principal, months, rate, 0);
     RPAYMENT(loan);
     return loan;
 }
-
-double Cents(double value) { return RoundHalfEven(value, 2); }
 
 // A schedule row as its table shows it: the month or year, then capital,
 // interest and balance to the cent.
@@ -96,11 +91,7 @@ TEST(ScheduleGuards, TablesNeedEveryQuantityAndTheAnnualOneThirteenMonths) {
         {100000, 0, 10, false, false}, {100000, 60, 0, false, false},
     };
     for (const Case& c : cases) {
-        LoanState loan;
-        loan.Principal = c.Principal;
-        loan.PeriodMonths = c.Months;
-        loan.AnnualRate = c.Rate;
-        loan.Repayment = 1000;
+        const LoanState loan = MakeLoan(LoanModes[0], c.Principal, c.Months, c.Rate, 1000);
         EXPECT_EQ(CanShowMonthlySchedule(loan), c.Monthly) << c.Principal << " " << c.Months << " " << c.Rate;
         EXPECT_EQ(CanShowAnnualSchedule(loan), c.Annual) << c.Principal << " " << c.Months << " " << c.Rate;
     }

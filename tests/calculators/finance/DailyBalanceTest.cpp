@@ -55,9 +55,7 @@ TEST(DailyBalance, DateBoundsMoveWithTheOtherDate) {
 }
 
 TEST(DailyBalance, EndDateSpinNeverPassesTheStart) {
-    DailyBalanceState balance;
-    balance.DayBalStartDay = 46082;
-    balance.DayBalEndDay = 46083;
+    DailyBalanceState balance{0, 0, 46082, 46083};  // 01/03/2026 to 02/03/2026
     balance.DayBalEndDay = EndDayDown(balance);
     EXPECT_EQ(balance.DayBalEndDay, 46082);
     EXPECT_EQ(EndDayDown(balance), 46082);
@@ -77,9 +75,7 @@ TEST(DailyBalance, RateSpinCyclesWithinOneStepAndFifty) {
         {DailyBalanceRateDown, 0, 0, false},
     };
     for (const Case& c : cases) {
-        DailyBalanceState balance;
-        balance.DayBalRate = c.From;
-        const SpinStep step = c.Press(balance);
+        const SpinStep step = c.Press({0, c.From});
         EXPECT_EQ(step.Value, c.To) << c.From;
         EXPECT_EQ(step.Beep, c.Beep) << c.From;
     }

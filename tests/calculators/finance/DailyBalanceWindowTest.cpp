@@ -12,29 +12,35 @@ const QMap<QString, QString> kMeanings{{"capital", "numCapAmount"}, {"rate", "nu
 
 const QString kOutOfRange = "The date entered is more than 30 years(360 months) ";
 
+// Dates kept from an earlier window (day numbers), what the window shows of
+// them and the capital a print writes (0: nothing printed).
+struct KeptDates {
+    int Start, End;
+    Entries Shown;
+    double Printed;
+};
+
 }  // namespace
 
-class DailyBalanceWindowTest : public CalculatorWindowFixture<DailyBalanceWindow, DailyBalanceState> {
+class DailyBalanceWindowTest : public FinanceWindowFixture<DailyBalanceWindow, DailyBalanceState> {
     Q_OBJECT
 
 public:
-    DailyBalanceWindowTest() { nameControls(kMeanings); }
+    DailyBalanceWindowTest() : FinanceWindowFixture(kMeanings) {}
 
 private slots:
     void interestBetweenTwoDates_data() {
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<Entries>("results");
-        QTest::newRow("a month") << QString("01042026") << Entries{"interest=849.32", "days=31"};
-        QTest::newRow("a year") << QString("01032027") << Entries{"interest=10 000.00", "days=365"};
-        QTest::newRow("the same day") << QString("01032026") << Entries{"interest=0.00", "days=0"};
+        const Table<Calculation> row;
+        row("a month", Entries{"end=01042026"}, Entries{"interest=849.32", "days=31"});
+        row("a year", Entries{"end=01032027"}, Entries{"interest=10 000.00", "days=365"});
+        row("the same day", Entries{"end=01032026"}, Entries{"interest=0.00", "days=0"});
     }
     void interestBetweenTwoDates() {
-        QFETCH(QString, end);
-        QFETCH(Entries, results);
-        typeAll({"capital=100000", "rate=10", "start=01032026", "end=" + end});
+        QFETCH(Calculation, row);
+        typeAll(Entries{"capital=100000", "rate=10", "start=01032026"} + row.Typed);
         QCOMPARE(shown("days"), QString("0"));  // typing alone calculates nothing
         click("cmdCalculate");
-        CompareShown(*this, results);
+        CompareShown(*this, row.Shown);
         QVERIFY(bench_->Messages.empty());
     }
 
@@ -50,18 +56,15 @@ private slots:
     }
 
     void refusedDatesSayWhy_data() {
-        QTest::addColumn<RefusedEntry>("refusal");
-        QTest::newRow("no such day") << RefusedEntry{"end", "31022027", "INVALID DATE",
-                                                     "The date entered is invalid please enter a valid date."};
-        QTest::newRow("end 10961 days on")
-            << RefusedEntry{"end", "04032056", "DATE OUT OF RANGE", kOutOfRange + "after 01/03/2026."};
-        QTest::newRow("start after the end")
-            << RefusedEntry{"start", "02042026", "DATE OUT OF RANGE", kOutOfRange + "before 01/04/2026."};
+        const Table<RefusedEntry> row;
+        row("no such day", "end", "31022027", "INVALID DATE", "The date entered is invalid please enter a valid date.");
+        row("end 10961 days on", "end", "04032056", "DATE OUT OF RANGE", kOutOfRange + "after 01/03/2026.");
+        row("start after the end", "start", "02042026", "DATE OUT OF RANGE", kOutOfRange + "before 01/04/2026.");
     }
     void refusedDatesSayWhy() {
-        QFETCH(RefusedEntry, refusal);
+        QFETCH(RefusedEntry, row);
         typeAll(kBalanceInputs);
-        ExpectRefused(*this, *bench_, refusal);
+        ExpectRefused(*this, *bench_, row);
         QCOMPARE(state_.DayBalEndDay - state_.DayBalStartDay, 31);  // the refused date is not taken
     }
 
@@ -92,31 +95,21 @@ private slots:
             QCOMPARE(shownNumber("interest"), std::round(CalculateDailyBalance(state_).Interest * 100.0) / 100.0);
     }
 
-    void activationShowsTheKeptInputsAndCalculates() {
-        window_.reset();
-        state_ = {100000, 10, 46082, 46113};  // 01/03/2026 to 01/04/2026
-        WindowDriver again = reopenInWorkArea();
-        again.nameControls(kMeanings);
-        CompareShown(again, {"start=01/03/2026", "end=01/04/2026", "interest=849.32", "days=31"});
+    // Activation calculates over the kept dates; a missing date gives nothing to print.
+    void activationCalculatesTheKeptInputs_data() {
+        const Table<KeptDates> row;
+        row("both dates", 46082, 46113, Entries{"start=01/03/2026", "end=01/04/2026", "interest=849.32", "days=31"},
+            100000.0);
+        row("no start date", int{EmptyDay}, 46113, Entries{"days=0", "interest=0.00"}, 0.0);
+        row("no end date", 46082, int{EmptyDay}, Entries{"days=0", "interest=0.00"}, 0.0);
     }
-
-    void aMissingDateIsNeitherCalculatedNorPrinted_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("end");
-        QTest::newRow("no start date") << int{EmptyDay} << 46113;
-        QTest::newRow("no end date") << 46082 << int{EmptyDay};
-    }
-    void aMissingDateIsNeitherCalculatedNorPrinted() {
-        QFETCH(int, start);
-        QFETCH(int, end);
-        window_.reset();
-        state_ = {100000, 10, start, end};
-        WindowDriver again = reopenInWorkArea();
-        again.nameControls(kMeanings);
-        CompareShown(again, {"days=0", "interest=0.00"});
+    void activationCalculatesTheKeptInputs() {
+        QFETCH(KeptDates, row);
+        WindowDriver again = reopenOver({100000, 10, row.Start, row.End});
+        CompareShown(again, row.Shown);
         again.click("cmdPrint");
-        QVERIFY(again.printPanel().isHidden());
-        QCOMPARE(bench_->ReportNumber("DailyBal", "CapAmount"), 0.0);
+        QCOMPARE(again.printPanel().isHidden(), row.Printed == 0);
+        QCOMPARE(bench_->ReportNumber("DailyBal", "CapAmount"), row.Printed);
     }
 
     void printWritesTheRecordWithDayNumbers() {

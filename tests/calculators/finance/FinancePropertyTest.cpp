@@ -7,6 +7,7 @@
 #include "Amortisation.h"
 #include "Annuity.h"
 #include "DailyBalance.h"
+#include "FinanceTest.h"
 #include "Inflation.h"
 #include "Loan.h"
 #include "LoanBuster.h"
@@ -113,11 +114,7 @@ INSTANTIATE_TEST_SUITE_P(EveryMode, LoanProperty, ::testing::Values(0, 1, 2, 3),
 // nearly a billion cents higher. The period search raised it one cent at a
 // time, for seconds.
 TEST(LoanPropertyRegression, PeriodSearchFarBelowTheOneMonthRepayment) {
-    LoanState loan;
-    loan.LoanMode = LoanModes[2];
-    loan.Principal = 19000000;
-    loan.AnnualRate = 1;
-    loan.Repayment = 9999999.99;
+    LoanState loan = MakeLoan(LoanModes[2], 19000000, 0, 1, 9999999.99);
     LoanCalc(loan);
     EXPECT_EQ(loan.PeriodMonths, 1);
     // 19 000 000 plus a month's interest at 1%, raised to the next cent.

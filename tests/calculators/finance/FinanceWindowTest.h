@@ -3,6 +3,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "TableRows.h"
 #include "WindowFixture.h"
 
 namespace kelvara::testing {
@@ -13,6 +14,11 @@ inline const Entries kBusterInputs{"numPrinAmount=500000", "numPeriod=240", "num
 inline const Entries kComparisonInputs{"numBAmt=500000", "numIntRate=10.5"};
 inline const Entries kBalanceInputs{"numCapAmount=100000", "numIntRate=10", "dtStartDate=01032026",
                                     "dtEndDate=01042026"};
+
+// What is typed before "&Calculate", and what the fields show after.
+struct Calculation {
+    Entries Typed, Shown;
+};
 
 // An entry a window refuses, with the title and text of the message saying why.
 struct RefusedEntry {
@@ -61,5 +67,26 @@ inline Entries RecordAs(const WindowTestBench& bench, const std::string& table, 
 inline void CompareRecord(const WindowTestBench& bench, const std::string& table, const Entries& expected) {
     QCOMPARE(RecordAs(bench, table, expected), expected);
 }
+
+// A finance window's fixture whose controls go by the names given.
+template <class Window, class State>
+class FinanceWindowFixture : public CalculatorWindowFixture<Window, State> {
+protected:
+    explicit FinanceWindowFixture(const QMap<QString, QString>& meanings = {}) : meanings_(meanings) {
+        this->nameControls(meanings);
+    }
+    // Opens the window again over the state an earlier window left, driven
+    // under the same names.
+    WindowDriver reopenOver(const State& kept) {
+        this->window_.reset();
+        this->state_ = kept;
+        WindowDriver again = this->reopenInWorkArea();
+        again.nameControls(meanings_);
+        return again;
+    }
+
+private:
+    QMap<QString, QString> meanings_;
+};
 
 }  // namespace kelvara::testing

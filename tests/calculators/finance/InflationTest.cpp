@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "FinanceTest.h"
 #include "Inflation.h"
-#include "Rounding.h"
 
 namespace kelvara {
 namespace {
-
-double Cents(double value) { return RoundHalfEven(value, 2); }
 
 TEST(ProjectInflation, CompoundsYearByYear) {
     struct Case {

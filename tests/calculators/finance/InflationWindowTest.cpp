@@ -22,30 +22,26 @@ struct HeldSpin {
 
 }  // namespace
 
-class InflationWindowTest : public CalculatorWindowFixture<InflationWindow, InflationState> {
+class InflationWindowTest : public FinanceWindowFixture<InflationWindow, InflationState> {
     Q_OBJECT
 
 public:
-    InflationWindowTest() { nameControls(kMeanings); }
+    InflationWindowTest() : FinanceWindowFixture(kMeanings) {}
 
 private slots:
     void projectsOnCalculate_data() {
-        QTest::addColumn<Entries>("typed");
-        QTest::addColumn<Entries>("results");
-        QTest::newRow("6% for 10 years") << Entries{"period=10", "rate=6"}
-                                         << Entries{"future=179 085", "buying=55 839"};
-        QTest::newRow("-5% for 10 years")
-            << Entries{"period=10", "rate=-5"} << Entries{"future=59 874", "buying=167 018"};
-        QTest::newRow("no years") << Entries{"period=0", "rate=6"} << Entries{"future=100 000", "buying=100 000"};
-        QTest::newRow("no inflation") << Entries{"period=10", "rate=0"} << Entries{"future=100 000", "buying=100 000"};
+        const Table<Calculation> row;
+        row("6% for 10 years", Entries{"period=10", "rate=6"}, Entries{"future=179 085", "buying=55 839"});
+        row("-5% for 10 years", Entries{"period=10", "rate=-5"}, Entries{"future=59 874", "buying=167 018"});
+        row("no years", Entries{"period=0", "rate=6"}, Entries{"future=100 000", "buying=100 000"});
+        row("no inflation", Entries{"period=10", "rate=0"}, Entries{"future=100 000", "buying=100 000"});
     }
     void projectsOnCalculate() {
-        QFETCH(Entries, typed);
-        QFETCH(Entries, results);
-        typeAll(Entries{"cost=100000"} + typed);
+        QFETCH(Calculation, row);
+        typeAll(Entries{"cost=100000"} + row.Typed);
         QCOMPARE(shown("future"), QString("0"));  // typing alone projects nothing
         click("cmdCalculate");
-        CompareShown(*this, results);
+        CompareShown(*this, row.Shown);
     }
 
     void aFutureValueTooLargeIsNeitherShownNorPrinted() {
@@ -88,24 +84,20 @@ private slots:
     }
 
     void outOfRangeEntriesAreRefused_data() {
-        QTest::addColumn<RefusedEntry>("refusal");
-        QTest::newRow("rate") << RefusedEntry{"rate", "41", "Incorrect Inflation Rate!",
-                                              "The range of the Inflation Rate is between -5% and 40%"};
-        QTest::newRow("period") << RefusedEntry{"period", "41", "Incorrect Period!",
-                                                "The maximum period allowed 40 years"};
+        const Table<RefusedEntry> row;
+        row("rate", "rate", "41", "Incorrect Inflation Rate!",
+            "The range of the Inflation Rate is between -5% and 40%");
+        row("period", "period", "41", "Incorrect Period!", "The maximum period allowed 40 years");
     }
     void outOfRangeEntriesAreRefused() {
-        QFETCH(RefusedEntry, refusal);
-        type(refusal.Field, "5");
-        ExpectRefused(*this, *bench_, refusal);
-        QVERIFY(shown(refusal.Field).startsWith("5"));
+        QFETCH(RefusedEntry, row);
+        type(row.Field, "5");
+        ExpectRefused(*this, *bench_, row);
+        QVERIFY(shown(row.Field).startsWith("5"));
     }
 
     void activationShowsTheKeptFiguresAndProjects() {
-        window_.reset();
-        state_ = {100000, 10, 6, 0, 0};  // left by an earlier window
-        WindowDriver again = reopenInWorkArea();
-        again.nameControls(kMeanings);
+        const WindowDriver again = reopenOver({100000, 10, 6, 0, 0});
         CompareShown(again, {"cost=100 000", "period=10", "rate=6.000", "future=179 085", "buying=55 839"});
     }
 

@@ -2,13 +2,11 @@
 
 #include <cmath>
 
+#include "FinanceTest.h"
 #include "LoanBuster.h"
-#include "Rounding.h"
 
 namespace kelvara {
 namespace {
-
-double Cents(double value) { return RoundHalfEven(value, 2); }
 
 LoanBusterResult Calc(LoanBusterState& buster, std::int16_t period) {
     LoanBusterResult r;

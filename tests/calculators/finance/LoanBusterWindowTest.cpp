@@ -16,40 +16,31 @@ const QMap<QString, QString> kMeanings{
 
 }  // namespace
 
-class LoanBusterWindowTest : public CalculatorWindowFixture<LoanBusterWindow, LoanBusterState> {
+class LoanBusterWindowTest : public FinanceWindowFixture<LoanBusterWindow, LoanBusterState> {
     Q_OBJECT
 
 public:
-    LoanBusterWindowTest() { nameControls(kMeanings); }
+    LoanBusterWindowTest() : FinanceWindowFixture(kMeanings) {}
 
 private slots:
     void extraPaymentsShortenTheLoan_data() {
-        QTest::addColumn<QString>("principal");
-        QTest::addColumn<QString>("extra");
-        QTest::addColumn<Entries>("results");
-        QTest::newRow("1000 extra") << QString("500000") << QString("1000")
-                                    << Entries{
-                                           "repayment=4 991.90",     "interest=698 055.86",  "repaid=1 198 055.86",
-                                           "extra=1 006.90",         "newPeriod=150",        "newRepayment=5 998.80",
-                                           "newInterest=399 819.92", "newRepaid=899 819.92", "saving=298 235.95"};
+        const Table<Calculation> row;
+        row("1000 extra", Entries{"principal=500000", "period=240", "rate=10.5", "extra=1000"},
+            Entries{"repayment=4 991.90", "interest=698 055.86", "repaid=1 198 055.86", "extra=1 006.90",
+                    "newPeriod=150", "newRepayment=5 998.80", "newInterest=399 819.92", "newRepaid=899 819.92",
+                    "saving=298 235.95"});
         // Without an extra payment the cent search settles on A0 or a cent more.
-        QTest::newRow("no extra")
-            << QString("500000") << QString("0")
-            << Entries{
-                   "repayment=4 991.90", "interest=698 055.86",   "repaid=1 198 055.86",    "extra=0.00",
-                   "newPeriod=240",      "newRepayment=4 991.91", "newInterest=698 055.86", "newRepaid=1 198 055.86",
-                   "saving=0.00"};
-        QTest::newRow("no principal") << QString("0") << QString("1000")
-                                      << Entries{"repayment=0.00",   "interest=0.00",  "repaid=0.00",
-                                                 "extra=1 000.00",   "newPeriod=0",    "newRepayment=0.00",
-                                                 "newInterest=0.00", "newRepaid=0.00", "saving=0.00"};
+        row("no extra", Entries{"principal=500000", "period=240", "rate=10.5", "extra=0"},
+            Entries{"repayment=4 991.90", "interest=698 055.86", "repaid=1 198 055.86", "extra=0.00", "newPeriod=240",
+                    "newRepayment=4 991.91", "newInterest=698 055.86", "newRepaid=1 198 055.86", "saving=0.00"});
+        row("no principal", Entries{"principal=0", "period=240", "rate=10.5", "extra=1000"},
+            Entries{"repayment=0.00", "interest=0.00", "repaid=0.00", "extra=1 000.00", "newPeriod=0",
+                    "newRepayment=0.00", "newInterest=0.00", "newRepaid=0.00", "saving=0.00"});
     }
     void extraPaymentsShortenTheLoan() {
-        QFETCH(QString, principal);
-        QFETCH(QString, extra);
-        QFETCH(Entries, results);
-        typeAll({"principal=" + principal, "period=240", "rate=10.5", "extra=" + extra, "!cmdCalculate"});
-        CompareShown(*this, results);
+        QFETCH(Calculation, row);
+        typeAll(row.Typed + Entries{"!cmdCalculate"});
+        CompareShown(*this, row.Shown);
         QCOMPARE(shown("shownPrincipal"), shown("principal"));
         QCOMPARE(shown("shownRate"), QString("10.500"));
     }
@@ -60,24 +51,19 @@ private slots:
     }
 
     void outOfRangeEntriesAreRefused_data() {
-        QTest::addColumn<RefusedEntry>("refusal");
-        QTest::newRow("rate") << RefusedEntry{"rate", "51", "Incorrect Interest Rate!",
-                                              "The maximum interest rate allowed is 50%"};
-        QTest::newRow("period") << RefusedEntry{"period", "601", "Incorrect Period!",
-                                                "The maximum period  allowed is 600 months"};
+        const Table<RefusedEntry> row;
+        row("rate", "rate", "51", "Incorrect Interest Rate!", "The maximum interest rate allowed is 50%");
+        row("period", "period", "601", "Incorrect Period!", "The maximum period  allowed is 600 months");
     }
     void outOfRangeEntriesAreRefused() {
-        QFETCH(RefusedEntry, refusal);
-        ExpectRefused(*this, *bench_, refusal);
+        QFETCH(RefusedEntry, row);
+        ExpectRefused(*this, *bench_, row);
     }
 
     void activationShowsTheKeptInputs() {
-        window_.reset();
-        state_ = {500000, 10.5f, 1000};
-        WindowDriver again = reopenInWorkArea();
-        again.nameControls(kMeanings);
         // It does not calculate.
-        CompareShown(again, {"principal=500 000.00", "rate=10.500", "extra=1 000.00", "repayment=0.00"});
+        CompareShown(reopenOver({500000, 10.5f, 1000}),
+                     {"principal=500 000.00", "rate=10.500", "extra=1 000.00", "repayment=0.00"});
     }
 
     void printWritesTheLastCalculation() {

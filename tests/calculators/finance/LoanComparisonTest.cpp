@@ -2,13 +2,11 @@
 
 #include <cmath>
 
+#include "FinanceTest.h"
 #include "LoanComparison.h"
-#include "Rounding.h"
 
 namespace kelvara {
 namespace {
-
-double Cents(double value) { return RoundHalfEven(value, 2); }
 
 TEST(Compare, SixPeriodsOfOneBond) {
     const LoanComparison rows = Compare({500000, 10.5f});

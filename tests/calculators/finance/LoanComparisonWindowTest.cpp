@@ -7,52 +7,51 @@
 using namespace kelvara;
 using namespace kelvara::testing;
 
-class LoanComparisonWindowTest : public CalculatorWindowFixture<LoanComparisonWindow, LoanCompState> {
+namespace {
+
+// A rate typed with a bond of R500 000, and the six periods' repayments and
+// interest, with the total paid over 5 and 30 years, as the table shows them.
+struct Comparison {
+    QString Rate;
+    QStringList Repayments, Interest, Paid;
+};
+
+}  // namespace
+
+class LoanComparisonWindowTest : public FinanceWindowFixture<LoanComparisonWindow, LoanCompState> {
     Q_OBJECT
 
 private slots:
     void comparesSixPeriods_data() {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QStringList>("repayments");
-        QTest::addColumn<QStringList>("interest");
-        QTest::addColumn<QStringList>("paid");  // 5 and 30 years
-        QTest::newRow("10.5%") << QString("10.5") << QStringList{"10 746.95 ", "6 746.75 ", "5 526.99 ",
-                                                                 "4 991.90 ",  "4 720.91 ", "4 573.70 "}
-                               << QStringList{"144 817.01 ", "309 609.98 ", "494 859.03 ",
-                                              "698 055.86 ", "916 272.56 ", "1 146 530.73 "}
-                               << QStringList{"644 817.01 ", "1 646 530.73 "};
-        const QStringList zero(6, "0.00 ");
-        QTest::newRow("no interest") << QString("0") << zero << QStringList(6, "-500 000.00 ")
-                                     << QStringList{"0.00 ", "0.00 "};
+        const Table<Comparison> row;
+        row("10.5%", "10.5", QStringList{"10 746.95 ", "6 746.75 ", "5 526.99 ", "4 991.90 ", "4 720.91 ", "4 573.70 "},
+            QStringList{"144 817.01 ", "309 609.98 ", "494 859.03 ", "698 055.86 ", "916 272.56 ", "1 146 530.73 "},
+            QStringList{"644 817.01 ", "1 646 530.73 "});
+        row("no interest", "0", QStringList(6, "0.00 "), QStringList(6, "-500 000.00 "), QStringList{"0.00 ", "0.00 "});
     }
     void comparesSixPeriods() {
-        QFETCH(QString, rate);
-        QFETCH(QStringList, repayments);
-        QFETCH(QStringList, interest);
-        QFETCH(QStringList, paid);
-        typeAll({"numBAmt=500000", "numIntRate=" + rate, "!cmdCalculate"});
+        QFETCH(Comparison, row);
+        typeAll({"numBAmt=500000", "numIntRate=" + row.Rate, "!cmdCalculate"});
         const QStringList labels{"5 yrs.", "10 yrs.", "15 yrs.", "20 yrs.", "25 yrs.", "30 yrs."};
-        for (int row = 0; row < 6; ++row) {
-            QCOMPARE(cell(row, 0), labels[row]);
-            QCOMPARE(cell(row, 1), repayments[row]);
-            QCOMPARE(cell(row, 2), interest[row]);
+        for (int r = 0; r < 6; ++r) {
+            QCOMPARE(cell(r, 0), labels[r]);
+            QCOMPARE(cell(r, 1), row.Repayments[r]);
+            QCOMPARE(cell(r, 2), row.Interest[r]);
         }
-        QCOMPARE(cell(0, 3), paid[0]);
-        QCOMPARE(cell(5, 3), paid[1]);
-    }
+        QCOMPARE(cell(0, 3), row.Paid[0]);
+        QCOMPARE(cell(5, 3), row.Paid[1]);
 
-    void theTableHasItsHeadings() {
+        // The headings over the figures: 1750, 1600 and 1600 twips wide, widened
+        // where the font needs more for the heading, and 250 twips high.
         const QStringList headings{" Period ", "Monthly repayment", "   Total Interest   ", "  Total Paid    "};
-        for (int column = 0; column < 4; ++column)
-            QCOMPARE(table()->horizontalHeaderItem(column)->text(), headings[column]);
-        // 1750, 1600 and 1600 twips, widened where the font needs more for the heading.
+        for (int c = 0; c < 4; ++c) QCOMPARE(table()->horizontalHeaderItem(c)->text(), headings[c]);
         const QFontMetrics metrics = table()->horizontalHeader()->fontMetrics();
         for (const auto& [column, pixels] : {std::pair{1, 117}, std::pair{2, 107}, std::pair{3, 107}}) {
             QVERIFY(table()->columnWidth(column) >= pixels);
             QVERIFY2(table()->columnWidth(column) > metrics.horizontalAdvance(headings[column]),
                      qPrintable(headings[column]));
         }
-        QCOMPARE(table()->horizontalHeader()->height(), 17);  // 250 twips
+        QCOMPARE(table()->horizontalHeader()->height(), 17);
     }
 
     void aRateAbove50IsRefused() {
@@ -63,9 +62,7 @@ private slots:
     }
 
     void activationShowsTheKeptBondAndCompares() {
-        window_.reset();
-        state_ = {500000, 10.5f};
-        WindowDriver again = reopenInWorkArea();
+        const WindowDriver again = reopenOver({500000, 10.5f});
         CompareShown(again, {"numBAmt=500 000.00", "numIntRate=10.500"});
         QCOMPARE(again.find<QTableWidget>("grdPayments")->item(3, 2)->text(), QString("698 055.86 "));
     }

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "FinanceTest.h"
 #include "LoanReport.h"
 
 namespace kelvara {
 namespace {
 
 LoanState PrintableLoan() {
-    LoanState loan;
-    loan.LoanMode = "Principal amount";
-    loan.Principal = 100000;
-    loan.PeriodMonths = 30;
-    loan.AnnualRate = 10;
+    LoanState loan = MakeLoan("Principal amount", 100000, 30, 10, 0);
     RPAYMENT(loan);
     return loan;
 }

@@ -1,31 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "FinanceTest.h"
 #include "Loan.h"
-#include "Rounding.h"
 
 namespace kelvara {
 namespace {
 
-LoanState Loan(const char* mode, double principal, double months, double rate, double repayment) {
-    LoanState loan;
-    loan.LoanMode = mode;
-    loan.Principal = principal;
-    loan.PeriodMonths = months;
-    loan.AnnualRate = rate;
-    loan.Repayment = repayment;
-    return loan;
-}
-
 TEST(LoanCalc, RepaymentAndPrincipalFollowTheAnnuityFormula) {
-    LoanState loan = Loan("Monthly repayment", 100000, 60, 10, 0);
+    LoanState loan = MakeLoan("Monthly repayment", 100000, 60, 10, 0);
     EXPECT_FALSE(LoanCalc(loan));
     EXPECT_NEAR(loan.Repayment, 2124.7045, 0.00005);
-    EXPECT_EQ(RoundHalfEven(TotalRepayments(loan), 2), 127482.27);
-    EXPECT_EQ(RoundHalfEven(TotalInterest(loan), 2), 27482.27);
+    EXPECT_EQ(Cents(TotalRepayments(loan)), 127482.27);
+    EXPECT_EQ(Cents(TotalInterest(loan)), 27482.27);
 
-    loan = Loan("Principal amount", 0, 60, 10, 2124.70);
+    loan = MakeLoan("Principal amount", 0, 60, 10, 2124.70);
     LoanCalc(loan);
-    EXPECT_EQ(RoundHalfEven(loan.Principal, 2), 99999.79);
+    EXPECT_EQ(Cents(loan.Principal), 99999.79);
 }
 
 TEST(LoanCalc, PeriodSearchRaisesTheRepaymentToTheCentThatPaysOff) {
@@ -41,10 +31,10 @@ TEST(LoanCalc, PeriodSearchRaisesTheRepaymentToTheCentThatPaysOff) {
         {100833.35, 1, 100833.34},
     };
     for (const Case& c : cases) {
-        LoanState loan = Loan("Repayment period", 100000, 7, 10, c.Repayment);
+        LoanState loan = MakeLoan("Repayment period", 100000, 7, 10, c.Repayment);
         LoanCalc(loan);
         EXPECT_EQ(loan.PeriodMonths, c.Months) << c.Repayment;
-        EXPECT_EQ(RoundHalfEven(loan.Repayment, 2), c.Raised) << c.Repayment;
+        EXPECT_EQ(Cents(loan.Repayment), c.Raised) << c.Repayment;
         EXPECT_NEAR(loan.Repayment, c.Raised, 1e-6) << "a whole cent: " << c.Repayment;
         EXPECT_EQ(loan.Principal, 100000) << c.Repayment;
     }
@@ -52,7 +42,7 @@ TEST(LoanCalc, PeriodSearchRaisesTheRepaymentToTheCentThatPaysOff) {
 
 TEST(LoanCalc, PeriodSearchEndsWhenOneMonthAlreadyOverpays) {
     // One month's interest on 100 000 at 12% is 1 000.
-    LoanState loan = Loan("Repayment period", 100000, 0, 12, 250000);
+    LoanState loan = MakeLoan("Repayment period", 100000, 0, 12, 250000);
     LoanCalc(loan);
     EXPECT_EQ(loan.PeriodMonths, 1);
     EXPECT_NEAR(loan.Repayment, 101000, 1e-6);
@@ -70,7 +60,7 @@ TEST(LoanCalc, RateSearchFindsTheLargestRateOnTheCentGrid) {
         {5000, 56.13, true},
     };
     for (const Case& c : cases) {
-        LoanState loan = Loan("Interest rate", 100000, 60, 3, c.Repayment);
+        LoanState loan = MakeLoan("Interest rate", 100000, 60, 3, c.Repayment);
         EXPECT_EQ(LoanCalc(loan), c.Error) << c.Repayment;
         EXPECT_EQ(RoundHalfEven(loan.AnnualRate, 2), c.Rate) << c.Repayment;
         EXPECT_EQ(loan.Repayment, c.Repayment) << "the target is put back";
@@ -78,7 +68,7 @@ TEST(LoanCalc, RateSearchFindsTheLargestRateOnTheCentGrid) {
 }
 
 TEST(LoanCalc, RateSearchEndsQuicklyForAHugeRepayment) {
-    LoanState loan = Loan("Interest rate", 0.01, 1, 0, 9999999.99);
+    LoanState loan = MakeLoan("Interest rate", 0.01, 1, 0, 9999999.99);
     EXPECT_TRUE(LoanCalc(loan));
     // 0.01 x (1 + r / 1200) must stay at most the repayment.
     const double exact = (9999999.99 / 0.01 - 1) * 1200;
@@ -93,23 +83,23 @@ TEST(LoanCalc, AMissingQuantityGivesZero) {
         double LoanState::*Result;
     };
     const Case cases[] = {
-        {"repayment at 0%", Loan("Monthly repayment", 100000, 60, 0, 9), &LoanState::Repayment},
-        {"principal at 0%", Loan("Principal amount", 9, 60, 0, 2000), &LoanState::Principal},
-        {"period at 0%", Loan("Repayment period", 100000, 9, 0, 2000), &LoanState::PeriodMonths},
-        {"period without repayment", Loan("Repayment period", 100000, 9, 10, 0), &LoanState::PeriodMonths},
-        {"rate without period", Loan("Interest rate", 100000, 0, 9, 2000), &LoanState::AnnualRate},
+        {"repayment at 0%", MakeLoan("Monthly repayment", 100000, 60, 0, 9), &LoanState::Repayment},
+        {"principal at 0%", MakeLoan("Principal amount", 9, 60, 0, 2000), &LoanState::Principal},
+        {"period at 0%", MakeLoan("Repayment period", 100000, 9, 0, 2000), &LoanState::PeriodMonths},
+        {"period without repayment", MakeLoan("Repayment period", 100000, 9, 10, 0), &LoanState::PeriodMonths},
+        {"rate without period", MakeLoan("Interest rate", 100000, 0, 9, 2000), &LoanState::AnnualRate},
     };
     for (Case c : cases) {
         LoanCalc(c.Loan);
         EXPECT_EQ(c.Loan.*c.Result, 0) << c.Mode;
     }
-    LoanState noRepayment = Loan("Repayment period", 100000, 9, 10, 0);
+    LoanState noRepayment = MakeLoan("Repayment period", 100000, 9, 10, 0);
     LoanCalc(noRepayment);
     EXPECT_EQ(noRepayment.Repayment, 0) << "a missing repayment is not lowered below 0";
 }
 
 TEST(LoanState, InitialiseAllKeepsOnlyThePrincipal) {
-    LoanState loan = Loan("Interest rate", 123, 60, 10, 2000);
+    LoanState loan = MakeLoan("Interest rate", 123, 60, 10, 2000);
     loan.FinChargeState = "DOWN";
     loan.SavedPrincipal = 5;
     InitLoanState(loan);

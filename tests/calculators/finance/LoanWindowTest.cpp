@@ -24,6 +24,13 @@ const char* kInputs[] = {"principal", "period", "rate", "repayment"};
 const char* kCalculated[] = {"repayment", "principal", "period", "rate"};
 const QString kExport = " - To export printout click on the suitcase button or goto Help";
 
+// A calculate mode with the principal, period, rate and repayment typed in
+// it, and the four as shown after "&Calculate".
+struct ModeRow {
+    int Mode;
+    QStringList Typed, Shown;
+};
+
 // A loan printed in a calculate mode with a schedule (0 annual, 1 monthly):
 // the rows and layout it prints and the report window's title.
 struct Print {
@@ -43,33 +50,21 @@ public:
 
 private slots:
     void eachModeCalculatesItsQuantity_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("typed");  // principal, period, rate, repayment
-        QTest::addColumn<QStringList>("shown");  // the four fields after "&Calculate"
-        QTest::newRow("repayment") << 0 << QStringList{"100000", "60", "10", ""}
-                                   << QStringList{"100 000.00", "60", "10.000", "2 124.70"};
-        QTest::newRow("principal") << 1 << QStringList{"", "60", "10", "2124.70"}
-                                   << QStringList{"99 999.79", "60", "10.000", "2 124.70"};
-        QTest::newRow("period") << 2 << QStringList{"100000", "", "10", "2124.70"}
-                                << QStringList{"100 000.00", "60", "10.000", "2 124.71"};
-        QTest::newRow("period raised") << 2 << QStringList{"100000", "", "10", "2500"}
-                                       << QStringList{"100 000.00", "48", "10.000", "2 536.26"};
-        QTest::newRow("period never paid off")
-            << 2 << QStringList{"100000", "", "10", "500"} << QStringList{"100 000.00", "0", "10.000", "499.99"};
-        QTest::newRow("rate") << 3 << QStringList{"100000", "60", "", "2124.70"}
-                              << QStringList{"100 000.00", "60", "9.990", "2 124.70"};
-        QTest::newRow("rate higher") << 3 << QStringList{"100000", "60", "", "2200"}
-                                     << QStringList{"100 000.00", "60", "11.510", "2 200.00"};
-        QTest::newRow("no interest") << 0 << QStringList{"100000", "60", "0", ""}
-                                     << QStringList{"100 000.00", "60", "0.000", "0.00"};
+        QTest::addColumn<ModeRow>("row");
+        const auto row = [](const char* name, const ModeRow& values) { QTest::newRow(name) << values; };
+        row("repayment", {0, {"100000", "60", "10", ""}, {"100 000.00", "60", "10.000", "2 124.70"}});
+        row("principal", {1, {"", "60", "10", "2124.70"}, {"99 999.79", "60", "10.000", "2 124.70"}});
+        row("period", {2, {"100000", "", "10", "2124.70"}, {"100 000.00", "60", "10.000", "2 124.71"}});
+        row("period raised", {2, {"100000", "", "10", "2500"}, {"100 000.00", "48", "10.000", "2 536.26"}});
+        row("period never paid off", {2, {"100000", "", "10", "500"}, {"100 000.00", "0", "10.000", "499.99"}});
+        row("rate", {3, {"100000", "60", "", "2124.70"}, {"100 000.00", "60", "9.990", "2 124.70"}});
+        row("rate higher", {3, {"100000", "60", "", "2200"}, {"100 000.00", "60", "11.510", "2 200.00"}});
+        row("no interest", {0, {"100000", "60", "0", ""}, {"100 000.00", "60", "0.000", "0.00"}});
     }
     void eachModeCalculatesItsQuantity() {
-        QFETCH(int, row);
-        QFETCH(QStringList, typed);
-        QFETCH(QStringList, shown);
-        enter(row, typed);
-        click("cmdCalculate");
-        for (int i = 0; i < 4; ++i) QCOMPARE(field(kInputs[i])->text(), shown[i]);
+        QFETCH(ModeRow, row);
+        calculate(row.Mode, row.Typed);
+        for (int i = 0; i < 4; ++i) QCOMPARE(field(kInputs[i])->text(), row.Shown[i]);
         QVERIFY(field("error")->isHidden());
     }
 
@@ -116,32 +111,27 @@ private slots:
     }
 
     void aRateAboveFiftyShowsTheErrorBox() {
-        enter(3, {"1000", "12", "", "200"});
-        click("cmdCalculate");
+        calculate(3, {"1000", "12", "", "200"});
         QVERIFY(loan_.AnnualRate > 50);
         QVERIFY(field("error")->isVisible());
         QCOMPARE(field("error")->text(), QString("   Error"));
-        enter(3, {"", "", "", "90"});  // a rate within bounds hides it again
-        click("cmdCalculate");
+        calculate(3, {"", "", "", "90"});  // a rate within bounds hides it again
         QVERIFY(field("error")->isHidden());
     }
 
     void outOfRangeEntriesAreRefused_data() {
-        QTest::addColumn<RefusedEntry>("refusal");
-        QTest::newRow("period") << RefusedEntry{"period", "601", "Incorrect Period!",
-                                                "The maximum period  allowed is 600 months"};
-        QTest::newRow("rate") << RefusedEntry{"rate", "50.5", "Incorrect Interest Rate!",
-                                              "The maximum interest rate allowed is 50%"};
+        const Table<RefusedEntry> row;
+        row("period", "period", "601", "Incorrect Period!", "The maximum period  allowed is 600 months");
+        row("rate", "rate", "50.5", "Incorrect Interest Rate!", "The maximum interest rate allowed is 50%");
     }
     void outOfRangeEntriesAreRefused() {
-        QFETCH(RefusedEntry, refusal);
-        ExpectRefused(*this, *bench_, refusal);
+        QFETCH(RefusedEntry, row);
+        ExpectRefused(*this, *bench_, row);
         QCOMPARE(loan_.PeriodMonths + loan_.AnnualRate, 0.0);
     }
 
     void activationRestoresTheLoanButNotTheCalculatedField() {
-        enter(0, {"100000", "60", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "60", "10", ""});
         click("cmdFinCharge");
         reopen();
         CompareShown(*this, {"principal=100 000.00", "period=60", "repayment=0.00", "repaid=127 482.27"});
@@ -156,8 +146,7 @@ private slots:
     }
 
     void monthlyTableOfATwelveMonthLoan() {
-        enter(0, {"100000", "12", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "12", "10", ""});
         click("cmdMonAmort");
         QWidget* panel = find("schedule");
         QVERIFY(panel->isVisible());
@@ -178,8 +167,7 @@ private slots:
     }
 
     void longScheduleScrollsAndAnnualTableHasThePartYear() {
-        enter(0, {"100000", "6", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "6", "10", ""});
         click("cmdMonAmort");
         QCOMPARE(table()->rowCount(), 6);
         QCOMPARE(table()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -189,8 +177,7 @@ private slots:
             table()->columnWidth(0) + table()->columnWidth(1) + table()->columnWidth(2) + table()->columnWidth(3);
         QCOMPARE(table()->width(), columns + 2 * table()->frameWidth());
 
-        enter(0, {"", "30", "", ""});
-        click("cmdCalculate");
+        calculate(0, {"", "30", "", ""});
         click("cmdAnnAmort");
         QCOMPARE(table()->rowCount(), 3);
         QCOMPARE(table()->horizontalHeaderItem(0)->text(), QString(" Year "));
@@ -200,8 +187,7 @@ private slots:
     }
 
     void schedulesNeedALoan() {
-        enter(0, {"100000", "12", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "12", "10", ""});
         for (const char* command : {"cmdAnnAmort", "cmdLoanGraph"}) {
             find("cmdPrint")->setFocus();
             click(command);
@@ -209,8 +195,7 @@ private slots:
             QVERIFY(!window_->graphWindow());
             QCOMPARE(QApplication::focusWidget(), find(command == std::string("cmdAnnAmort") ? "principal" : "cmdOk"));
         }
-        enter(0, {"", "", "0", ""});
-        click("cmdCalculate");
+        calculate(0, {"", "", "0", ""});
         click("cmdMonAmort");
         QVERIFY(find("schedule")->isHidden());
     }
@@ -233,8 +218,7 @@ private slots:
         printWith(1);
         QCOMPARE(amortRows().size(), std::size_t{60});
 
-        enter(0, {"100000", print.Months, "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", print.Months, "10", ""});
         click("cmdFinCharge");
         mode(print.Mode);
         printWith(print.Schedule);  // prints recalculate, so the mode's quantity is worked out again
@@ -286,8 +270,7 @@ private slots:
     }
 
     void graphOpensAFreshChartAtTheTopLeft() {
-        enter(0, {"100000", "30", "10", ""});
-        click("cmdCalculate");
+        calculate(0, {"100000", "30", "10", ""});
         click("cmdLoanGraph");
         QPointer<LoanAmortGraphWindow> first = window_->graphWindow();
         QVERIFY(first && first->isVisible());
@@ -312,8 +295,7 @@ private slots:
     void aPrintRecalculatesOnlyAfterAChange() {
         QFETCH(QString, retyped);
         QFETCH(Entries, after);
-        enter(2, {"100000", "", "10", "500"});
-        click("cmdCalculate");
+        calculate(2, {"100000", "", "10", "500"});
         if (!retyped.isEmpty()) type("repayment", retyped);
         for (int press = 0; press < 2; ++press) printWith(-1);
         CompareShown(*this, after);
@@ -322,8 +304,7 @@ private slots:
     // The loan buster works a loan of its own; the loan calculator's figures,
     // schedule and report stay those of the loan it shows.
     void theLoanBusterLeavesTheLoanAlone() {
-        enter(0, {"100022.95", "30", "9.99", ""});
-        click("cmdCalculate");
+        calculate(0, {"100022.95", "30", "9.99", ""});
         click("cmdFinCharge");
         const auto figures = [this] {
             click("cmdAnnAmort");
@@ -352,6 +333,10 @@ private:
         mode(row);
         for (int i = 0; i < 4; ++i)
             if (!inputs[i].isEmpty()) type(kInputs[i], inputs[i]);
+    }
+    void calculate(int row, const QStringList& inputs) {
+        enter(row, inputs);
+        click("cmdCalculate");
     }
     // Opens the window again over the loan as it is now.
     void reopen() {

@@ -14,6 +14,7 @@ namespace {
 // The four finance windows that print their last result, each with inputs
 // that give a result worth printing.
 struct Calculator {
+    QString Name;
     std::function<QWidget*(ReportEngine&)> Open;
     Entries Inputs;
     const char* Table;
@@ -28,19 +29,15 @@ struct States {
     DailyBalanceState Balance;
 } state;
 
-Calculator ForName(const QString& name) {
-    if (name == "loan buster")
-        return {[](ReportEngine& r) { return new LoanBusterWindow(state.Buster, r); }, kBusterInputs, "BondBust",
-                "PAmt", "Loan Buster"};
-    if (name == "loan comparison")
-        return {[](ReportEngine& r) { return new LoanComparisonWindow(state.Comp, r); }, kComparisonInputs, "BondComp",
-                "PAmt", "Loan Comparison"};
-    if (name == "inflation")
-        return {[](ReportEngine& r) { return new InflationWindow(state.Inflation, r); }, kInflationInputs, "Inflation",
-                "PresCost", "Inflation - To export printout click on the suitcase button or goto Help"};
-    return {[](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); }, kBalanceInputs, "DailyBal",
-            "CapAmount", "Daily Balance Calculation"};
-}
+const Calculator kCalculators[] = {
+    {"loan buster", [](ReportEngine& r) { return new LoanBusterWindow(state.Buster, r); }, kBusterInputs, "BondBust",
+     "PAmt", "Loan Buster"},
+    {"loan comparison", [](ReportEngine& r) { return new LoanComparisonWindow(state.Comp, r); }, kComparisonInputs,
+     "BondComp", "PAmt", "Loan Comparison"},
+    {"inflation", [](ReportEngine& r) { return new InflationWindow(state.Inflation, r); }, kInflationInputs,
+     "Inflation", "PresCost", "Inflation - To export printout click on the suitcase button or goto Help"},
+    {"daily balance", [](ReportEngine& r) { return new DailyBalanceWindow(state.Balance, r); }, kBalanceInputs,
+     "DailyBal", "CapAmount", "Daily Balance Calculation"}};
 
 }  // namespace
 
@@ -50,7 +47,7 @@ class ResultPrintFrameTest : public WindowFixture {
 private slots:
     void withoutAResultPrintOnlyFocusesOK_data() { calculators(); }
     void withoutAResultPrintOnlyFocusesOK() {
-        const Calculator calculator = open(false);
+        const Calculator& calculator = open(false);
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         QVERIFY(printPanel().isHidden());
         QVERIFY(hasFocus("cmdOK"));
@@ -60,7 +57,7 @@ private slots:
 
     void viewingShowsTheTitledReport_data() { calculators(); }
     void viewingShowsTheTitledReport() {
-        const Calculator calculator = open(true);
+        const Calculator& calculator = open(true);
         QVERIFY(printPanel().isVisible());
         QVERIFY(keyField(calculator) > 0);
         printPanel().cmdVR()->click();
@@ -72,32 +69,32 @@ private slots:
 
     void printingDirectlyLeavesTheTitle_data() { calculators(); }
     void printingDirectlyLeavesTheTitle() {
-        QFETCH(QString, name);
         bench_->Reports->SetWindowTitle("The report before");
         bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
-        const Calculator calculator = open(true);
+        const Calculator& calculator = open(true);
         printPanel().cmdPD()->click();
         QVERIFY(printPanel().isHidden());
         QCOMPARE(bench_->Reports->Destination(), int{ReportEngine::Printer});
         QVERIFY(bench_->ReportWindows.empty());
         // Only the inflation projection sets its title, and it does so on "Print".
-        QCOMPARE(bench_->Reports->WindowTitle(), name == "inflation" ? calculator.ViewTitle : "The report before");
+        QCOMPARE(bench_->Reports->WindowTitle(),
+                 calculator.Name == "inflation" ? calculator.ViewTitle : "The report before");
     }
 
     // Another window prints between this one's "&Print" and its report button;
     // the report engine keeps only the last layout and title.
     void eachWindowRunsItsOwnReport_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
         QTest::addColumn<int>("destination");
-        for (const char* name : {"loan buster", "loan comparison", "inflation", "daily balance"}) {
-            QTest::newRow(qPrintable(QString(name) + " viewed")) << QString(name) << int{ReportEngine::Window};
-            QTest::newRow(qPrintable(QString(name) + " printed")) << QString(name) << int{ReportEngine::Printer};
+        for (int c = 0; c < 4; ++c) {
+            QTest::newRow(qPrintable(kCalculators[c].Name + " viewed")) << c << int{ReportEngine::Window};
+            QTest::newRow(qPrintable(kCalculators[c].Name + " printed")) << c << int{ReportEngine::Printer};
         }
     }
     void eachWindowRunsItsOwnReport() {
         QFETCH(int, destination);
         bench_->Messages.QueueAnswer(ui::MessageAnswer::No);  // no PDF when there is no printer
-        const Calculator calculator = open(true);
+        const Calculator& calculator = open(true);
         const QString layout = bench_->Reports->ReportFile();
         bench_->Reports->SetReportFile(bench_->Reports->LayoutFile("\\loanbuster.rpt") == layout
                                            ? bench_->Reports->LayoutFile("\\Inflatin.rpt")
@@ -124,15 +121,14 @@ private slots:
 
 private:
     void calculators() {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"loan buster", "loan comparison", "inflation", "daily balance"})
-            QTest::newRow(name) << QString(name);
+        QTest::addColumn<int>("index");
+        for (int c = 0; c < 4; ++c) QTest::newRow(qPrintable(kCalculators[c].Name)) << c;
     }
     // Opens the row's window; with fill, gives it a result worth printing and
     // presses "&Print".
-    Calculator open(bool fill) {
-        QFETCH(QString, name);
-        Calculator calculator = ForName(name);
+    const Calculator& open(bool fill) {
+        QFETCH(int, index);
+        const Calculator& calculator = kCalculators[index];
         window_.reset(calculator.Open(*bench_->Reports));
         window_->show();
         drive(*window_);
