@@ -5,6 +5,7 @@
 #include "GrossToNet.h"
 #include "NetToGross.h"
 #include "PackageFieldBounds.h"
+#include "PackageTestSettings.h"
 #include "RandomInputs.h"
 
 namespace kelvara::testing {
@@ -95,17 +96,12 @@ void ExpectGrossFound(const PackageInputs& inputs, const Settings& settings, Pac
     }
 }
 
-struct PackageCase {
-    PackageDirection Direction;
-    PackagePeriod Period;
-};
-
-std::string KindName(const ::testing::TestParamInfo<PackageCase>& info) {
+std::string KindName(const ::testing::TestParamInfo<PackageKind>& info) {
     return std::string(info.param.Direction == PackageDirection::NetToGross ? "NetToGross" : "GrossToNet") +
            (info.param.Period == PackagePeriod::Annual ? "Annual" : "Monthly");
 }
 
-class PackageProperty : public ::testing::TestWithParam<PackageCase> {};
+class PackageProperty : public ::testing::TestWithParam<PackageKind> {};
 
 // Every package the window's fields and settings accept ends in figures it
 // can show, or in a refusal that says why; a gross salary found is the
@@ -142,11 +138,7 @@ TEST_P(PackageProperty, EveryAcceptedInputShowsFiguresOrARefusal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPackage, PackageProperty,
-                         ::testing::Values(PackageCase{PackageDirection::NetToGross, PackagePeriod::Annual},
-                                           PackageCase{PackageDirection::NetToGross, PackagePeriod::Monthly},
-                                           PackageCase{PackageDirection::GrossToNet, PackagePeriod::Annual},
-                                           PackageCase{PackageDirection::GrossToNet, PackagePeriod::Monthly}),
-                         KindName);
+                         ::testing::Values(KelvaraAnnual, KelvaraMonthly, PravelAnnual, PravelMonthly), KindName);
 
 }  // namespace
 }  // namespace kelvara::testing

@@ -1,9 +1,9 @@
 #include <QLabel>
 #include <tuple>
 
-#include "TableRows.h"
 #include "PackageWindow.h"
 #include "SettingsStore.h"
+#include "TableRows.h"
 #include "WindowFixture.h"
 #include "WorkingWindow.h"
 

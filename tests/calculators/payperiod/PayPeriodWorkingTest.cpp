@@ -43,13 +43,11 @@ void ExpectAccountShowsResult(K kind, const Working& working, const PayPeriodRes
 }
 
 TEST(PayPeriodWorking, MonthlyExampleCanBeFollowedToTheTax) {
-    PayPeriodInputs in = DefaultInputs(K::Monthly);
-    in.Salary = 25000;
-    in.StartDate = Day("01/03/2026");
-    in.EndDate = Day("15/03/2026");
     EngineState engine;
     Working working;
-    const PayPeriodOutcome outcome = CalculateMonthly(engine, in, DeliveredPayeSettings(), &working);
+    const PayPeriodOutcome outcome =
+        CalculateMonthly(engine, Inputs(K::Monthly, {.Salary = 25000, .Start = "01/03/2026", .End = "15/03/2026"}),
+                         DeliveredPayeSettings(), &working);
     ASSERT_FALSE(outcome.Refusal);
     const std::string text = WorkingText(working);
     for (const char* step : {"Days in the period", "Days in the month", "Income of the period, without the bonus",
