@@ -4,48 +4,11 @@
 
 #include "GrossToNet.h"
 #include "NetToGross.h"
-#include "PackageFieldBounds.h"
 #include "PackageTestSettings.h"
-#include "RandomInputs.h"
+#include "RandomPackage.h"
 
 namespace kelvara::testing {
 namespace {
-
-double Amount(RandomInputs& random, const char* name, PackageField field = PackageField::Required) {
-    return random.Field(name, BoundsOf(field));
-}
-
-// Most packages leave most fields empty; a field filled in takes any amount.
-double Optional(RandomInputs& random, const char* name) { return random.Chance(0.7) ? 0 : Amount(random, name); }
-
-std::int16_t Whole(RandomInputs& random, const char* name, PackageField field) {
-    return static_cast<std::int16_t>(random.Field(name, BoundsOf(field)));
-}
-
-PackageInputs RandomPackage(RandomInputs& random) {
-    PackageInputs in;
-    in.Required = Amount(random, "Required");
-    in.RequiredCostToCompany = in.Required;
-    in.Age = Whole(random, "Age", PackageField::Age);
-    in.CompanyCar = Optional(random, "CompanyCar");
-    in.CompanyCarCost = Optional(random, "CompanyCarCost");
-    in.TravelAllowance = Optional(random, "TravelAllowance");
-    in.TravelAllowanceCost = in.TravelAllowance;
-    in.MedicalAid = Optional(random, "MedicalAid");
-    in.MedicalAidCost = Optional(random, "MedicalAidCost");
-    in.Members = Whole(random, "Members", PackageField::Members);
-    in.OtherFringeBenefits = Optional(random, "OtherFringeBenefits");
-    in.OtherFringeBenefitsCost = in.OtherFringeBenefits;
-    in.MedicalDeductions = Optional(random, "MedicalDeductions");
-    in.FundEmployee = Optional(random, "FundEmployee");
-    in.FundEmployer = Optional(random, "FundEmployer");
-    in.RADeduction = Optional(random, "RADeduction");
-    in.AdditionalBeneficiaries = Whole(random, "AdditionalBeneficiaries", PackageField::AdditionalBeneficiaries);
-    OtherExpense& row = in.OtherExpenses[random.Between("row", 0, 3)];
-    row.Amount = Optional(random, "OtherExpense");
-    row.CostToCompany = row.Amount;
-    return in;
-}
 
 Settings RandomPackageSettings(RandomInputs& random) {
     // Mostly the modest percentages of real funds and UIF, at times any the field takes.
