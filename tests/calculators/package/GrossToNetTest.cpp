@@ -15,8 +15,7 @@ struct GrossToNetExample {
 };
 
 PackageInputs CarAndMedicalPackage() {
-    PackageInputs in = Package(400000, 66);
-    in.TravelAllowance = 60000;
+    PackageInputs in = Package(400000, 66, 60000);
     in.MedicalAid = 12000;
     in.MedicalAidCost = 24000;
     in.Members = 24;
@@ -106,7 +105,7 @@ TEST(GrossToNet, LimitIsCappedAtTheYearsMaximum) {
     for (const auto& k : cases) {
         EngineState engine;
         const PackageCalculation c =
-            CalculateGrossToNet(engine, Package(k.Required, 40), PackageSettings(15, 10), k.Period);
+            CalculateGrossToNet(engine, Package(k.Required), PackageSettings(15, 10), k.Period);
         EXPECT_DOUBLE_EQ(c.Result.FundLimit, k.Cap);
         EXPECT_TRUE(c.Shown.LimitWarning);
     }

@@ -152,8 +152,7 @@ TEST(NetToGross, SearchesUnderHeavySettingsAreFound) {
 }
 
 TEST(NetToGross, CreditsAboveTheTaxReduceTheNetInstead) {
-    PackageInputs in = Package(20000);
-    in.Age = 70;
+    PackageInputs in = Package(20000, 70);
     in.MedicalAid = 40000;
     in.Members = 24;
     const Settings settings = PackageSettings();

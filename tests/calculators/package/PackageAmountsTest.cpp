@@ -42,8 +42,7 @@ TEST(PackageAmounts, MedicalCredits) {
         {PackagePeriod::Monthly, 65, 2, 1000, 2000, 752, 247.752},
     };
     for (const auto& k : cases) {
-        PackageInputs in;
-        in.Age = k.Age;
+        PackageInputs in = Package(0, k.Age);
         in.Members = k.Members;
         in.MedicalAid = k.MedicalAid;
         in.MedicalAidCost = k.MedicalAidCost;

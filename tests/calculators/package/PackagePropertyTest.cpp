@@ -4,47 +4,11 @@
 
 #include "GrossToNet.h"
 #include "NetToGross.h"
-#include "PackageFieldBounds.h"
-#include "RandomInputs.h"
+#include "PackageTestSettings.h"
+#include "RandomPackage.h"
 
 namespace kelvara::testing {
 namespace {
-
-double Amount(RandomInputs& random, const char* name, PackageField field = PackageField::Required) {
-    return random.Field(name, BoundsOf(field));
-}
-
-// Most packages leave most fields empty; a field filled in takes any amount.
-double Optional(RandomInputs& random, const char* name) { return random.Chance(0.7) ? 0 : Amount(random, name); }
-
-std::int16_t Whole(RandomInputs& random, const char* name, PackageField field) {
-    return static_cast<std::int16_t>(random.Field(name, BoundsOf(field)));
-}
-
-PackageInputs RandomPackage(RandomInputs& random) {
-    PackageInputs in;
-    in.Required = Amount(random, "Required");
-    in.RequiredCostToCompany = in.Required;
-    in.Age = Whole(random, "Age", PackageField::Age);
-    in.CompanyCar = Optional(random, "CompanyCar");
-    in.CompanyCarCost = Optional(random, "CompanyCarCost");
-    in.TravelAllowance = Optional(random, "TravelAllowance");
-    in.TravelAllowanceCost = in.TravelAllowance;
-    in.MedicalAid = Optional(random, "MedicalAid");
-    in.MedicalAidCost = Optional(random, "MedicalAidCost");
-    in.Members = Whole(random, "Members", PackageField::Members);
-    in.OtherFringeBenefits = Optional(random, "OtherFringeBenefits");
-    in.OtherFringeBenefitsCost = in.OtherFringeBenefits;
-    in.MedicalDeductions = Optional(random, "MedicalDeductions");
-    in.FundEmployee = Optional(random, "FundEmployee");
-    in.FundEmployer = Optional(random, "FundEmployer");
-    in.RADeduction = Optional(random, "RADeduction");
-    in.AdditionalBeneficiaries = Whole(random, "AdditionalBeneficiaries", PackageField::AdditionalBeneficiaries);
-    OtherExpense& row = in.OtherExpenses[random.Between("row", 0, 3)];
-    row.Amount = Optional(random, "OtherExpense");
-    row.CostToCompany = row.Amount;
-    return in;
-}
 
 Settings RandomPackageSettings(RandomInputs& random) {
     // Mostly the modest percentages of real funds and UIF, at times any the field takes.
@@ -95,17 +59,12 @@ void ExpectGrossFound(const PackageInputs& inputs, const Settings& settings, Pac
     }
 }
 
-struct PackageCase {
-    PackageDirection Direction;
-    PackagePeriod Period;
-};
-
-std::string KindName(const ::testing::TestParamInfo<PackageCase>& info) {
+std::string KindName(const ::testing::TestParamInfo<PackageKind>& info) {
     return std::string(info.param.Direction == PackageDirection::NetToGross ? "NetToGross" : "GrossToNet") +
            (info.param.Period == PackagePeriod::Annual ? "Annual" : "Monthly");
 }
 
-class PackageProperty : public ::testing::TestWithParam<PackageCase> {};
+class PackageProperty : public ::testing::TestWithParam<PackageKind> {};
 
 // Every package the window's fields and settings accept ends in figures it
 // can show, or in a refusal that says why; a gross salary found is the
@@ -142,11 +101,7 @@ TEST_P(PackageProperty, EveryAcceptedInputShowsFiguresOrARefusal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPackage, PackageProperty,
-                         ::testing::Values(PackageCase{PackageDirection::NetToGross, PackagePeriod::Annual},
-                                           PackageCase{PackageDirection::NetToGross, PackagePeriod::Monthly},
-                                           PackageCase{PackageDirection::GrossToNet, PackagePeriod::Annual},
-                                           PackageCase{PackageDirection::GrossToNet, PackagePeriod::Monthly}),
-                         KindName);
+                         ::testing::Values(KelvaraAnnual, KelvaraMonthly, PravelAnnual, PravelMonthly), KindName);
 
 }  // namespace
 }  // namespace kelvara::testing

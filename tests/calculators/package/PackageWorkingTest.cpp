@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "GrossToNet.h"
 #include "NetToGross.h"
 #include "NumberFormat.h"
 #include "PackageTestSettings.h"
+#include "RandomPackage.h"
 
 namespace kelvara::testing {
 namespace {
@@ -30,40 +29,18 @@ struct Direction {
 };
 constexpr Direction Directions[] = {{"net to gross", &CalculateNetToGross}, {"gross to net", &CalculateGrossToNet}};
 
-PackageInputs RandomPackage(std::mt19937_64& random, PackagePeriod period) {
-    const auto amount = [&random](double most) {
-        return std::uniform_int_distribution<int>(0, 3)(random) == 0
-                   ? 0.0
-                   : std::round(std::uniform_real_distribution<double>(0, most)(random) * 100) / 100;
-    };
-    const double scale = period == PackagePeriod::Annual ? 2e6 : 1.6e5;
-    PackageInputs in;
-    in.Required = 1 + amount(scale);
-    in.Age = static_cast<std::int16_t>(std::uniform_int_distribution<int>(18, 90)(random));
-    in.CompanyCar = amount(600000);
-    in.CompanyCarCost = amount(scale / 20);
-    in.TravelAllowance = amount(scale / 10);
-    in.MedicalAid = amount(scale / 30);
-    in.MedicalAidCost = amount(scale / 30);
-    in.Members = static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 48)(random));
-    in.MedicalDeductions = amount(scale / 50);
-    in.FundEmployee = amount(scale / 20);
-    in.FundEmployer = amount(scale / 20);
-    in.OtherExpenses[0].Amount = amount(scale / 40);
-    return in;
-}
-
 // The account holds every figure the window shows, as the window shows it,
 // and recording it changes nothing.
 TEST(PackageWorking, AccountAgreesWithTheShownAmountsOnManyPackages) {
-    std::mt19937_64 random(27);
+    RandomInputs random(27);
     for (const Direction& direction : Directions) {
         for (PackagePeriod period : {PackagePeriod::Annual, PackagePeriod::Monthly}) {
             for (int i = 0; i < 300; ++i) {
-                const PackageInputs in = RandomPackage(random, period);
+                random.NextCase();
+                const PackageInputs in = RandomPackage(random);
                 const Settings setup = PackageSettings(i % 3 == 0 ? 7.5 : 0, i % 4 == 0 ? 10 : 0);
-                SCOPED_TRACE(::testing::Message() << direction.Name << ", period " << static_cast<int>(period)
-                                                  << ", case " << i << ", required " << in.Required);
+                SCOPED_TRACE(::testing::Message()
+                             << direction.Name << ", period " << static_cast<int>(period) << ", " << random.Trace());
                 EngineState plainEngine;
                 EngineState explainedEngine;
                 Working working;

@@ -18,10 +18,8 @@ struct RAExplanationCase {
 };
 
 PackageInputs WithCarAndExtras() {
-    PackageInputs in;
-    in.Required = 300000;
+    PackageInputs in = Package(300000, 0, 10000);
     in.CompanyCar = 200000;
-    in.TravelAllowance = 10000;
     in.OtherFringeBenefits = 2000;
     in.OtherExpenses[0] = {"Gym", 1000, 1000};
     return in;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
-
 #include "PayeTestSupport.h"
 #include "PayslipReport.h"
 #include "ReportOutput.h"
+#include "TempFolder.h"
 
 namespace kelvara::testing {
 namespace {
@@ -73,9 +71,7 @@ TEST(PayslipReport, MonthlyWritesItsDatesAndBothTravelAmounts) {
 
 // Every field of every record is a column of its delivered table.
 TEST(PayslipReport, EveryRecordFitsItsTable) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("kv-paye-report-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(folder);
+    const TempFolder folder;
     const ReportOutput output(folder / "Crysprin.db");
     for (K kind : {K::Annual, K::Monthly, K::Fortnightly, K::Weekly, K::Daily}) {
         PayPeriodInputs in = Inputs(kind, {.Salary = 1000});
@@ -87,7 +83,6 @@ TEST(PayslipReport, EveryRecordFitsItsTable) {
         ASSERT_TRUE(output.ReadReportRows(PayslipReportFor(kind).Table, rows).ok);
         ASSERT_EQ(rows.size(), 1u);
     }
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
